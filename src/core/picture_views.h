@@ -1,0 +1,54 @@
+#pragma once
+// The three retained images that show the picture: the enlarged canvas with its grid, the phone
+// preview at true size inside a phone front, and the hidden 72 x 28 output bitmap that copy and
+// export take. Everything here only paints; the document state is the editor's business.
+
+#include "core/picture.h"
+#include "core/raster.h"
+
+namespace pixora {
+
+inline constexpr Rgb SetColour = MakeRgb(0, 0, 0);
+inline constexpr Rgb ClearColour = MakeRgb(120, 190, 110);
+inline constexpr Rgb ThinGridColour = MakeRgb(95, 153, 89);
+inline constexpr Rgb ThickGridColour = MakeRgb(79, 128, 74);
+inline constexpr Rgb TextBackColour = MakeRgb(110, 190, 120);
+
+inline constexpr int CanvasWidth = PictureWidth * CellSize;    // 504
+inline constexpr int CanvasHeight = PictureHeight * CellSize;  // 196
+inline constexpr int PreviewWidth = 102;
+inline constexpr int PreviewHeight = 79;
+inline constexpr int PreviewPictureLeft = 15;
+inline constexpr int PreviewPictureTop = 31;
+
+class PictureViews {
+public:
+    PictureViews();
+
+    const Raster& Canvas() const { return canvas_; }
+    const Raster& Preview() const { return preview_; }
+    const Raster& Output() const { return output_; }
+    // Import and paste load a foreign bitmap of any size into the output bitmap first.
+    Raster& MutableOutput() { return output_; }
+
+    // One cell on all three views, black for 1 and the clear colour otherwise.
+    void PaintCell(const PictureGrid& grid, int px, int py);
+    void ClearPreview();
+    void RefreshPreview(const PictureGrid& grid);
+    void DrawGrid();
+    void BlankCanvas();
+
+private:
+    Raster canvas_;
+    Raster preview_;
+    Raster output_;
+};
+
+// The phone front around the preview's screen: dark bezel, a word mark above the screen and the
+// screen itself in the clear colour with rounded corners.
+void DrawPhoneFront(Raster& preview);
+
+// Canvas pixel position to picture cell, floored toward minus infinity.
+int CellFromCanvas(double coordinate);
+
+}  // namespace pixora

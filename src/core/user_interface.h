@@ -1,0 +1,42 @@
+#pragma once
+// Everything the program says to or asks of the user goes through this one interface: message
+// boxes, questions, the input box, the beep, the busy pointer and the file dialogs. The program
+// shows real dialogs; the tests script the answers.
+
+#include <string>
+
+namespace pixora {
+
+enum class MessageIcon { None, Error, Question, Warning, Information };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+
+// The answers the callers compare, as the message box reports them.
+inline constexpr int AnswerOk = 1;
+inline constexpr int AnswerCancel = 2;
+inline constexpr int AnswerYes = 6;
+inline constexpr int AnswerNo = 7;
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // Texts may hold "\r\n" line breaks. Returns one of the answers above.
+    virtual int MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                           MessageButtons buttons) = 0;
+    // Cancel gives an empty answer, as an empty entry would. The position is in screen pixels.
+    virtual std::string InputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText, int x, int y) = 0;
+    virtual void Beep() = 0;
+    virtual void SetBusyPointer(bool busy) = 0;
+    // The filter is "description|pattern" pairs joined by "|"; the index is 1-based.
+    // Both return the chosen path, or empty when the user cancels.
+    virtual std::string OpenFile(const std::string& filter, int filterIndex,
+                                 const std::string& initialFolder) = 0;
+    virtual std::string SaveFile(const std::string& initialName, const std::string& filter,
+                                 int filterIndex, const std::string& initialFolder,
+                                 const std::string& defaultExtension) = 0;
+    // Lets queued input and paint events run before the next step.
+    virtual void ProcessEvents() = 0;
+};
+
+}  // namespace pixora
