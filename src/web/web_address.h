@@ -1,0 +1,76 @@
+#pragma once
+// The addresses the editor hands to the browser for the vendor's web service, and the small page
+// that sends the browser on to the gateway. Nothing here talks to the network: every address is
+// opened by the desktop's default handler and no answer is ever read.
+
+#include <string>
+#include <string_view>
+
+#include "core/picture.h"
+
+namespace pixora {
+
+// The vendor's web service. The main window's link label shows exactly this text, and every
+// address below starts with "http://" and it. The ".example" name keeps test runs off real hosts;
+// a deployment changes this one constant.
+inline constexpr const char* WebServiceHost = "skyrelay.brellow.example";
+
+// Query encoding over Windows-1252 bytes: digits and ASCII letters stay, a space becomes "+",
+// every other byte becomes "%" and two upper-case hex digits.
+std::string UrlEncode(std::string_view cp1252Bytes);
+// The same for typed text; characters outside Windows-1252 never reach here (the text box only
+// takes allowed characters), and would be sent as "?" if they did.
+std::string UrlEncode(std::u32string_view text);
+
+// Seven digits: major and minor with at least two digits, revision with at least three.
+// Version 1.00.0003 gives "0100003". Negative parts count as 0.
+std::string VersionCode(int major, int minor, int revision);
+
+// The branding file's media code as it goes into an address. The code comes straight from a text
+// file, so anything but letters, digits and "-._~" is percent-encoded; a quote, a space, "<" or
+// "&" would otherwise end the page's attribute or split the query.
+std::string EncodeMediaCode(std::string_view media);
+// "&media=" + code, or empty when no code is set.
+std::string MediaParameter(std::string_view media);
+// "?media=" + code, or empty when no code is set.
+std::string MediaQuery(std::string_view media);
+
+// What every address needs besides its own values; filled at start-up and kept for the run.
+struct WebContext {
+    std::string host = WebServiceHost;
+    std::string versionCode;          // VersionCode of the running program
+    std::string keyboardCountryCode;  // dialling code of the keyboard locale, may be empty
+    std::string media;                // raw branding "Media" value, may be empty
+};
+
+// "00", width and height as two hex digits each, "01", then the 28 rows of 9 bytes as upper-case
+// hex, leftmost pixel in the most significant bit: the bitmap the gateway expects.
+std::string PictureDataHex(const PictureGrid& picture);
+
+// The gateway request of the web send. usageCounts is myGetCount() before this send.
+std::string WebSendAddress(const WebContext& context, const PictureGrid& picture,
+                           std::u32string_view text, std::string_view usageCounts);
+
+// The other send modes of the "Send other SMS via Internet" menu, by item index: 0 "flash",
+// 1 "blink", 2 "long", 3 "special", 9 "partner"; empty for any other index.
+std::string_view OtherSendMode(int index);
+// The gateway page for that mode; empty for an unknown index (the caller beeps).
+std::string OtherSendAddress(const WebContext& context, int index);
+
+enum class WebPage { Index, Faq, Newsletter, Samples };
+// The plain pages: the link label, help, newsletter and samples.
+std::string WebPageAddress(const WebContext& context, WebPage page);
+// The update check, reporting version, counters and country.
+std::string UpdateCheckAddress(const WebContext& context, std::string_view usageCounts);
+
+// The redirect page, as the Windows-1252 bytes written to disk, without line breaks. The address
+// goes in twice as it is: in the zero-second refresh and in the manual link.
+std::string RedirectPage(std::string_view address, std::string_view host = WebServiceHost);
+
+// The text of "Help > Information".
+inline constexpr const char* HelpInformationText =
+    "All important objects of this program support 'ToolTips'.\r\n\r\n"
+    "Move your mouse over an object and wait a while, then\r\n"
+    "a small yellow box with a short explanation will appear.";
+
+}  // namespace pixora
