@@ -1,0 +1,30 @@
+#pragma once
+// Name rules and dialog filters of Save, Save As, Export and Open.
+
+#include <string>
+#include <string_view>
+
+namespace pixora {
+
+inline constexpr const char* PictureMessageFilter = "Nokia Picture Message (*.npm)|*.npm";
+inline constexpr const char* PictureMessageExtension = "npm";
+inline constexpr const char* OpenFilter =
+    "Nokia Graphics|*.npm;*.ngg;*.nol;*.nlm;*.gms;*.nsl;*.otb;*.ngl;*.i61;*.wbmp;*.wbm|"
+    "Nokia Picture Message (*.npm)|*.npm|Nokia Group Graphic (*.ngg)|*.ngg|"
+    "Nokia Operator Logo (*.nol)|*.nol";
+inline constexpr const char* ExportFilter =
+    "Bitmap (*.bmp)|*.bmp|Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm";
+inline constexpr const char* ExportExtension = "bmp";
+inline constexpr const char* ImportFilter =
+    "Pictures (*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf)|"
+    "*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf";
+
+// The name offered by Save As and Export: the document's file name without its extension,
+// "net" for "/logos/net.nol"; empty for "Untitled" and for names without a "." or a folder.
+std::string ProposedFileName(std::string_view documentName);
+
+// Save writes in place only to a picture-message file; anything else (a new document, an opened
+// logo, an imported picture) goes through Save As. The ".NPM" test ignores case.
+bool SaveNeedsDialog(std::string_view documentName);
+
+}  // namespace pixora

@@ -1,0 +1,54 @@
+#include "formats/ngg_file.h"
+
+#include "formats/bits.h"
+
+namespace pixora {
+
+namespace {
+
+int Int16At(std::string_view bytes, size_t offset) {
+    const int value = ByteAt(bytes, offset) | (ByteAt(bytes, offset + 1) << 8);
+    return value >= 0x8000 ? value - 0x10000 : value;
+}
+
+}  // namespace
+
+GroupGraphic ReadGroupGraphicFile(std::string_view bytes) {
+    GroupGraphic result;
+    const bool isNol = StartsWith(bytes, std::string_view("NOL\0", 4));
+    const bool magicOk = isNol || StartsWith(bytes, std::string_view("NGG\0", 4)) ||
+                         StartsWith(bytes, std::string_view("NCG\0", 4));
+    if (!magicOk || Int16At(bytes, 4) != 1) {
+        return result;
+    }
+    const size_t sizeOffset = isNol ? 10 : 6;
+    const int width = Int16At(bytes, sizeOffset);
+    const int height = Int16At(bytes, sizeOffset + 2);
+    if (width < 0 || height < 0 || width * height > 32767) {
+        result.status = GroupGraphicStatus::BadDimension;
+        return result;
+    }
+    result.status = GroupGraphicStatus::Read;
+    const size_t pixels = sizeOffset + 10;
+
+    int firstRow = 0;
+    if (width == 78 && height == 21) {
+        firstRow = 3;
+    } else if (width == PictureWidth && height >= 14 && height <= PictureHeight) {
+        firstRow = (PictureHeight - height) / 2;
+    } else {
+        result.unsupportedSize = true;
+        return result;
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            const size_t at = pixels + static_cast<size_t>(y) * width + x;
+            if (at < bytes.size() && bytes[at] == '1') {
+                result.picture.Set(x, firstRow + y, 1);
+            }
+        }
+    }
+    return result;
+}
+
+}  // namespace pixora

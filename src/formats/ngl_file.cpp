@@ -1,0 +1,30 @@
+#include "formats/ngl_file.h"
+
+#include "formats/bits.h"
+
+namespace pixora {
+
+namespace {
+
+constexpr std::string_view kHeader(
+    "NGL \x20\x07\x20\x06\x20\x05\x20\x04\x20\x03\x20\x07\x20\x06\x06\x3E", 20);
+constexpr size_t kDigits = 252;
+constexpr int kRows = 14;
+
+}  // namespace
+
+std::optional<PictureGrid> ReadNglFile(std::string_view bytes) {
+    if (!StartsWith(bytes, kHeader) || bytes.size() < kHeader.size() + kDigits) {
+        return std::nullopt;
+    }
+    const std::string bits = hex2bits(bytes.substr(kHeader.size(), kDigits));
+    PictureGrid picture;
+    for (int y = 0; y < kRows; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            picture.Set(x, y, bits[y * PictureWidth + x] == '1' ? 1 : 0);
+        }
+    }
+    return picture;
+}
+
+}  // namespace pixora

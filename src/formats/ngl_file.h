@@ -1,0 +1,23 @@
+#pragma once
+// Logo stored as hexadecimal text (.ngl).
+//
+//   offset  size  content
+//   0       4     "NGL "
+//   4       16    exactly 20 07 20 06 20 05 20 04 20 03 20 07 20 06 06 3E
+//   20      252   72 x 14 logo as hex digits, two per byte, 9 bytes per row, top row first,
+//                 MSB = leftmost pixel, 1 = set
+//
+// Digits may be either case; a character that is no hex digit counts as 0. Rows 14..27 stay
+// clear.
+
+#include <optional>
+#include <string_view>
+
+#include "core/picture.h"
+
+namespace pixora {
+
+// nullopt for a header that differs in any byte or a file shorter than its 252 digits.
+std::optional<PictureGrid> ReadNglFile(std::string_view bytes);
+
+}  // namespace pixora

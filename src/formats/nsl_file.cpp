@@ -1,0 +1,32 @@
+#include "formats/nsl_file.h"
+
+#include "formats/bits.h"
+
+namespace pixora {
+
+namespace {
+
+constexpr size_t kLogoOffset = 70;
+constexpr size_t kBandBytes = 84;
+constexpr size_t kLogoBytes = 6 * kBandBytes;
+
+}  // namespace
+
+std::optional<PictureGrid> ReadNslFile(std::string_view bytes) {
+    if (!StartsWith(bytes, "FORM") || bytes.size() < kLogoOffset + kLogoBytes ||
+        bytes.substr(64, 4) != "NSLD") {
+        return std::nullopt;
+    }
+    PictureGrid picture;
+    for (int y = 0; y < PictureHeight; ++y) {
+        const int band = y / 8;
+        const int bit = y % 8;
+        for (int x = 0; x < PictureWidth; ++x) {
+            const int column = ByteAt(bytes, kLogoOffset + band * kBandBytes + x);
+            picture.Set(x, y, (column >> bit) & 1);
+        }
+    }
+    return picture;
+}
+
+}  // namespace pixora

@@ -1,0 +1,26 @@
+#pragma once
+// Startup logo in an IFF-style container (.nsl).
+//
+//   offset  size  content
+//   0       4     "FORM"
+//   4       60    not read
+//   64      4     "NSLD"
+//   68      2     not read
+//   70      504   84 x 48 logo in 6 bands of 8 rows, top band first; each band is 84 column
+//                 bytes from the left; bit 0 (LSB) is the band's top row, bit 7 its bottom row;
+//                 1 = set
+//
+// The display's column layout is kept as is in the file; only columns 0..71 of rows 0..27 are
+// copied (bands 0..2 whole and the top half of band 3).
+
+#include <optional>
+#include <string_view>
+
+#include "core/picture.h"
+
+namespace pixora {
+
+// nullopt for a missing "FORM" or "NSLD" tag or a file that ends inside the logo.
+std::optional<PictureGrid> ReadNslFile(std::string_view bytes);
+
+}  // namespace pixora

@@ -1,0 +1,82 @@
+#pragma once
+// The choice of reader when a file is opened, and what the editor does with the outcome.
+//
+// The extension test upper-cases the whole path and looks for each extension text anywhere in
+// it, in a fixed order, so "/pics.nlm/logo.npm" is read as an NLM file. Everything that matches
+// no other text (".npm" and unknown names alike) goes to the picture-message reader.
+//
+// Usage from the window:
+//   FileKind kind = ChooseReader(path);
+//   if (kind is ImportI61 or ImportPicture) -> ImportPicture(path)
+//   else result = OpenGraphicFile(path, ReadWholeFile(path)); ReportOpenResult(result, ui);
+//        then apply result.picture / result.text / result.action to the document.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/document.h"
+#include "core/picture.h"
+#include "core/user_interface.h"
+
+namespace pixora {
+
+enum class FileKind {
+    Nlm,
+    Gms,
+    Nsl,
+    Ngl,
+    Otb,
+    Wbmp,
+    ImportI61,      // an image for the platform loader, despite its phone-like name
+    ImportPicture,  // .bmp .gif .jpg .ico
+    GroupGraphic,   // .ngg .nol
+    PictureMessage  // .npm and every other name
+};
+
+FileKind ChooseReader(std::string_view path);
+
+// True when the upper-cased path contains upperText (which is given in upper case).
+bool UpperPathContains(std::string_view path, std::string_view upperText);
+// Names that a drop or a hand-over sends straight to picture import.
+bool IsImportPictureName(std::string_view path);
+// Temporary files of the sibling tools ("GGTMP", "OLTMP", exact case): they never become the
+// document, and their folder never becomes the Open folder.
+bool IsSiblingHandOverName(std::string_view path);
+// Temporary picture-message files of this program ("PMTMP", exact case).
+bool IsPictureMessageHandOverName(std::string_view path);
+
+enum class OpenAction {
+    Adopt,            // the file is the document: name, recent list, title saved
+    AdoptAsUntitled,  // a hand-over file: "Untitled", modified, recent list untouched
+    Import,           // the path goes to picture import; nothing was read here
+    KeepDocument      // the document name and title stay; see message
+};
+
+struct OpenResult {
+    FileKind kind = FileKind::PictureMessage;
+    OpenAction action = OpenAction::KeepDocument;
+    // When set, the editor's picture becomes `picture` (an empty one after a rejected read that
+    // had already cleared it).
+    bool pictureChanged = false;
+    PictureGrid picture;
+    // When set, PictureText and the text box become `text` (often empty).
+    bool textChanged = false;
+    std::u32string text;
+    bool beep = false;
+    // Empty: nothing to say. Otherwise shown with title and icon and an OK button.
+    std::string message;
+    std::string title = ProductName;
+    MessageIcon icon = MessageIcon::Warning;
+};
+
+inline constexpr const char* CantReadFileMessage = "Can't read this file. Try another file.";
+
+// bytes is the whole file, or nullopt when it could not be read. For the import kinds the bytes
+// are not looked at.
+OpenResult OpenGraphicFile(std::string_view path, std::optional<std::string_view> bytes);
+
+// Sounds the beep and shows the message, if the result has them.
+void ReportOpenResult(const OpenResult& result, UserInterface& ui);
+
+}  // namespace pixora

@@ -1,0 +1,24 @@
+#pragma once
+// Over-the-air bitmap (.otb).
+//
+//   offset  size            content
+//   0       1               info field, 00 or 01
+//   1       1               width
+//   2       1               height
+//   3       1               depth, 01
+//   4       ceil(w * h / 8) rows from the top packed without padding, MSB first, 1 = set
+//
+// Only the phone sizes 72x14, 72x21, 78x21, 84x48, 96x65 and 72x28 are taken. The graphic goes
+// to the top-left corner; columns beyond 72 and rows beyond 28 are dropped.
+
+#include <optional>
+#include <string_view>
+
+#include "core/picture.h"
+
+namespace pixora {
+
+// nullopt for a bad header, another size, or a file that ends inside the pixels.
+std::optional<PictureGrid> ReadOtbFile(std::string_view bytes);
+
+}  // namespace pixora
