@@ -1,0 +1,699 @@
+#include "app/frm_edit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/pm_text_edit.h"
+#include "app/raster_view.h"
+#include "core/document.h"
+#include "core/edit_ops.h"
+#include "core/paths.h"
+#include "core/settings_keys.h"
+#include "core/text.h"
+
+namespace pixora {
+
+namespace {
+
+// Window positions are kept in twips: 1440 per inch, 96 logical pixels per inch.
+constexpr double TwipsPerPixel = 15.0;
+
+QColor ToQColor(Rgb c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+}  // namespace
+
+frmEdit::frmEdit(EditorServices services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(std::move(services)),
+      settings_(*services_.settings),
+      ui_(*services_.ui) {
+    setObjectName("frmEdit");
+    BuildMenus();
+    BuildToolbar();
+    BuildViews();
+}
+
+frmEdit::~frmEdit() = default;
+
+QAction* frmEdit::AddItem(QMenu* menu, const char* name, const QString& caption,
+                          const QKeySequence& shortcut, void (frmEdit::*handler)()) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        // Shortcuts act on the picture wherever the focus is inside the window.
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (handler != nullptr) {
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    }
+    return action;
+}
+
+void frmEdit::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [bar](QMenu* parent, const char* name, const QString& caption) {
+        QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(QString(name) + "Action");
+        return menu;
+    };
+    auto separator = [](QMenu* menu, const char* name = nullptr) {
+        QAction* s = menu->addSeparator();
+        if (name != nullptr) {
+            s->setObjectName(name);
+        }
+        return s;
+    };
+
+    QMenu* file = addMenu(nullptr, "mnuFile", "&File");
+    AddItem(file, "mnuNew", "&New", QKeySequence("Ctrl+N"), &frmEdit::mnuNew_Click);
+    separator(file);
+    AddItem(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O"), nullptr);
+    AddItem(file, "mnuSave", "&Save", QKeySequence("Ctrl+S"), nullptr);
+    AddItem(file, "mnuSaveAs", "Save &As...", QKeySequence(), nullptr);
+    separator(file);
+    AddItem(file, "mnuSend", "Sen&d as SMS...", QKeySequence("Ctrl+D"), nullptr);
+    AddItem(file, "mnuInternet", "Send via In&ternet", QKeySequence("Ctrl+T"), nullptr);
+    separator(file);
+    AddItem(file, "mnuImport", "Im&port BMP, GIF, JPG...", QKeySequence("Ctrl+P"), nullptr);
+    AddItem(file, "mnuExport", "&Export BMP, WBMP...", QKeySequence("Ctrl+E"), nullptr);
+    separator(file, "mnuRecentSep")->setVisible(false);
+    for (int i = 1; i <= 4; ++i) {
+        const QByteArray name = "mnuRecent" + QByteArray::number(i);
+        QAction* recent = AddItem(file, name.constData(), QString("&%1 ").arg(i), QKeySequence(),
+                                  nullptr);
+        recent->setVisible(false);
+    }
+    separator(file);
+    AddItem(file, "mnuExit", "E&xit", QKeySequence(), &frmEdit::mnuExit_Click);
+
+    QMenu* edit = addMenu(nullptr, "mnuEdit", "&Edit");
+    QMenu* move = addMenu(edit, "mnuMove", "&Move");
+    AddItem(move, "mnuMoveUp", "&Up", QKeySequence(), &frmEdit::mnuMoveUp_Click);
+    AddItem(move, "mnuMoveDown", "&Down", QKeySequence(), &frmEdit::mnuMoveDown_Click);
+    AddItem(move, "mnuMoveLeft", "&Left", QKeySequence(), &frmEdit::mnuMoveLeft_Click);
+    AddItem(move, "mnuMoveRight", "&Right", QKeySequence(), &frmEdit::mnuMoveRight_Click);
+    AddItem(edit, "mnuInvert", "&Invert", QKeySequence("Ctrl+I"), &frmEdit::mnuInvert_Click);
+    AddItem(edit, "mnuFlipX", "Flip &Horizontal", QKeySequence("Ctrl+X"), &frmEdit::mnuFlipX_Click);
+    AddItem(edit, "mnuFlipY", "Flip &Vertical", QKeySequence("Ctrl+Y"), &frmEdit::mnuFlipY_Click);
+    separator(edit);
+    AddItem(edit, "mnuCopy", "&Copy", QKeySequence("Ctrl+C"), nullptr);
+    AddItem(edit, "mnuPaste", "&Paste", QKeySequence("Ctrl+V"), nullptr);
+    AddItem(edit, "mnuMonitor", "Mo&nitor Clipboard", QKeySequence("Ctrl+M"), nullptr)
+        ->setCheckable(true);
+    separator(edit);
+    AddItem(edit, "mnuOptions", "&Options...", QKeySequence(), &frmEdit::mnuOptions_Click);
+
+    QMenu* extras = addMenu(nullptr, "mnuExtras", "Ex&tras");
+    AddItem(extras, "mnuSendNGG", "Send to &Tamsel Editor", QKeySequence(), nullptr);
+    AddItem(extras, "mnuSendNOL", "Send to &Vornik Uploader", QKeySequence(), nullptr);
+    AddItem(extras, "mnuSendToAdd1", "Send to ...", QKeySequence(), nullptr)->setVisible(false);
+    AddItem(extras, "mnuSendToAdd2", "Send to ...", QKeySequence(), nullptr)->setVisible(false);
+    separator(extras, "mnuOtherSep");
+    QMenu* other = addMenu(extras, "mnuOtherSend", "Send other SMS via Internet");
+    const char* otherCaptions[] = {"Flash SMS (160 chars)", "Blink SMS (70 chars)",
+                                   "Extralarge SMS (459 chars)", "Special SMS (\"SMS Virus\")"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* entry = AddItem(other, "mnuOther", otherCaptions[i], QKeySequence(), nullptr);
+        entry->setProperty("index", i);
+    }
+    separator(extras);
+    AddItem(extras, "mnuOtherPartner", "Partnerprogram for Webmasters", QKeySequence(), nullptr);
+
+    QMenu* help = addMenu(nullptr, "mnuHelp", "&Help");
+    AddItem(help, "mnuHelpInformation", "&Information", QKeySequence(), nullptr);
+    separator(help);
+    AddItem(help, "mnuHelpFAQ", "&Help on Website", QKeySequence(), nullptr);
+    AddItem(help, "mnuNewsletter", "&Free Newsletter", QKeySequence(), nullptr);
+    AddItem(help, "mnuHelpSamples", "&Download Samples", QKeySequence(), nullptr);
+    AddItem(help, "mnuHelpUpdates", "&Check for Updates", QKeySequence(), nullptr);
+    separator(help);
+    AddItem(help, "mnuAbout", "&About", QKeySequence(), &frmEdit::mnuAbout_Click);
+
+    // The blinking indicator of the clipboard monitor sits on the menu bar itself.
+    QAction* monitoring = bar->addAction("Monitoring clipboard");
+    monitoring->setObjectName("mnuMonitoring");
+    monitoring->setVisible(false);
+}
+
+void frmEdit::BuildToolbar() {
+    Toolbar1_ = addToolBar("Toolbar");
+    Toolbar1_->setObjectName("Toolbar1");
+    Toolbar1_->setMovable(false);
+    Toolbar1_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    struct Button {
+        const char* key;
+        const char* tip;
+        QStyle::StandardPixmap icon;
+    };
+    const Button buttons[] = {
+        {"New", "New", QStyle::SP_FileIcon},
+        {"Open", "Open", QStyle::SP_DialogOpenButton},
+        {"Save", "Save", QStyle::SP_DialogSaveButton},
+        {nullptr, nullptr, QStyle::SP_CustomBase},
+        {"Send", "Send as SMS", QStyle::SP_ArrowForward},
+        {"Internet", "Send via Internet", QStyle::SP_DriveNetIcon},
+        {nullptr, nullptr, QStyle::SP_CustomBase},
+        {"Options", "Options", QStyle::SP_FileDialogDetailedView},
+    };
+    for (const Button& b : buttons) {
+        if (b.key == nullptr) {
+            Toolbar1_->addSeparator();
+            continue;
+        }
+        QAction* action = Toolbar1_->addAction(style()->standardIcon(b.icon), b.key);
+        action->setObjectName(QString("Toolbar1_") + b.key);
+        action->setProperty("key", QString(b.key));
+        action->setToolTip(b.tip);
+        const QString key = b.key;
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+}
+
+void frmEdit::BuildViews() {
+    auto* central = new QWidget(this);
+    central->setObjectName("frmEditClient");
+    auto* grid = new QGridLayout(central);
+
+    picMain_ = new RasterView(&views_.Canvas(), central);
+    picMain_->setObjectName("picMain");
+    picMain_->setFocusPolicy(Qt::StrongFocus);
+    picMain_->setMouseTracking(true);
+    picMain_->setCursor(Qt::CrossCursor);
+    grid->addWidget(picMain_, 0, 0, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+
+    auto* side = new QVBoxLayout();
+    picDisplay_ = new RasterView(&views_.Preview(), central);
+    picDisplay_->setObjectName("picDisplay");
+    side->addWidget(picDisplay_, 0, Qt::AlignHCenter);
+
+    auto* arrows = new QGridLayout();
+    auto arrow = [&](const char* name, const QString& glyph, const QString& tip, int row, int col,
+                     void (frmEdit::*handler)()) {
+        auto* button = new QToolButton(central);
+        button->setObjectName(name);
+        button->setText(glyph);
+        button->setToolTip(tip);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
+        arrows->addWidget(button, row, col);
+    };
+    arrow("cmdUp", QString::fromUtf8("\u25B2"), "Move up", 0, 1, &frmEdit::mnuMoveUp_Click);
+    arrow("cmdLeft", QString::fromUtf8("\u25C0"), "Move left", 1, 0, &frmEdit::mnuMoveLeft_Click);
+    arrow("cmdRight", QString::fromUtf8("\u25B6"), "Move right", 1, 2,
+          &frmEdit::mnuMoveRight_Click);
+    arrow("cmdDown", QString::fromUtf8("\u25BC"), "Move down", 2, 1, &frmEdit::mnuMoveDown_Click);
+    side->addLayout(arrows);
+    side->addStretch(1);
+    grid->addLayout(side, 0, 1, 2, 1);
+
+    auto* textRow = new QHBoxLayout();
+    picPMTextXP_ = new QFrame(central);
+    picPMTextXP_->setObjectName("picPMTextXP");
+    picPMTextXP_->setVisible(false);
+    txtPMText_ = new PMTextEdit(central);
+    txtPMText_->setObjectName("txtPMText");
+    txtPMText_->setToolTip("Text for Picture-Message (121 chars)");
+    QPalette palette = txtPMText_->palette();
+    palette.setColor(QPalette::Base, ToQColor(TextBackColour));
+    palette.setColor(QPalette::Text, Qt::black);
+    txtPMText_->setPalette(palette);
+    QFont font("Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    txtPMText_->setFont(font);
+    txtPMText_->setFixedHeight(48);
+    textRow->addWidget(txtPMText_, 1);
+
+    txtPos_ = new QLineEdit(central);
+    txtPos_->setObjectName("txtPos");
+    txtPos_->setReadOnly(true);
+    txtPos_->setFocusPolicy(Qt::NoFocus);
+    txtPos_->setToolTip("Position of cursor OR chars left in text");
+    txtPos_->setFixedWidth(64);
+    textRow->addWidget(txtPos_, 0, Qt::AlignTop);
+    grid->addLayout(textRow, 1, 0);
+
+    setCentralWidget(central);
+
+    connect(picMain_, &RasterView::MouseDown, this,
+            [this](int button, QPointF p) { picMain_MouseDown(button, p.x(), p.y()); });
+    connect(picMain_, &RasterView::MouseMove, this,
+            [this](int buttons, QPointF p) { picMain_MouseMove(buttons, p.x(), p.y()); });
+    connect(picMain_, &RasterView::MouseUp, this, [this](int, QPointF) { picMain_MouseUp(); });
+    connect(picMain_, &RasterView::KeyDown, this, [this](int key) { picMain_KeyDown(key); });
+    for (RasterView* view : {picMain_, picDisplay_}) {
+        connect(view, &RasterView::FileDropped, this, [this](const QString& path) {
+            myOpenFileReceived(path.toStdString());
+            activateWindow();
+            setFocus();
+        });
+    }
+    connect(txtPMText_, &PMTextEdit::CharacterAccepted, this, [this] { UpdateTitle(false); });
+    connect(txtPMText_, &QPlainTextEdit::textChanged, this, [this] { txtPMText_Change(); });
+    connect(txtPMText_, &PMTextEdit::PointerMoved, this, [this] { txtPMText_MouseMove(); });
+}
+
+// ---- Start-up and shutdown ----
+
+bool frmEdit::Startup(const std::string& commandLine) {
+    // 1. The whole command line is one path.
+    commandLine_ = commandLine;
+    // 2-3. The single-instance test and the receiver for handed-over files come here.
+    duplicateInstance_ = false;
+
+    // 4-6. Caption; the text's character set is built once on first use.
+    setWindowTitle(ProductName);
+    picPMTextXP_->setVisible(false);
+
+    // 7. Window position, pulled back onto the screen.
+    PlaceWindow();
+    ui_.ProcessEvents();
+
+    // 8. Dialog folders and the author's name.
+    folders_.userDir = ReadText(settings_, keys::UserDir);
+    folders_.userDirSave = ReadText(settings_, keys::UserDirSave);
+    folders_.importDir = ReadText(settings_, keys::ImportDir);
+    folders_.exportDir = ReadText(settings_, keys::ExportDir);
+    AskAuthorName();
+
+    // 9. Version keys, for the siblings and the installer.
+    WriteText(settings_, keys::VerMajor, TwoDigits(PIXORA_VERSION_MAJOR));
+    WriteText(settings_, keys::VerMinor, TwoDigits(PIXORA_VERSION_MINOR));
+    WriteText(settings_, keys::VerRevision, TwoDigits(PIXORA_VERSION_PATCH));
+    WriteText(settings_, keys::VerIR, "00");
+    WriteText(settings_, keys::VerCable, "00");
+
+    // 10. An empty document.
+    modified_ = 0;
+    ResetDocument();
+    ui_.ProcessEvents();
+    documentName_ = UntitledName;
+    UpdateTitle(true);
+
+    // 11.
+    views_.ClearPreview();
+    phonebookLoaded_ = false;
+
+    // 12. Where the program and the phonebook cache are.
+    programFolder_ = FolderOf(services_.programPath);
+    WriteText(settings_, keys::Application, services_.programPath);
+    phonebookCachePath_ = services_.phonebookCachePath;
+
+    // 13. From here on a failing step is skipped and the next one runs.
+    // 14-15. File-type associations come here.
+    // 16. The file named on the command line comes here.
+
+    // 17. The recent-file list.
+    for (size_t i = 0; i < recentFiles_.size(); ++i) {
+        recentFiles_[i] = ReadText(settings_, keys::RecentFiles[i]);
+    }
+
+    // 18-19. The region test for the web commands, the send-to entries and the branding come
+    // here.
+
+    // 20-21. The temporary folder, cleared of old pages and pictures.
+    tempFolder_ = services_.tempFolder ? services_.tempFolder() : std::string();
+    if (services_.deleteTempFiles && !tempFolder_.empty()) {
+        services_.deleteTempFiles(tempFolder_);
+    }
+    picMain_->setFocus();
+    return true;
+}
+
+void frmEdit::PlaceWindow() {
+    adjustSize();
+    const QRect screen = QGuiApplication::primaryScreen() != nullptr
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1024, 768);
+    const double leftTwips = ReadCoordinate(settings_, keys::Left);
+    const double topTwips = ReadCoordinate(settings_, keys::Top);
+    // Huge stored values are clamped before conversion so they cannot overflow an int.
+    double left = std::clamp(leftTwips / TwipsPerPixel, -1e6, 1e6);
+    double top = std::clamp(topTwips / TwipsPerPixel, -1e6, 1e6);
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    if (screen.width() - frame.width() < left) {
+        left = screen.width() - frame.width();
+    }
+    if (screen.height() - frame.height() < top) {
+        top = screen.height() - frame.height();
+    }
+    if (left < 0) {
+        left = 0;
+    }
+    if (top < 0) {
+        top = 0;
+    }
+    move(screen.left() + static_cast<int>(std::lround(left)),
+         screen.top() + static_cast<int>(std::lround(top)));
+}
+
+void frmEdit::AskAuthorName() {
+    std::string name = ReadText(settings_, keys::UserName);
+    if (!name.empty()) {
+        return;
+    }
+    // The name is the author credit of every saved picture; keep asking until there is one.
+    while (name.empty()) {
+        name = ui_.InputBox(
+            "Before you start to use this Editor, please\r\nenter your name here:", ProductName, "",
+            static_cast<int>(200 / TwipsPerPixel), static_cast<int>(300 / TwipsPerPixel));
+    }
+    WriteText(settings_, keys::UserName, name);
+}
+
+void frmEdit::closeEvent(QCloseEvent* event) {
+    if (duplicateInstance_) {
+        event->accept();
+        return;
+    }
+    if (!QueryClose()) {
+        event->ignore();
+        return;
+    }
+    Shutdown();
+    event->accept();
+}
+
+bool frmEdit::QueryClose() {
+    SetBusy(true);
+    const bool proceed = AskSaveChanges() != AnswerCancel;
+    SetBusy(false);
+    return proceed;
+}
+
+void frmEdit::Shutdown() {
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    if (services_.deleteTempFiles && !tempFolder_.empty()) {
+        services_.deleteTempFiles(tempFolder_);
+    }
+    SaveWindowSettings();
+    DeleteKey(settings_, keys::CurrentAppname);
+    DeleteKey(settings_, keys::CurrentBusy);
+    // The receiver for handed-over files is removed here.
+}
+
+void frmEdit::SaveWindowSettings() {
+    settings_.Write(keys::Left.section, keys::Left.key,
+                    std::to_string(std::lround(x() * TwipsPerPixel)));
+    settings_.Write(keys::Top.section, keys::Top.key,
+                    std::to_string(std::lround(y() * TwipsPerPixel)));
+    for (size_t i = 0; i < recentFiles_.size(); ++i) {
+        WriteText(settings_, keys::RecentFiles[i], recentFiles_[i]);
+    }
+    WriteText(settings_, keys::UserDir, folders_.userDir);
+    WriteText(settings_, keys::UserDirSave, folders_.userDirSave);
+    WriteText(settings_, keys::ImportDir, folders_.importDir);
+    WriteText(settings_, keys::ExportDir, folders_.exportDir);
+}
+
+// ---- Document state ----
+
+void frmEdit::UpdateTitle(bool saved) {
+    const std::string title = TitleFor(documentName_, saved);
+    modified_ = saved ? 0 : 1;
+    setWindowTitle(QString::fromStdString(title));
+    WriteText(settings_, keys::CurrentAppname, title);
+}
+
+int frmEdit::AskSaveChanges() {
+    int result = AnswerNo;
+    if (ReadInt(settings_, keys::WarnIfNotSaved) == 1 && modified_ == 1) {
+        activateWindow();
+        const int answer = ui_.MessageBox(
+            documentName_ + "\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?",
+            ProductName, MessageIcon::Warning, MessageButtons::YesNoCancel);
+        if (answer == AnswerYes) {
+            // Whatever the save does, the caller goes on.
+            QAction* save = findChild<QAction*>("mnuSave");
+            if (save != nullptr) {
+                save->trigger();
+            }
+        } else if (answer == AnswerCancel) {
+            result = AnswerCancel;
+        }
+    }
+    return result;
+}
+
+void frmEdit::ResetDocument() {
+    documentName_ = UntitledName;
+    UpdateTitle(true);
+    ClearPicture();
+    SetPictureText(QString());
+    BlankCanvas();
+    ClearPreview();
+}
+
+void frmEdit::SetBusy(bool flag) {
+    busy_ = flag;
+    if (flag) {
+        WriteBool(settings_, keys::CurrentBusy, true);
+    } else {
+        DeleteKey(settings_, keys::CurrentBusy);
+    }
+}
+
+void frmEdit::SetPictureText(const QString& text) {
+    // Text from outside is held to the box's limit as typed text is.
+    txtPMText_->SetTextQuietly(text.left(MaxTextLength));
+    pictureText_ = txtPMText_->toPlainText();
+}
+
+// ---- Picture and views ----
+
+void frmEdit::RepaintViews() {
+    picMain_->update();
+    picDisplay_->update();
+}
+
+void frmEdit::ClearPicture() { picture_.Clear(); }
+
+void frmEdit::DrawPixel(int px, int py) {
+    if (modified_ == 0) {
+        UpdateTitle(false);
+    }
+    views_.PaintCell(picture_, px, py);
+    RepaintViews();
+}
+
+void frmEdit::RedrawPicture() {
+    for (int py = 0; py < PictureHeight; ++py) {
+        for (int px = 0; px < PictureWidth; ++px) {
+            DrawPixel(px, py);
+        }
+    }
+    RefreshPreview();
+}
+
+void frmEdit::RefreshPreview() {
+    views_.RefreshPreview(picture_);
+    RepaintViews();
+}
+
+void frmEdit::ClearPreview() {
+    views_.ClearPreview();
+    RepaintViews();
+}
+
+void frmEdit::CommitWorkGrid() {
+    UpdateTitle(false);
+    picture_ = work_;
+    for (int py = 0; py < PictureHeight; ++py) {
+        for (int px = 0; px < PictureWidth; ++px) {
+            views_.PaintCell(picture_, px, py);
+        }
+    }
+    RepaintViews();
+}
+
+void frmEdit::DrawGrid() {
+    views_.DrawGrid();
+    RepaintViews();
+}
+
+void frmEdit::BlankCanvas() {
+    views_.BlankCanvas();
+    RepaintViews();
+}
+
+void frmEdit::SetPixelFromMouse(int button, double x, double y) {
+    const int px = CellFromCanvas(x);
+    const int py = CellFromCanvas(y);
+    if (!PictureGrid::Contains(px, py)) {
+        return;
+    }
+    if (button == 1) {
+        picture_.Set(px, py, 1);
+        DrawPixel(px, py);
+    } else if (button == 2) {
+        picture_.Set(px, py, 0);
+        DrawPixel(px, py);
+    }
+}
+
+// ---- Input ----
+
+void frmEdit::picMain_MouseDown(int button, double x, double y) {
+    buttonHeld_ = true;
+    SetPixelFromMouse(button, x, y);
+}
+
+void frmEdit::picMain_MouseMove(int buttons, double x, double y) {
+    if (buttonHeld_) {
+        SetPixelFromMouse(buttons, x, y);
+    }
+    const int px = CellFromCanvas(x);
+    const int py = CellFromCanvas(y);
+    if (PictureGrid::Contains(px, py)) {
+        txtPos_->setText(QString::fromStdString(PositionReadout(px, py)));
+    }
+}
+
+void frmEdit::picMain_MouseUp() { buttonHeld_ = false; }
+
+void frmEdit::picMain_KeyDown(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            mnuMoveUp_Click();
+            break;
+        case Qt::Key_Down:
+            mnuMoveDown_Click();
+            break;
+        case Qt::Key_Left:
+            mnuMoveLeft_Click();
+            break;
+        case Qt::Key_Right:
+            mnuMoveRight_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void frmEdit::txtPMText_Change() {
+    txtPos_->setText(QString::fromStdString(CharsLeftReadout(txtPMText_->Length())));
+    pictureText_ = txtPMText_->toPlainText();
+    // Deleting or pasting text changes the document as much as typing does.
+    if (!txtPMText_->SettingQuietly() && modified_ != 1) {
+        UpdateTitle(false);
+    }
+}
+
+void frmEdit::txtPMText_MouseMove() {
+    txtPos_->setText(QString::fromStdString(CharsLeftReadout(txtPMText_->Length())));
+}
+
+void frmEdit::myOpenFileReceived(const std::string& path) {
+    // Opening files arrives with the file formats; a path is all this receives.
+    (void)path;
+}
+
+// ---- Commands ----
+
+void frmEdit::mnuNew_Click() {
+    SetBusy(true);
+    if (AskSaveChanges() != AnswerCancel) {
+        ResetDocument();
+    }
+    SetBusy(false);
+}
+
+void frmEdit::mnuExit_Click() { close(); }
+
+void frmEdit::mnuOptions_Click() {
+    SetBusy(true);
+    if (services_.showOptions) {
+        services_.showOptions(this);
+    }
+    SetBusy(false);
+}
+
+void frmEdit::mnuAbout_Click() {
+    SetBusy(true);
+    const std::string version = std::to_string(PIXORA_VERSION_MAJOR) + "." +
+                                std::to_string(PIXORA_VERSION_MINOR) + "." +
+                                std::to_string(PIXORA_VERSION_PATCH);
+    ui_.MessageBox(std::string(ProductName) + " " + version +
+                       "\r\n\r\nThe editor for Smart Messaging picture messages.",
+                   std::string("About ") + ProductName, MessageIcon::Information,
+                   MessageButtons::Ok);
+    SetBusy(false);
+}
+
+void frmEdit::mnuMoveUp_Click() {
+    work_ = MovePicture(picture_, MoveDirection::Up);
+    CommitWorkGrid();
+}
+
+void frmEdit::mnuMoveDown_Click() {
+    work_ = MovePicture(picture_, MoveDirection::Down);
+    CommitWorkGrid();
+}
+
+void frmEdit::mnuMoveLeft_Click() {
+    work_ = MovePicture(picture_, MoveDirection::Left);
+    CommitWorkGrid();
+}
+
+void frmEdit::mnuMoveRight_Click() {
+    work_ = MovePicture(picture_, MoveDirection::Right);
+    CommitWorkGrid();
+}
+
+void frmEdit::mnuInvert_Click() {
+    ui_.SetBusyPointer(true);
+    UpdateTitle(false);
+    InvertPicture(picture_);
+    RedrawPicture();
+    ui_.SetBusyPointer(false);
+}
+
+void frmEdit::mnuFlipX_Click() {
+    ui_.SetBusyPointer(true);
+    UpdateTitle(false);
+    work_ = FlipHorizontal(picture_);
+    CommitWorkGrid();
+    ui_.SetBusyPointer(false);
+}
+
+void frmEdit::mnuFlipY_Click() {
+    ui_.SetBusyPointer(true);
+    UpdateTitle(false);
+    work_ = FlipVertical(picture_);
+    CommitWorkGrid();
+    ui_.SetBusyPointer(false);
+}
+
+void frmEdit::Toolbar1_ButtonClick(const QString& key) {
+    static const char* const menuItems[][2] = {{"Send", "mnuSend"},   {"New", "mnuNew"},
+                                                {"Open", "mnuOpen"},   {"Save", "mnuSave"},
+                                                {"Options", "mnuOptions"}, {"Internet", "mnuInternet"}};
+    for (const auto& pair : menuItems) {
+        if (key == pair[0]) {
+            if (QAction* action = findChild<QAction*>(pair[1])) {
+                action->trigger();
+            }
+            return;
+        }
+    }
+}
+
+}  // namespace pixora

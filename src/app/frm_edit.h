@@ -1,0 +1,166 @@
+#pragma once
+// The main window: owns the picture and its views, the text, the document state and the
+// commands, and wires them to menus, toolbar and widgets. The algorithms live in the layers
+// below; this class calls them in the order the editor needs.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/picture.h"
+#include "core/picture_views.h"
+#include "core/settings.h"
+#include "core/user_interface.h"
+
+class QAction;
+class QLineEdit;
+class QFrame;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace pixora {
+
+class PMTextEdit;
+class RasterView;
+
+// What the window needs from the world outside; the program passes the real services, the tests
+// pass fakes.
+struct EditorServices {
+    SettingsStore* settings = nullptr;
+    UserInterface* ui = nullptr;
+    // The full path of the program file, written for the siblings to find us.
+    std::string programPath;
+    // Where the phonebook cache lives.
+    std::string phonebookCachePath;
+    // Returns the private temporary folder (ending in "/"), or empty when there is none.
+    std::function<std::string()> tempFolder;
+    // Removes the leftover temporary pages and pictures from a folder.
+    std::function<void(const std::string&)> deleteTempFiles;
+    // Shows the options dialog modally.
+    std::function<void(QWidget*)> showOptions;
+};
+
+class frmEdit : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmEdit(EditorServices services, QWidget* parent = nullptr);
+    ~frmEdit() override;
+
+    // Runs the start-up sequence. The whole command line is one path. Returns false when this
+    // process must end without showing a window.
+    bool Startup(const std::string& commandLine);
+
+    // Document state.
+    void UpdateTitle(bool saved);
+    int AskSaveChanges();
+    void ResetDocument();
+    void SetBusy(bool flag);
+    void SaveWindowSettings();
+
+    // The picture and its views.
+    void ClearPicture();
+    void DrawPixel(int px, int py);
+    void RedrawPicture();
+    void RefreshPreview();
+    void ClearPreview();
+    void CommitWorkGrid();
+    void DrawGrid();
+    void BlankCanvas();
+    void SetPixelFromMouse(int button, double x, double y);
+
+    // Input on the canvas and the text box.
+    void picMain_MouseDown(int button, double x, double y);
+    void picMain_MouseMove(int buttons, double x, double y);
+    void picMain_MouseUp();
+    void picMain_KeyDown(int key);
+    void txtPMText_Change();
+    void txtPMText_MouseMove();
+    // A file dropped on the views or handed over by another process.
+    void myOpenFileReceived(const std::string& path);
+
+    // Commands.
+    void mnuNew_Click();
+    void mnuExit_Click();
+    void mnuOptions_Click();
+    void mnuAbout_Click();
+    void mnuMoveUp_Click();
+    void mnuMoveDown_Click();
+    void mnuMoveLeft_Click();
+    void mnuMoveRight_Click();
+    void mnuInvert_Click();
+    void mnuFlipX_Click();
+    void mnuFlipY_Click();
+    void Toolbar1_ButtonClick(const QString& key);
+
+    // State, for the commands of the other windows and for tests.
+    PictureGrid& Picture() { return picture_; }
+    WorkGrid& Work() { return work_; }
+    const PictureViews& Views() const { return views_; }
+    const std::string& DocumentName() const { return documentName_; }
+    void SetDocumentName(const std::string& name) { documentName_ = name; }
+    int Modified() const { return modified_; }
+    void SetModified(int value) { modified_ = value; }
+    bool Busy() const { return busy_; }
+    const QString& PictureText() const { return pictureText_; }
+    void SetPictureText(const QString& text);
+    const std::string& ProgramFolder() const { return programFolder_; }
+    const std::string& PhonebookCachePath() const { return phonebookCachePath_; }
+    const std::string& TempFolder() const { return tempFolder_; }
+    bool PhonebookLoaded() const { return phonebookLoaded_; }
+
+    struct Folders {
+        std::string userDir, userDirSave, importDir, exportDir;
+    };
+    Folders& DialogFolders() { return folders_; }
+    std::array<std::string, 4>& RecentFiles() { return recentFiles_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildViews();
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+                     const QKeySequence& shortcut, void (frmEdit::*handler)());
+    void PlaceWindow();
+    void AskAuthorName();
+    void RepaintViews();
+    // Whether the window may close now; asks about unsaved changes.
+    bool QueryClose();
+    void Shutdown();
+
+    EditorServices services_;
+    SettingsStore& settings_;
+    UserInterface& ui_;
+
+    PictureGrid picture_;
+    WorkGrid work_;
+    PictureViews views_;
+    std::string documentName_ = "Untitled";
+    int modified_ = 0;
+    bool busy_ = false;
+    bool buttonHeld_ = false;
+    bool duplicateInstance_ = false;
+    bool phonebookLoaded_ = false;
+    bool shutDown_ = false;
+    QString pictureText_;
+    std::string programFolder_;
+    std::string phonebookCachePath_;
+    std::string tempFolder_;
+    std::string commandLine_;
+    Folders folders_;
+    std::array<std::string, 4> recentFiles_;
+
+    RasterView* picMain_ = nullptr;
+    RasterView* picDisplay_ = nullptr;
+    PMTextEdit* txtPMText_ = nullptr;
+    QLineEdit* txtPos_ = nullptr;
+    QFrame* picPMTextXP_ = nullptr;
+    QToolBar* Toolbar1_ = nullptr;
+};
+
+}  // namespace pixora

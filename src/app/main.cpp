@@ -1,0 +1,69 @@
+// Pixora: the editor for Smart Messaging picture messages.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "app/frm_edit.h"
+#include "platform/qt_settings_store.h"
+#include "platform/qt_user_interface.h"
+#include "platform/temp_folder.h"
+
+namespace {
+
+// The options dialog grows with the phone link; until then it is an empty modal window.
+void ShowOptionsPlaceholder(QWidget* owner) {
+    QDialog dialog(owner);
+    dialog.setObjectName("frmOptionsDialog");
+    dialog.setWindowTitle("Options");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Brellow");
+    QApplication::setApplicationName("Pixora");
+    QApplication::setApplicationVersion(QString("%1.%2.%3")
+                                            .arg(PIXORA_VERSION_MAJOR)
+                                            .arg(PIXORA_VERSION_MINOR)
+                                            .arg(PIXORA_VERSION_PATCH));
+
+    // The whole argument text is one path, as a file manager hands over a name with spaces.
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    const std::string commandLine = arguments.join(' ').toStdString();
+
+    pixora::QtSettingsStore settings;
+    pixora::QtUserInterface ui;
+
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    pixora::EditorServices services;
+    services.settings = &settings;
+    services.ui = &ui;
+    services.programPath = QApplication::applicationFilePath().toStdString();
+    services.phonebookCachePath = (dataFolder + "/KDXPBOOK.CSV").toStdString();
+    services.tempFolder = [] { return pixora::PrivateTempFolder(); };
+    services.deleteTempFiles = [](const std::string& folder) {
+        pixora::DeleteTempPictureFiles(folder);
+    };
+    services.showOptions = ShowOptionsPlaceholder;
+
+    pixora::frmEdit window(services);
+    ui.SetOwner(&window);
+    if (!window.Startup(commandLine)) {
+        return 0;
+    }
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The picture-message text box: at most 121 characters from the phone's character set, no line
+// breaks. The main window's shortcuts keep acting on the picture while the box has the focus.
+
+#include <QPlainTextEdit>
+
+namespace pixora {
+
+class PMTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit PMTextEdit(QWidget* parent = nullptr);
+
+    // Sets the text without counting it as the user's edit.
+    void SetTextQuietly(const QString& text);
+    bool SettingQuietly() const { return quiet_; }
+    int Length() const;
+
+signals:
+    // A typed character was accepted and is about to go in.
+    void CharacterAccepted();
+    void PointerMoved();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    int Room() const;
+    bool quiet_ = false;
+};
+
+}  // namespace pixora

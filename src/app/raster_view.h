@@ -1,0 +1,44 @@
+#pragma once
+// Shows one retained image (canvas or phone preview) at its own size, pixel for pixel: no
+// smoothing when a high-DPI screen scales it, so the cells stay crisp. Files dropped on it are
+// reported by path; the canvas also reports mouse and arrow-key input.
+
+#include <QPointF>
+#include <QWidget>
+
+#include "core/raster.h"
+
+namespace pixora {
+
+class RasterView : public QWidget {
+    Q_OBJECT
+public:
+    RasterView(const Raster* source, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+signals:
+    // Buttons as the old mouse events numbered them: 1 left, 2 right, 4 middle, added up.
+    void MouseDown(int button, QPointF position);
+    void MouseMove(int buttons, QPointF position);
+    void MouseUp(int button, QPointF position);
+    void KeyDown(int key);
+    void FileDropped(QString path);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    const Raster* source_;
+};
+
+// Mouse buttons of a Qt event as the 1/2/4 mask.
+int ButtonMask(Qt::MouseButtons buttons);
+
+}  // namespace pixora
