@@ -18,7 +18,7 @@ GroupGraphic ReadGroupGraphicFile(std::string_view bytes) {
     const bool isNol = StartsWith(bytes, std::string_view("NOL\0", 4));
     const bool magicOk = isNol || StartsWith(bytes, std::string_view("NGG\0", 4)) ||
                          StartsWith(bytes, std::string_view("NCG\0", 4));
-    if (!magicOk || Int16At(bytes, 4) != 1) {
+    if (!magicOk || bytes.size() < 6 || Int16At(bytes, 4) != 1) {
         return result;
     }
     const size_t sizeOffset = isNol ? 10 : 6;

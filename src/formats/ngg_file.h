@@ -33,7 +33,8 @@ struct GroupGraphic {
     bool unsupportedSize = false;
 };
 
-// A file that ends early leaves the missing header values 0 and the missing pixels clear.
+// Magic and version must be complete; past them, a file that ends early leaves the missing
+// header values 0 and the missing pixels clear.
 GroupGraphic ReadGroupGraphicFile(std::string_view bytes);
 
 }  // namespace pixora
