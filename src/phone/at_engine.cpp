@@ -1,0 +1,217 @@
+#include "phone/at_engine.h"
+
+#include <algorithm>
+
+#include "core/document.h"
+
+namespace pixora {
+
+void Conversation::OnCancelled(AtEngine& engine, bool /*noticedByTick*/) {
+    engine.ShowError(engine.StepInProgress().errorText);
+}
+
+AtEngine::AtEngine(SerialLink& link, UserInterface& ui) : link_(link), ui_(ui) {}
+
+bool AtEngine::QueueCommand(std::string_view command, int expected, int marker,
+                            std::string_view errorText) {
+    if (stepCount_ >= QueueCapacity) {
+        return false;
+    }
+    commandQueue_[static_cast<size_t>(stepCount_)] =
+        Step{std::string(command), expected, marker, std::string(errorText)};
+    ++stepCount_;
+    return true;
+}
+
+void AtEngine::ResetConversation(int retryLimit) {
+    retryCount_ = 0;
+    retryLimit_ = retryLimit;
+    nextStep_ = 0;
+    myBreak_ = false;
+    replyState_ = reply::Fresh;
+    reply_.Clear();
+}
+
+bool AtEngine::Start(Conversation& conversation) {
+    if (conversation_ != nullptr) {
+        End();
+    }
+    conversation_ = &conversation;
+    ResetConversation(conversation.Rules().retryLimit);
+    if (!OpenPort()) {
+        End();
+        conversation.OnOpenFailed(*this);
+        return false;
+    }
+    DriveStep();
+    return true;
+}
+
+bool AtEngine::OpenPort() {
+    if (link_.IsOpen()) {
+        ClosePort();
+    }
+    if (!link_.Open(portNumber_, PhonePortSettings)) {
+        ui_.Beep();
+        return false;
+    }
+    return true;
+}
+
+void AtEngine::ClosePort() {
+    if (link_.IsOpen() && !link_.Close()) {
+        ui_.Beep();
+    }
+}
+
+void AtEngine::WriteCommand() {
+    // A failed write is not reported further: the missing reply runs into the retries.
+    if (!link_.Write(currentCommand_)) {
+        ui_.Beep();
+    }
+}
+
+void AtEngine::ShowLinkError(int code) {
+    switch (code) {
+        case 3:
+            ShowError("User break.");
+            break;
+        case 4:
+            ShowError("Error while talking to COM" + std::to_string(portNumber_) + ".");
+            break;
+        case 6:
+            ShowError("Please configure the Nokia GSM Serial Port\r\nin menu 'Edit/Options'");
+            break;
+        default:
+            break;
+    }
+}
+
+void AtEngine::DriveStep() {
+    Conversation* conversation = conversation_;
+    if (conversation == nullptr) {
+        return;
+    }
+    const ConversationRules rules = conversation->Rules();
+    if (rules.watchesBreak && myBreak_) {
+        End();
+        conversation->OnCancelled(*this, false);
+        return;
+    }
+    conversation->BeforeStep(*this);
+    if (nextStep_ > stepCount_ - 1) {
+        End();
+        conversation->OnFinished(*this);
+        return;
+    }
+    reply_.Clear();
+    conversation->OnStepWriting(*this, nextStep_);
+    currentCommand_ = commandQueue_[static_cast<size_t>(nextStep_)].command;
+    WriteCommand();
+    ++nextStep_;
+    StartTimer(rules.intervalMs);
+}
+
+void AtEngine::Received(std::string_view bytes) {
+    if (conversation_ == nullptr) {
+        return;
+    }
+    replyState_ = reply_.Append(bytes);
+}
+
+void AtEngine::Tick() {
+    Conversation* conversation = conversation_;
+    if (conversation == nullptr || !timerRunning_) {
+        return;
+    }
+    StopTimer();
+    const ConversationRules rules = conversation->Rules();
+    if (rules.watchesBreak && myBreak_) {
+        End();
+        conversation->OnCancelled(*this, true);
+        return;
+    }
+    if (!link_.IsOpen()) {
+        End();
+        conversation->OnTimedOut(*this);
+        return;
+    }
+    if (rules.arrivingWaits && replyState_ == reply::Arriving) {
+        // Wait one more interval, but only while characters keep coming: a phone that echoes
+        // the command and then falls silent must not keep the conversation waiting for ever.
+        replyState_ = reply::Nothing;
+        StartTimer(rules.intervalMs);
+        return;
+    }
+    conversation->BeforeJudge(*this);
+    if (replyState_ == StepInProgress().expected) {
+        DriveStep();
+        return;
+    }
+    if (conversation->IsFatalReply(replyState_)) {
+        End();
+        conversation->OnFatalReply(*this);
+        return;
+    }
+    ++retryCount_;
+    if (retryCount_ > retryLimit_) {
+        End();
+        conversation->OnTimedOut(*this);
+        return;
+    }
+    // The buffer is kept on purpose: a reply that once failed stays failed.
+    WriteCommand();
+    StartTimer(rules.intervalMs);
+}
+
+void AtEngine::LinkLost() {
+    Conversation* conversation = conversation_;
+    if (conversation == nullptr) {
+        return;
+    }
+    End();
+    conversation->OnTimedOut(*this);
+}
+
+Step& AtEngine::StepAt(int index) {
+    return commandQueue_[static_cast<size_t>(std::clamp(index, 0, QueueCapacity - 1))];
+}
+
+const Step& AtEngine::StepInProgress() const {
+    return commandQueue_[static_cast<size_t>(std::clamp(nextStep_ - 1, 0, QueueCapacity - 1))];
+}
+
+void AtEngine::ShowError(const std::string& text) {
+    ui_.MessageBox(text, ProductName, MessageIcon::Error, MessageButtons::Ok);
+}
+
+void AtEngine::ShowInformation(const std::string& text) {
+    ui_.MessageBox(text, ProductName, MessageIcon::Information, MessageButtons::Ok);
+}
+
+void AtEngine::StartTimer(int intervalMs) {
+    timerRunning_ = true;
+    timerInterval_ = intervalMs;
+    if (timerHook_) {
+        timerHook_(true, intervalMs);
+    }
+}
+
+void AtEngine::StopTimer() {
+    const bool wasRunning = timerRunning_;
+    timerRunning_ = false;
+    timerInterval_ = 0;
+    if (wasRunning && timerHook_) {
+        timerHook_(false, 0);
+    }
+}
+
+Conversation* AtEngine::End() {
+    Conversation* conversation = conversation_;
+    conversation_ = nullptr;
+    StopTimer();
+    ClosePort();
+    return conversation;
+}
+
+}  // namespace pixora

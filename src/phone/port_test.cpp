@@ -1,0 +1,146 @@
+#include "phone/port_test.h"
+
+#include "core/settings_keys.h"
+
+namespace pixora {
+
+PortTest::PortTest(AtEngine& engine, DoneCallback myTestDone)
+    : engine_(engine), done_(std::move(myTestDone)) {}
+
+void PortTest::myTestPort(int port) {
+    engine_.SetPortNumber(port);
+    engine_.ClearQueue();
+    engine_.QueueCommand("AT\r", reply::Ok, 0, "");
+    // The identification goes into the buffer that OnFinished inspects.
+    engine_.QueueCommand("ATI\r", reply::Ok, 0, "");
+    engine_.Start(*this);
+}
+
+ConversationRules PortTest::Rules() const {
+    return {.retryLimit = 3, .intervalMs = 1000, .watchesBreak = false, .arrivingWaits = false};
+}
+
+void PortTest::OnFinished(AtEngine& engine) {
+    const bool nokia = engine.ReplyBuffer().find("Nokia") != std::string::npos;
+    done_(nokia ? test_result::Nokia : test_result::OtherPhone);
+}
+
+void PortTest::OnTimedOut(AtEngine&) {
+    done_(test_result::NoValidReply);
+}
+
+void PortTest::OnOpenFailed(AtEngine&) {
+    done_(test_result::NotAvailable);
+}
+
+SmscRead::SmscRead(AtEngine& engine, SettingsStore& settings, DoneCallback myReadSMSCDone)
+    : engine_(engine), settings_(settings), done_(std::move(myReadSMSCDone)) {}
+
+void SmscRead::myReadSMSC(int port) {
+    // The dialog's port is used for this conversation only; the configured one is kept.
+    const int kept = engine_.PortNumber();
+    engine_.SetPortNumber(port);
+    engine_.ClearQueue();
+    engine_.QueueCommand("AT\r", reply::Ok, 0, "");
+    // Some phones answer AT+CSCA? with an empty number until the message profile is loaded.
+    engine_.QueueCommand("AT+CRES=1\r", reply::Ok, 0, "");
+    engine_.QueueCommand("AT+CSCA?\r", reply::Ok, 0, "");
+    engine_.Start(*this);
+    engine_.SetPortNumber(kept);
+}
+
+ConversationRules SmscRead::Rules() const {
+    return {.retryLimit = 3, .intervalMs = 1000, .watchesBreak = false, .arrivingWaits = false};
+}
+
+void SmscRead::OnFinished(AtEngine& engine) {
+    const CscaReply csca = ParseCscaReply(engine.ReplyBuffer());
+    if (!csca.found) {
+        done_(smsc_result::NotRead);
+        return;
+    }
+    smscNumber_ = csca.digits;
+    WriteText(settings_, keys::SMSC, smscNumber_);
+    if (smscNumber_.empty()) {
+        done_(smsc_result::NoNumber);
+    } else {
+        done_(csca.international ? smsc_result::International : smsc_result::NoCountryCode);
+    }
+}
+
+void SmscRead::OnTimedOut(AtEngine&) {
+    done_(smsc_result::NotRead);
+}
+
+void SmscRead::OnOpenFailed(AtEngine&) {
+    done_(smsc_result::NotRead);
+}
+
+CscaReply ParseCscaReply(std::string_view reply) {
+    constexpr std::string_view kKey = "+CSCA: ";
+    CscaReply result;
+    const size_t key = reply.find(kKey);
+    if (key == std::string_view::npos) {
+        return result;
+    }
+    result.found = true;
+    const size_t start = key + kKey.size();
+    // The number runs to the comma before the address type. Without a comma the reply is cut
+    // short, and a number that may be cut short is no number.
+    const size_t comma = reply.find(',', start);
+    if (comma != std::string_view::npos) {
+        for (char c : reply.substr(start, comma - start)) {
+            if (c >= '0' && c <= '9') {
+                result.digits.push_back(c);
+            }
+        }
+    }
+    result.international = reply.find(",145") != std::string_view::npos;
+    return result;
+}
+
+std::string TestDoneText(int code, int port) {
+    const std::string com = "COM" + std::to_string(port);
+    switch (code) {
+        case test_result::NoValidReply:
+            return com + " does not return valid data at the moment.";
+        case test_result::Nokia:
+            return com + " is \"Data Suite compatible\".";
+        case test_result::OtherPhone:
+            return com + " is probably not \"Data Suite compatible\".";
+        case test_result::NotAvailable:
+            return com + " is not available or in use.";
+        default:
+            return "";
+    }
+}
+
+std::string ReadSmscDoneText(int code) {
+    switch (code) {
+        case smsc_result::NotRead:
+            return "Could not read Number.";
+        case smsc_result::International:
+        case smsc_result::NoCountryCode:
+            return "Number has been read.";
+        case smsc_result::NoNumber:
+            return "Could not find Number.";
+        default:
+            return "";
+    }
+}
+
+std::string ReadSmscDoneMessage(int code) {
+    switch (code) {
+        case smsc_result::NoCountryCode:
+            return "Please add the international country-code\r\nto your Message Center Number";
+        case smsc_result::NoNumber:
+            return "Could not find the Message Center Number.\r\n\r\n"
+                   "Please go to Message settings in your phone,\r\n"
+                   "read your Message Center Number there and\r\n"
+                   "enter it here with the international country-code.";
+        default:
+            return "";
+    }
+}
+
+}  // namespace pixora

@@ -1,0 +1,41 @@
+#pragma once
+// How the engine reads a phone's reply: the whole of what arrived since the command was written
+// is searched for the few tokens the conversations care about. Later tokens in the list win, so
+// "+CMS ERROR: 21" beats an "OK" in the same buffer and a prompt beats an echoed "OK".
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace pixora {
+
+namespace reply {
+inline constexpr int Nothing = 0;   // no token, nothing new
+inline constexpr int Arriving = 1;  // no token, but the buffer grew
+inline constexpr int Ok = 2;
+inline constexpr int Failed = 3;
+inline constexpr int Prompt = 4;
+inline constexpr int Range = 7;  // "CPBR: (", a phonebook index range
+inline constexpr int CmsError = 8;
+inline constexpr int Fresh = 99;  // conversation started, nothing classified yet
+}  // namespace reply
+
+// Classifies everything received so far. grew: the last notification added characters.
+int ClassifyReply(std::string_view buffer, bool grew);
+
+// The receive buffer: at most ReplyBufferLimit characters. A phone that floods the line keeps
+// only the newest characters, where a closing "OK" or error would be.
+inline constexpr size_t ReplyBufferLimit = 32767;
+
+class ReplyCollector {
+public:
+    // Appends and returns the new classification.
+    int Append(std::string_view bytes);
+    void Clear() { text_.clear(); }
+    const std::string& Text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+}  // namespace pixora

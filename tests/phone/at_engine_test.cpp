@@ -1,0 +1,435 @@
+#include "phone/at_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "scripted_link.h"
+#include "support/fake_user_interface.h"
+
+namespace pixora {
+namespace {
+
+using testing::AnswerTable;
+using testing::FakeUserInterface;
+using testing::ScriptedLink;
+
+// A conversation that only records how it ended, with the rules of one of the real ones.
+class RecordingConversation : public Conversation {
+public:
+    explicit RecordingConversation(ConversationRules rules) : rules_(rules) {}
+    ConversationRules Rules() const override { return rules_; }
+    bool IsFatalReply(int state) const override {
+        return fatalOnCmsError && state == reply::CmsError;
+    }
+    void OnStepWriting(AtEngine&, int index) override { written.push_back(index); }
+    void OnFinished(AtEngine& engine) override {
+        ends.push_back("finished");
+        lastReply = engine.ReplyBuffer();
+    }
+    void OnTimedOut(AtEngine&) override { ends.push_back("timed out"); }
+    void OnOpenFailed(AtEngine&) override { ends.push_back("open failed"); }
+    void OnCancelled(AtEngine& engine, bool byTick) override {
+        ends.push_back(byTick ? "cancelled by tick" : "cancelled by driver");
+        Conversation::OnCancelled(engine, byTick);
+    }
+    void OnFatalReply(AtEngine&) override { ends.push_back("fatal reply"); }
+
+    bool fatalOnCmsError = false;
+    std::vector<std::string> ends;
+    std::vector<int> written;
+    std::string lastReply;
+
+private:
+    ConversationRules rules_;
+};
+
+constexpr ConversationRules kSending{5, 2000, true, true};
+constexpr ConversationRules kPortTest{3, 1000, false, false};
+constexpr ConversationRules kPhonebook{3, 1000, true, true};
+
+class AtEngineTest : public ::testing::Test {
+protected:
+    AtEngineTest() : engine(link, ui) {
+        engine.SetTimerHook(
+            [this](bool running, int interval) { timerEvents.push_back(running ? interval : 0); });
+        engine.SetPortNumber(2);
+    }
+
+    void QueueSendLikeSteps() {
+        engine.ClearQueue();
+        engine.QueueCommand("AT\r", reply::Ok, 0, "Can't talk to COM2.");
+        engine.QueueCommand("AT+CMGS=34\r", reply::Prompt, 40, "Can't initiate sending (1/3).");
+        engine.QueueCommand("0011\x1A", reply::Ok, 50, "Can't send SMS (1/3).");
+    }
+
+    // Ticks until the conversation ends; returns the number of ticks it took.
+    int TicksUntilEnd(int limit = 100) {
+        for (int tick = 1; tick <= limit; ++tick) {
+            link.Deliver(engine);
+            engine.Tick();
+            if (!engine.Running()) {
+                return tick;
+            }
+        }
+        return -1;
+    }
+
+    ScriptedLink link;
+    FakeUserInterface ui;
+    AtEngine engine;
+    std::vector<int> timerEvents;
+};
+
+struct SilenceCase {
+    const char* name;
+    ConversationRules rules;
+    int failingTick;
+};
+
+TEST_F(AtEngineTest, SilentPhoneFailsAfterTheRetryLimit) {
+    const SilenceCase cases[] = {
+        {"sending", kSending, 6}, {"port test", kPortTest, 4}, {"phonebook", kPhonebook, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        link.writes.clear();
+        RecordingConversation conversation(c.rules);
+        QueueSendLikeSteps();
+        ASSERT_TRUE(engine.Start(conversation));
+        EXPECT_EQ(link.openedPort, 2);
+        EXPECT_EQ(link.openedSettings, "19200,n,8,1");
+        EXPECT_EQ(engine.TimerInterval(), c.rules.intervalMs);
+        EXPECT_EQ(TicksUntilEnd(), c.failingTick);
+        EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
+        // The first command and one re-send per counted retry, nothing else.
+        EXPECT_EQ(link.CountWrites("AT\r"), c.rules.retryLimit + 1);
+        EXPECT_EQ(link.writes.size(), static_cast<size_t>(c.rules.retryLimit + 1));
+        EXPECT_FALSE(link.IsOpen());
+        EXPECT_FALSE(engine.TimerRunning());
+    }
+}
+
+TEST_F(AtEngineTest, AnsweredConversationRunsToItsEnd) {
+    link.responder = AnswerTable({{"AT\r", "AT\r\r\nOK\r\n"},
+                                  {"AT+CMGS=34\r", "\r\n> "},
+                                  {"0011\x1A", "\r\n+CMGS: 7\r\n\r\nOK\r\n"}});
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    ASSERT_TRUE(engine.Start(conversation));
+    EXPECT_EQ(TicksUntilEnd(), 3);
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"finished"});
+    EXPECT_EQ(conversation.written, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(link.writes, (std::vector<std::string>{"AT\r", "AT+CMGS=34\r", "0011\x1A"}));
+    // The end still sees the reply to the last command.
+    EXPECT_EQ(conversation.lastReply, "\r\n+CMGS: 7\r\n\r\nOK\r\n");
+    EXPECT_EQ(engine.RetryCount(), 0);
+    EXPECT_EQ(timerEvents, (std::vector<int>{2000, 0, 2000, 0, 2000, 0}));
+    EXPECT_EQ(link.closes, 1);
+}
+
+TEST_F(AtEngineTest, OkDoesNotAnswerAPromptStep) {
+    link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}, {"AT+CMGS=34\r", "\r\nOK\r\n"}});
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    link.Deliver(engine);
+    engine.Tick();  // AT accepted, AT+CMGS written
+    link.Deliver(engine);
+    engine.Tick();
+    EXPECT_EQ(engine.RetryCount(), 1);
+    EXPECT_EQ(link.CountWrites("AT+CMGS=34\r"), 2);
+    EXPECT_TRUE(engine.Running());
+}
+
+TEST_F(AtEngineTest, EchoAloneWaitsWithoutCountingWhereArrivingWaits) {
+    link.responder = AnswerTable({{"AT\r", "AT\r"}});
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    link.Deliver(engine);
+    EXPECT_EQ(engine.ReplyState(), reply::Arriving);
+    engine.Tick();
+    EXPECT_EQ(engine.RetryCount(), 0);
+    EXPECT_TRUE(engine.TimerRunning());
+    EXPECT_EQ(link.writes.size(), 1u);
+    // Characters that keep coming keep it waiting ...
+    for (int i = 0; i < 10; ++i) {
+        engine.Received("+CME ERROR: 3\r\n");
+        engine.Tick();
+    }
+    EXPECT_EQ(engine.RetryCount(), 0);
+    // ... but once the phone falls silent the next tick counts a retry.
+    engine.Tick();
+    EXPECT_EQ(engine.RetryCount(), 1);
+    EXPECT_EQ(link.CountWrites("AT\r"), 2);
+}
+
+TEST_F(AtEngineTest, EchoAloneIsARetryWhereArrivingDoesNotWait) {
+    link.responder = AnswerTable({{"AT\r", "AT\r"}});
+    RecordingConversation conversation(kPortTest);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    link.Deliver(engine);
+    engine.Tick();
+    EXPECT_EQ(engine.RetryCount(), 1);
+    EXPECT_EQ(TicksUntilEnd(), 3);
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
+}
+
+TEST_F(AtEngineTest, EchoThenSilenceStillEnds) {
+    link.responder = AnswerTable({{"AT\r", "AT\r"}});
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    // Each re-send brings its echo, so every counted retry costs two ticks.
+    EXPECT_EQ(TicksUntilEnd(), 12);
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
+}
+
+TEST_F(AtEngineTest, CmsErrorWinsOverOkAndEndsAtOnce) {
+    link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"},
+                                  {"AT+CMGS=34\r", "\r\n> "},
+                                  {"0011\x1A", "\r\n+CMS ERROR: 21\r\n\r\nOK\r\n"}});
+    RecordingConversation conversation(kSending);
+    conversation.fatalOnCmsError = true;
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    EXPECT_EQ(TicksUntilEnd(), 3);
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"fatal reply"});
+    EXPECT_EQ(engine.ReplyBuffer(), "\r\n+CMS ERROR: 21\r\n\r\nOK\r\n");
+    EXPECT_EQ(engine.StepInProgress().errorText, "Can't send SMS (1/3).");
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(AtEngineTest, CmsErrorIsRetriedWhereItIsNotFatal) {
+    link.responder = AnswerTable({{"AT\r", "\r\n+CMS ERROR: 500\r\n"}});
+    RecordingConversation conversation(kPortTest);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    EXPECT_EQ(TicksUntilEnd(), 4);
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
+}
+
+TEST_F(AtEngineTest, ErrorOnceSeenStaysUntilRetriesRunOut) {
+    int answers = 0;
+    // ERROR first, then a proper OK to every re-send: the kept buffer still says ERROR.
+    link.responder = [&answers](const std::string&) {
+        return answers++ == 0 ? std::string("\r\nERROR\r\n") : std::string("\r\nOK\r\n");
+    };
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    EXPECT_EQ(TicksUntilEnd(), 6);
+    EXPECT_EQ(engine.ReplyState(), reply::Failed);
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
+}
+
+TEST_F(AtEngineTest, RetriesAreCountedForTheWholeConversation) {
+    // Each step needs two re-sends: three steps exceed a limit of five.
+    std::map<std::string, int> seen;
+    link.responder = [&seen](const std::string& command) -> std::string {
+        if (++seen[command] < 3) {
+            return "";
+        }
+        return command == "AT+CMGS=34\r" ? "\r\n> " : "\r\nOK\r\n";
+    };
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    TicksUntilEnd();
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
+    EXPECT_EQ(engine.RetryCount(), 6);
+    EXPECT_EQ(link.CountWrites("0011\x1A"), 2);
+}
+
+TEST_F(AtEngineTest, OldStateJudgesATickBeforeNewCharacters) {
+    // The phone answers AT at once but needs longer than a tick for the prompt: the stale OK
+    // from the first step is taken as the reply to the second.
+    link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}});
+    RecordingConversation conversation(kPortTest);
+    engine.ClearQueue();
+    engine.QueueCommand("AT\r", reply::Ok, 0, "");
+    engine.QueueCommand("ATI\r", reply::Ok, 0, "");
+    engine.Start(conversation);
+    link.Deliver(engine);
+    engine.Tick();
+    engine.Tick();
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"finished"});
+    EXPECT_EQ(conversation.lastReply, "");
+}
+
+TEST_F(AtEngineTest, CancelIsNoticedByTheTickWhereWatched) {
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}});
+    engine.Start(conversation);
+    link.Deliver(engine);
+    engine.Tick();  // now waiting for the prompt
+    engine.SetBreak(true);
+    engine.Tick();
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"cancelled by tick"});
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Can't initiate sending (1/3).");
+    EXPECT_EQ(ui.messages[0].title, "Pixora");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(AtEngineTest, CancelIsIgnoredWhereNotWatched) {
+    RecordingConversation conversation(kPortTest);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    engine.SetBreak(true);
+    engine.Tick();
+    EXPECT_TRUE(engine.Running());
+    EXPECT_EQ(engine.RetryCount(), 1);
+}
+
+TEST_F(AtEngineTest, CancelBeforeTheDriverRuns) {
+    RecordingConversation conversation(kPhonebook);
+    QueueSendLikeSteps();
+    link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}});
+    engine.Start(conversation);
+    engine.SetBreak(true);
+    engine.DriveStep();
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"cancelled by driver"});
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(AtEngineTest, PortThatDoesNotOpenBeepsAndReports) {
+    link.openSucceeds = false;
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    EXPECT_FALSE(engine.Start(conversation));
+    EXPECT_EQ(ui.beeps, 1);
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"open failed"});
+    EXPECT_TRUE(link.writes.empty());
+    EXPECT_FALSE(engine.Running());
+    EXPECT_FALSE(engine.TimerRunning());
+}
+
+TEST_F(AtEngineTest, VanishedPortEndsTheConversation) {
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    link.responder = AnswerTable({{"AT\r", "AT\r"}});
+    engine.Start(conversation);
+    link.Deliver(engine);  // Arriving, which would make the tick wait
+    link.Vanish();
+    engine.Tick();
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
+
+    RecordingConversation second(kSending);
+    QueueSendLikeSteps();
+    engine.Start(second);
+    engine.LinkLost();
+    EXPECT_EQ(second.ends, std::vector<std::string>{"timed out"});
+    EXPECT_FALSE(engine.TimerRunning());
+    engine.Tick();  // nothing left to judge
+    EXPECT_EQ(second.ends.size(), 1u);
+}
+
+TEST_F(AtEngineTest, FailedWriteBeepsAndRunsIntoTheRetries) {
+    link.writeSucceeds = false;
+    RecordingConversation conversation(kPortTest);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    EXPECT_EQ(ui.beeps, 1);
+    EXPECT_EQ(TicksUntilEnd(), 4);
+    EXPECT_EQ(ui.beeps, 4);
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
+}
+
+TEST_F(AtEngineTest, FailedCloseOnlyBeeps) {
+    link.closeSucceeds = false;
+    link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}});
+    RecordingConversation conversation(kPortTest);
+    engine.ClearQueue();
+    engine.QueueCommand("AT\r", reply::Ok, 0, "");
+    engine.Start(conversation);
+    EXPECT_EQ(TicksUntilEnd(), 1);
+    EXPECT_EQ(ui.beeps, 1);
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"finished"});
+}
+
+TEST_F(AtEngineTest, ResetConversationClearsTheState) {
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    engine.Received("garbage");
+    engine.Tick();
+    engine.Tick();
+    engine.SetBreak(true);
+    engine.ResetConversation(7);
+    EXPECT_EQ(engine.RetryCount(), 0);
+    EXPECT_EQ(engine.RetryLimit(), 7);
+    EXPECT_EQ(engine.NextStep(), 0);
+    EXPECT_FALSE(engine.myBreak());
+    EXPECT_EQ(engine.ReplyState(), reply::Fresh);
+    EXPECT_EQ(engine.ReplyBuffer(), "");
+}
+
+TEST_F(AtEngineTest, QueueHoldsTenSteps) {
+    engine.ClearQueue();
+    for (int i = 0; i < AtEngine::QueueCapacity; ++i) {
+        EXPECT_TRUE(engine.QueueCommand("AT\r", reply::Ok, i, ""));
+    }
+    EXPECT_FALSE(engine.QueueCommand("ATZ\r", reply::Ok, 10, ""));
+    EXPECT_EQ(engine.StepCount(), AtEngine::QueueCapacity);
+    EXPECT_EQ(engine.StepAt(9).marker, 9);
+}
+
+TEST_F(AtEngineTest, ReceivedWhileIdleIsDropped) {
+    engine.Received("\r\nOK\r\n");
+    EXPECT_EQ(engine.ReplyBuffer(), "");
+    engine.Tick();
+    EXPECT_FALSE(engine.Running());
+}
+
+TEST_F(AtEngineTest, FloodingPhoneStaysBounded) {
+    RecordingConversation conversation(kSending);
+    QueueSendLikeSteps();
+    engine.Start(conversation);
+    const std::string chunk(4096, 'z');
+    for (int i = 0; i < 64; ++i) {
+        engine.Received(chunk);
+        ASSERT_LE(engine.ReplyBuffer().size(), ReplyBufferLimit);
+        engine.Tick();
+    }
+    // Still waiting on the text, as designed; the user's Cancel ends it.
+    EXPECT_TRUE(engine.Running());
+    engine.SetBreak(true);
+    engine.Tick();
+    EXPECT_EQ(conversation.ends, std::vector<std::string>{"cancelled by tick"});
+}
+
+struct LinkErrorCase {
+    int code;
+    const char* text;  // nullptr: nothing shown
+};
+
+TEST_F(AtEngineTest, LinkErrorTexts) {
+    engine.SetPortNumber(7);
+    const LinkErrorCase cases[] = {
+        {3, "User break."},
+        {4, "Error while talking to COM7."},
+        {6, "Please configure the Nokia GSM Serial Port\r\nin menu 'Edit/Options'"},
+        {0, nullptr},
+        {5, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        ui.messages.clear();
+        engine.ShowLinkError(c.code);
+        if (c.text == nullptr) {
+            EXPECT_TRUE(ui.messages.empty());
+        } else {
+            ASSERT_EQ(ui.messages.size(), 1u);
+            EXPECT_EQ(ui.messages[0].text, c.text);
+            EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pixora
