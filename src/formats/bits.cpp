@@ -30,7 +30,9 @@ int bits2dec(std::string_view s) {
     // Seven zeros in front make a short text read right-aligned; only the last eight count.
     std::string padded = "0000000";
     padded.append(s);
-    const std::string_view last = std::string_view(padded).substr(padded.size() - 8);
+    // An empty s leaves only the seven zeros, which read as 0.
+    const std::string_view last =
+        std::string_view(padded).substr(padded.size() >= 8 ? padded.size() - 8 : 0);
     int value = 0;
     for (char c : last) {
         value = value * 2 + (c == '1' ? 1 : 0);

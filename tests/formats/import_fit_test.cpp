@@ -14,7 +14,9 @@ using testing::FakeUserInterface;
 constexpr Rgb kBlack = MakeRgb(0, 0, 0);
 constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 
-Raster BlackImage(int width, int height) { return Raster(width, height, kBlack); }
+Raster BlackImage(int width, int height) {
+    return Raster(width, height, kBlack);
+}
 
 TEST(FitImportedPicture, SizesWithoutAQuestion) {
     struct Case {
@@ -23,8 +25,8 @@ TEST(FitImportedPicture, SizesWithoutAQuestion) {
         int blackWidth;  // the black area after fitting, at the top-left
         int blackHeight;
     } cases[] = {
-        {72, 28, 72, 28}, {144, 56, 72, 28}, {100, 20, 72, 20}, {50, 10, 50, 10},
-        {1, 100000, 1, 28}, {0, 0, 0, 0},    {20000, 1, 72, 1},
+        {72, 28, 72, 28},   {144, 56, 72, 28}, {100, 20, 72, 20}, {50, 10, 50, 10},
+        {1, 100000, 1, 28}, {0, 0, 0, 0},      {20000, 1, 72, 1},
     };
     for (const auto& c : cases) {
         MemorySettingsStore settings;
@@ -46,8 +48,8 @@ TEST(FitImportedPicture, SizesWithoutAQuestion) {
 
 TEST(FitImportedPicture, HalvesA144x56ImageBlockByBlock) {
     Raster image(144, 56, kWhite);
-    image.SetPixel(2, 2, kBlack);      // block (1, 1)
-    image.SetPixel(143, 55, kBlack);   // block (71, 27)
+    image.SetPixel(2, 2, kBlack);     // block (1, 1)
+    image.SetPixel(143, 55, kBlack);  // block (71, 27)
     image.SetPixel(10, 0, MakeRgb(200, 30, 90));
     image.SetPixel(11, 1, MakeRgb(100, 60, 250));  // block (5, 0): darkest per channel
     MemorySettingsStore settings;
@@ -115,13 +117,20 @@ TEST(ThresholdPicture, ComparesEachChannelWithTheLevel) {
         Rgb colour;
         bool set;
     } cases[] = {
-        {nullptr, MakeRgb(64, 64, 64), true},   {nullptr, MakeRgb(65, 0, 0), false},
-        {nullptr, MakeRgb(0, 0, 255), false},   {nullptr, kWhite, false},
-        {nullptr, kBlack, true},                {"8421504", MakeRgb(128, 100, 0), true},
-        {"8421504", MakeRgb(129, 100, 0), false}, {"0", kBlack, true},
-        {"0", MakeRgb(0, 1, 0), false},         {"16777215", kWhite, true},
-        {"255", MakeRgb(255, 0, 0), true},      {"255", MakeRgb(0, 1, 0), false},
-        {"16711680", MakeRgb(0, 0, 255), true}, {"16711680", MakeRgb(1, 0, 0), false},
+        {nullptr, MakeRgb(64, 64, 64), true},
+        {nullptr, MakeRgb(65, 0, 0), false},
+        {nullptr, MakeRgb(0, 0, 255), false},
+        {nullptr, kWhite, false},
+        {nullptr, kBlack, true},
+        {"8421504", MakeRgb(128, 100, 0), true},
+        {"8421504", MakeRgb(129, 100, 0), false},
+        {"0", kBlack, true},
+        {"0", MakeRgb(0, 1, 0), false},
+        {"16777215", kWhite, true},
+        {"255", MakeRgb(255, 0, 0), true},
+        {"255", MakeRgb(0, 1, 0), false},
+        {"16711680", MakeRgb(0, 0, 255), true},
+        {"16711680", MakeRgb(1, 0, 0), false},
     };
     for (const auto& c : cases) {
         MemorySettingsStore settings;

@@ -18,9 +18,9 @@ TEST(WritePictureMessageFile, GoldenBytes) {
     std::string expected = Bytes({'N', 'P', 'M', 0, 4, 'H', 'i', ' ', 0x80});
     expected += Bytes({0x00, 0x48, 0x1C, 0x01, 0x01, 45});
     std::string pixels(252, '\0');
-    pixels[0] = static_cast<char>(0x80);    // (0, 0)
+    pixels[0] = static_cast<char>(0x80);      // (0, 0)
     pixels[9 + 1] = static_cast<char>(0x80);  // (8, 1): second byte of row 1
-    pixels[251] = 0x01;                     // (71, 27)
+    pixels[251] = 0x01;                       // (71, 27)
     expected += pixels;
     expected += "Picture-Message File, v1.0, ";
     expected += PictureMessageCredit;
@@ -38,8 +38,8 @@ TEST(WritePictureMessageFile, LayoutFollowsTheTextLength) {
         const size_t length = static_cast<unsigned char>(file[4]);
         EXPECT_EQ(length + 11, c.pictureOffset) << c.text.size();
         EXPECT_EQ(file[5 + length], 0);
-        EXPECT_EQ(file.size(), c.pictureOffset + 252 + 28 + std::string(PictureMessageCredit).size() +
-                                   8 + 1);
+        EXPECT_EQ(file.size(),
+                  c.pictureOffset + 252 + 28 + std::string(PictureMessageCredit).size() + 8 + 1);
         EXPECT_EQ(file.back(), '\r');
     }
 }

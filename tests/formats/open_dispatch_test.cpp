@@ -39,7 +39,7 @@ TEST(ChooseReader, FollowsTheExtensionOrderAnywhereInThePath) {
         {"/x/a.wmf", FileKind::PictureMessage},
         {"/x/a.emf", FileKind::PictureMessage},
         {"/x/noextension", FileKind::PictureMessage},
-        {"/x/a.otb.nlm", FileKind::Nlm},   // ".NLM" is tested before ".OTB"
+        {"/x/a.otb.nlm", FileKind::Nlm},  // ".NLM" is tested before ".OTB"
         {"/x/a.ngg.bmp", FileKind::ImportPicture},
         {"/x/a.gms.wbmp", FileKind::Gms},
     };
@@ -109,13 +109,13 @@ TEST(OpenGraphicFile, Outcomes) {
          true, true, "", false},
         {"nol sibling hand-over", "/tmp/OLTMP001.NOL", GroupFile(14), OpenAction::AdoptAsUntitled,
          true, true, "", false},
-        {"ngg 72x13 beeps, still adopted", "/d/a.ngg", GroupFile(13), OpenAction::Adopt, true,
-         true, "", true},
+        {"ngg 72x13 beeps, still adopted", "/d/a.ngg", GroupFile(13), OpenAction::Adopt, true, true,
+         "", true},
         {"ngg bad magic", "/d/a.ngg", "NPM", OpenAction::KeepDocument, false, true,
          CantReadFileMessage, false},
         {"ngg negative size ends quietly", "/d/a.ngg",
-         Bytes({'N', 'G', 'G', 0, 1, 0, 0xB8, 0xFF, 14, 0}), OpenAction::KeepDocument, false,
-         true, "", false},
+         Bytes({'N', 'G', 'G', 0, 1, 0, 0xB8, 0xFF, 14, 0}), OpenAction::KeepDocument, false, true,
+         "", false},
         {"ngg unreadable ends quietly", "/d/a.ngg", std::nullopt, OpenAction::KeepDocument, false,
          true, "", false},
         {"jpg goes to import", "/d/a.jpg", std::nullopt, OpenAction::Import, false, false, "",

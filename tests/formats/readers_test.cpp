@@ -19,7 +19,9 @@ using testing::PictureWith;
 using testing::RandomPicture;
 using testing::SetInRows;
 
-std::string Int16(int v) { return Bytes({v & 0xFF, (v >> 8) & 0xFF}); }
+std::string Int16(int v) {
+    return Bytes({v & 0xFF, (v >> 8) & 0xFF});
+}
 
 // A group-graphic file whose pixels are all '1', so the placement shows in the picture.
 std::string GroupFile(const char* magic, int width, int height, bool operatorCodes,
@@ -86,10 +88,10 @@ TEST(ReadGroupGraphicFile, TheMagicDecidesAboutOperatorCodes) {
 TEST(ReadGroupGraphicFile, CopiesEachPixelFromItsByte) {
     std::string file = GroupFile("NGG", 78, 21, false, '0');
     const size_t pixels = 16;
-    file[pixels + 0] = '1';             // (0, 0) -> (0, 3)
-    file[pixels + 71] = '1';            // (71, 0) -> (71, 3)
-    file[pixels + 72] = '1';            // column 72: dropped
-    file[pixels + 78 * 20 + 5] = '1';   // (5, 20) -> (5, 23)
+    file[pixels + 0] = '1';            // (0, 0) -> (0, 3)
+    file[pixels + 71] = '1';           // (71, 0) -> (71, 3)
+    file[pixels + 72] = '1';           // column 72: dropped
+    file[pixels + 78 * 20 + 5] = '1';  // (5, 20) -> (5, 23)
     const GroupGraphic g = ReadGroupGraphicFile(file);
     EXPECT_EQ(g.picture, PictureWith({{0, 3}, {71, 3}, {5, 23}}));
 }
@@ -267,8 +269,8 @@ TEST(ReadNlmFile, Skips78x21RowTails) {
         row[y] = '1';  // one pixel per row, on the diagonal
         bits += row;
     }
-    const auto picture = ReadNlmFile(std::string("NLM ") + Bytes({1, 0, 0, 78, 21, 0}) +
-                                     bits2bytes(bits));
+    const auto picture =
+        ReadNlmFile(std::string("NLM ") + Bytes({1, 0, 0, 78, 21, 0}) + bits2bytes(bits));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->SetCount(), 21);
     for (int y = 0; y < 21; ++y) {
@@ -317,9 +319,8 @@ TEST(ReadNslFile, Rejects) {
     EXPECT_FALSE(ReadNslFile("FORM"));
 }
 
-const std::string kNglHeader =
-    "NGL " + Bytes({0x20, 0x07, 0x20, 0x06, 0x20, 0x05, 0x20, 0x04, 0x20, 0x03, 0x20, 0x07, 0x20,
-                    0x06, 0x06, 0x3E});
+const std::string kNglHeader = "NGL " + Bytes({0x20, 0x07, 0x20, 0x06, 0x20, 0x05, 0x20, 0x04, 0x20,
+                                               0x03, 0x20, 0x07, 0x20, 0x06, 0x06, 0x3E});
 
 TEST(ReadNglFile, ReadsHexTextEitherCase) {
     std::string digits(252, '0');
@@ -389,9 +390,9 @@ TEST(ReadGmsFile, AcceptsAndRejects) {
 TEST(ReadGmsFile, PacksRowsWithoutPadding) {
     // 10 x 3: bit of (x, y) at y * 10 + x.
     std::string bits(32, '0');
-    bits[0] = '1';           // (0, 0)
-    bits[10 + 9] = '1';      // (9, 1)
-    bits[20 + 4] = '1';      // (4, 2)
+    bits[0] = '1';       // (0, 0)
+    bits[10 + 9] = '1';  // (9, 1)
+    bits[20 + 4] = '1';  // (4, 2)
     const std::string file = Bytes({'0', 0, 0, 0, 2, 0, 0, 0, 10, 3, 1}) + bits2bytes(bits);
     const auto loaded = ReadGmsFile(file);
     ASSERT_TRUE(loaded);

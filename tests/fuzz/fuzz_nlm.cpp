@@ -1,0 +1,29 @@
+// Any bytes as an NLM file: never a read out of range, every cell 0 or 1.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "formats/nlm_file.h"
+
+namespace {
+
+void CheckCells(const pixora::PictureGrid& picture) {
+    for (int y = 0; y < pixora::PictureHeight; ++y) {
+        for (int x = 0; x < pixora::PictureWidth; ++x) {
+            if (picture.At(x, y) != 0 && picture.At(x, y) != 1) {
+                std::abort();
+            }
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (const auto picture = pixora::ReadNlmFile(bytes)) {
+        CheckCells(*picture);
+    }
+    return 0;
+}

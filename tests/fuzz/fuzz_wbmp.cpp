@@ -1,0 +1,32 @@
+// Any bytes as a WBMP file; whatever is accepted survives a write and a read unchanged.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "formats/wbmp_file.h"
+
+namespace {
+
+void CheckCells(const pixora::PictureGrid& picture) {
+    for (int y = 0; y < pixora::PictureHeight; ++y) {
+        for (int x = 0; x < pixora::PictureWidth; ++x) {
+            if (picture.At(x, y) != 0 && picture.At(x, y) != 1) {
+                std::abort();
+            }
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (const auto picture = pixora::ReadWbmpFile(bytes)) {
+        CheckCells(*picture);
+        if (pixora::ReadWbmpFile(pixora::WriteWbmpFile(*picture)) != picture) {
+            std::abort();
+        }
+    }
+    return 0;
+}
