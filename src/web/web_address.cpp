@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/text.h"
+#include "sms/ota_payload.h"
 
 namespace pixora {
 
@@ -96,33 +97,10 @@ std::string MediaQuery(std::string_view media) {
     return media.empty() ? std::string() : "?media=" + EncodeMediaCode(media);
 }
 
-std::string PictureDataHex(const PictureGrid& picture) {
-    std::string hex = "00";
-    for (int dimension : {PictureWidth, PictureHeight}) {
-        hex += HexDigits[(dimension >> 4) & 0x0F];
-        hex += HexDigits[dimension & 0x0F];
-    }
-    hex += "01";
-    for (int y = 0; y < PictureHeight; ++y) {
-        for (int x0 = 0; x0 < PictureWidth; x0 += 8) {
-            unsigned byte = 0;
-            for (int bit = 0; bit < 8; ++bit) {
-                byte <<= 1;
-                if (x0 + bit < PictureWidth && picture.IsSet(x0 + bit, y)) {
-                    byte |= 1;
-                }
-            }
-            hex += HexDigits[byte >> 4];
-            hex += HexDigits[byte & 0x0F];
-        }
-    }
-    return hex;
-}
-
 std::string WebSendAddress(const WebContext& context, const PictureGrid& picture,
                            std::u32string_view text, std::string_view usageCounts) {
     std::string address = Base(context, "/wireless/sendsms.phtml?data=");
-    address += PictureDataHex(picture);
+    address += OtaBitmapHex(picture);
     address += "&mode=send&app=kdx&ver=";
     address += context.versionCode;
     address += "&stats=";

@@ -43,11 +43,8 @@ struct WebContext {
     std::string media;                // raw branding "Media" value, may be empty
 };
 
-// "00", width and height as two hex digits each, "01", then the 28 rows of 9 bytes as upper-case
-// hex, leftmost pixel in the most significant bit: the bitmap the gateway expects.
-std::string PictureDataHex(const PictureGrid& picture);
-
-// The gateway request of the web send. usageCounts is myGetCount() before this send.
+// The gateway request of the web send. usageCounts is myGetCount() before this send. The
+// picture goes as the hex text of its OTA bitmap, the same bytes the SMS send transmits.
 std::string WebSendAddress(const WebContext& context, const PictureGrid& picture,
                            std::u32string_view text, std::string_view usageCounts);
 

@@ -89,21 +89,22 @@ TEST(MediaCodeTest, QuotesSpacesAndMarkupAreEncoded) {
     EXPECT_EQ(MediaQuery("a b"), "?media=a%20b");
 }
 
-TEST(PictureDataTest, RowsAreMostSignificantBitFirst) {
+TEST(WebSendAddressTest, DataIsTheBitmapRowsMostSignificantBitFirst) {
     PictureGrid picture;
-    EXPECT_EQ(PictureDataHex(picture), EmptyData);
-
     picture.Set(0, 0, 1);    // first byte of the first row: 80
     picture.Set(15, 0, 1);   // second byte, last bit: 01
     picture.Set(8, 1, 1);    // second row, second byte: 80
     picture.Set(71, 27, 1);  // very last bit: 01
     picture.Set(20, 5, 2);   // anything but 1 is clear
-    const std::string hex = PictureDataHex(picture);
-    ASSERT_EQ(hex.size(), 8u + 504u);
-    EXPECT_EQ(hex.substr(8, 4), "8001");
-    EXPECT_EQ(hex.substr(8 + 18, 4), "0080");
-    EXPECT_EQ(hex.substr(hex.size() - 2), "01");
-    EXPECT_EQ(std::count(hex.begin() + 8, hex.end(), '0'), 504 - 4);
+    const std::string address = WebSendAddress(Context(), picture, U"", "0|0");
+    const std::string prefix = Host + "/wireless/sendsms.phtml?data=00481C01";
+    ASSERT_EQ(address.rfind(prefix, 0), 0u);
+    const std::string rows = address.substr(prefix.size(), 504);
+    EXPECT_EQ(rows.substr(0, 4), "8001");
+    EXPECT_EQ(rows.substr(18, 4), "0080");
+    EXPECT_EQ(rows.substr(502, 2), "01");
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '0'), 504 - 4);
+    EXPECT_EQ(address.substr(prefix.size() + 504, 6), "&mode=");
 }
 
 TEST(WebSendAddressTest, JoinsThePiecesInOrder) {
