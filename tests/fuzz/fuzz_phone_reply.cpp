@@ -55,7 +55,14 @@ void Check(bool condition) {
 
 bool ValidState(int state) {
     switch (state) {
-        case 0: case 1: case 2: case 3: case 4: case 7: case 8: case 99:
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 7:
+        case 8:
+        case 99:
             return true;
         default:
             return false;
