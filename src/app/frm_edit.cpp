@@ -30,7 +30,9 @@ namespace {
 // Window positions are kept in twips: 1440 per inch, 96 logical pixels per inch.
 constexpr double TwipsPerPixel = 15.0;
 
-QColor ToQColor(Rgb c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(Rgb c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 }  // namespace
 
@@ -93,8 +95,8 @@ void frmEdit::BuildMenus() {
     separator(file, "mnuRecentSep")->setVisible(false);
     for (int i = 1; i <= 4; ++i) {
         const QByteArray name = "mnuRecent" + QByteArray::number(i);
-        QAction* recent = AddItem(file, name.constData(), QString("&%1 ").arg(i), QKeySequence(),
-                                  nullptr);
+        QAction* recent =
+            AddItem(file, name.constData(), QString("&%1 ").arg(i), QKeySequence(), nullptr);
         recent->setVisible(false);
     }
     separator(file);
@@ -484,7 +486,9 @@ void frmEdit::RepaintViews() {
     picDisplay_->update();
 }
 
-void frmEdit::ClearPicture() { picture_.Clear(); }
+void frmEdit::ClearPicture() {
+    picture_.Clear();
+}
 
 void frmEdit::DrawPixel(int px, int py) {
     if (modified_ == 0) {
@@ -567,7 +571,9 @@ void frmEdit::picMain_MouseMove(int buttons, double x, double y) {
     }
 }
 
-void frmEdit::picMain_MouseUp() { buttonHeld_ = false; }
+void frmEdit::picMain_MouseUp() {
+    buttonHeld_ = false;
+}
 
 void frmEdit::picMain_KeyDown(int key) {
     switch (key) {
@@ -616,7 +622,9 @@ void frmEdit::mnuNew_Click() {
     SetBusy(false);
 }
 
-void frmEdit::mnuExit_Click() { close(); }
+void frmEdit::mnuExit_Click() {
+    close();
+}
 
 void frmEdit::mnuOptions_Click() {
     SetBusy(true);
@@ -683,9 +691,9 @@ void frmEdit::mnuFlipY_Click() {
 }
 
 void frmEdit::Toolbar1_ButtonClick(const QString& key) {
-    static const char* const menuItems[][2] = {{"Send", "mnuSend"},   {"New", "mnuNew"},
-                                                {"Open", "mnuOpen"},   {"Save", "mnuSave"},
-                                                {"Options", "mnuOptions"}, {"Internet", "mnuInternet"}};
+    static const char* const menuItems[][2] = {
+        {"Send", "mnuSend"}, {"New", "mnuNew"},         {"Open", "mnuOpen"},
+        {"Save", "mnuSave"}, {"Options", "mnuOptions"}, {"Internet", "mnuInternet"}};
     for (const auto& pair : menuItems) {
         if (key == pair[0]) {
             if (QAction* action = findChild<QAction*>(pair[1])) {

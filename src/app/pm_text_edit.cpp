@@ -30,7 +30,9 @@ void PMTextEdit::SetTextQuietly(const QString& text) {
     quiet_ = false;
 }
 
-int PMTextEdit::Length() const { return static_cast<int>(toPlainText().toStdU32String().size()); }
+int PMTextEdit::Length() const {
+    return static_cast<int>(toPlainText().toStdU32String().size());
+}
 
 int PMTextEdit::Room() const {
     const QTextCursor cursor = textCursor();

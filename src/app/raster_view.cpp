@@ -44,7 +44,9 @@ RasterView::RasterView(const Raster* source, QWidget* parent) : QWidget(parent),
     setFixedSize(sizeHint());
 }
 
-QSize RasterView::sizeHint() const { return QSize(source_->Width(), source_->Height()); }
+QSize RasterView::sizeHint() const {
+    return QSize(source_->Width(), source_->Height());
+}
 
 void RasterView::paintEvent(QPaintEvent*) {
     QPainter painter(this);

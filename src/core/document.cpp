@@ -22,10 +22,14 @@ std::string TitleFor(std::string_view documentName, bool saved) {
 
 namespace {
 // A number with the sign position of the old Str$: a space for non-negative values.
-std::string SignedText(int n) { return (n < 0 ? "" : " ") + std::to_string(n); }
+std::string SignedText(int n) {
+    return (n < 0 ? "" : " ") + std::to_string(n);
+}
 }  // namespace
 
-std::string PositionReadout(int px, int py) { return SignedText(px + 1) + "/" + SignedText(py + 1); }
+std::string PositionReadout(int px, int py) {
+    return SignedText(px + 1) + "/" + SignedText(py + 1);
+}
 
 std::string TwoDigits(int number) {
     std::string s = std::to_string(number < 0 ? -number : number);

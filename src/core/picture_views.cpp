@@ -83,7 +83,8 @@ void DrawPhoneFront(Raster& preview) {
 }
 
 PictureViews::PictureViews()
-    : canvas_(CanvasWidth, CanvasHeight, ClearColour), output_(PictureWidth, PictureHeight, ClearColour) {
+    : canvas_(CanvasWidth, CanvasHeight, ClearColour),
+      output_(PictureWidth, PictureHeight, ClearColour) {
     DrawPhoneFront(preview_);
     DrawGrid();
 }

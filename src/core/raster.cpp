@@ -4,7 +4,9 @@
 
 namespace pixora {
 
-Raster::Raster(int width, int height, Rgb fill) { Reset(width, height, fill); }
+Raster::Raster(int width, int height, Rgb fill) {
+    Reset(width, height, fill);
+}
 
 void Raster::Reset(int width, int height, Rgb fill) {
     width_ = std::max(0, width);
@@ -12,7 +14,9 @@ void Raster::Reset(int width, int height, Rgb fill) {
     pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), fill);
 }
 
-void Raster::Fill(Rgb colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+void Raster::Fill(Rgb colour) {
+    std::fill(pixels_.begin(), pixels_.end(), colour);
+}
 
 void Raster::FillRect(int x1, int y1, int x2, int y2, Rgb colour) {
     if (x1 > x2) {

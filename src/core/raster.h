@@ -14,9 +14,15 @@ constexpr Rgb MakeRgb(int r, int g, int b) {
     return 0xFF000000u | (static_cast<Rgb>(r & 0xFF) << 16) | (static_cast<Rgb>(g & 0xFF) << 8) |
            static_cast<Rgb>(b & 0xFF);
 }
-constexpr int RedOf(Rgb c) { return static_cast<int>((c >> 16) & 0xFF); }
-constexpr int GreenOf(Rgb c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Rgb c) { return static_cast<int>(c & 0xFF); }
+constexpr int RedOf(Rgb c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
+constexpr int GreenOf(Rgb c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Rgb c) {
+    return static_cast<int>(c & 0xFF);
+}
 
 class Raster {
 public:

@@ -104,7 +104,9 @@ std::optional<bool> ParseSettingBool(std::string_view text) {
     return std::nullopt;
 }
 
-int ReadInt(SettingsStore& store, const IntKey& key) { return ReadInt(store, key, key.fallback); }
+int ReadInt(SettingsStore& store, const IntKey& key) {
+    return ReadInt(store, key, key.fallback);
+}
 
 int ReadInt(SettingsStore& store, const IntKey& key, int fallback) {
     auto text = store.Read(key.section, key.key);

@@ -35,8 +35,8 @@ QStringList ToQtNameFilters(const std::string& filter) {
     return filters;
 }
 
-int QtUserInterface::MessageBox(const std::string& text, const std::string& title,
-                                MessageIcon icon, MessageButtons buttons) {
+int QtUserInterface::MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                                MessageButtons buttons) {
     QMessageBox box(owner_);
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(ToDisplayText(text));
@@ -97,7 +97,9 @@ std::string QtUserInterface::InputBox(const std::string& prompt, const std::stri
     return dialog.textValue().toStdString();
 }
 
-void QtUserInterface::Beep() { QApplication::beep(); }
+void QtUserInterface::Beep() {
+    QApplication::beep();
+}
 
 void QtUserInterface::SetBusyPointer(bool busy) {
     if (busy) {
@@ -152,6 +154,8 @@ std::string QtUserInterface::SaveFile(const std::string& initialName, const std:
     return dialog.selectedFiles().first().toStdString();
 }
 
-void QtUserInterface::ProcessEvents() { QCoreApplication::processEvents(); }
+void QtUserInterface::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
 
 }  // namespace pixora

@@ -22,8 +22,8 @@ public:
     void SetBusyPointer(bool busy) override;
     std::string OpenFile(const std::string& filter, int filterIndex,
                          const std::string& initialFolder) override;
-    std::string SaveFile(const std::string& initialName, const std::string& filter,
-                         int filterIndex, const std::string& initialFolder,
+    std::string SaveFile(const std::string& initialName, const std::string& filter, int filterIndex,
+                         const std::string& initialFolder,
                          const std::string& defaultExtension) override;
     void ProcessEvents() override;
 

@@ -1,8 +1,8 @@
 #include "platform/temp_folder.h"
 
 #include <sys/stat.h>
-#include <cerrno>
 #include <unistd.h>
+#include <cerrno>
 
 #include <QDir>
 #include <QFile>

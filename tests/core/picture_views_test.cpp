@@ -84,8 +84,8 @@ TEST(CellFromCanvas, MapsCellBordersAndFloorsNegatives) {
     struct Case {
         double coordinate;
         int cell;
-    } cases[] = {{0, 0}, {6.99, 0}, {7, 1}, {496.9, 70}, {497, 71}, {503.9, 71},
-                 {504, 72}, {-0.1, -1}, {-7, -1}, {-7.01, -2}};
+    } cases[] = {{0, 0},      {6.99, 0}, {7, 1},     {496.9, 70}, {497, 71},
+                 {503.9, 71}, {504, 72}, {-0.1, -1}, {-7, -1},    {-7.01, -2}};
     for (const auto& c : cases) {
         EXPECT_EQ(CellFromCanvas(c.coordinate), c.cell) << c.coordinate;
     }

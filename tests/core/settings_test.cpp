@@ -11,9 +11,9 @@ TEST(SettingsParsing, BooleansAcceptAnyCaseAndNumbers) {
     struct Case {
         const char* text;
         std::optional<bool> expected;
-    } cases[] = {{"True", true},  {"TRUE", true},   {"false", false}, {"FaLsE", false},
-                 {"-1", true},    {"1", true},      {"0", false},     {"2.5", true},
-                 {" 0 ", false},  {"yes", std::nullopt}, {"", std::nullopt}, {"1x", std::nullopt}};
+    } cases[] = {{"True", true}, {"TRUE", true},        {"false", false},   {"FaLsE", false},
+                 {"-1", true},   {"1", true},           {"0", false},       {"2.5", true},
+                 {" 0 ", false}, {"yes", std::nullopt}, {"", std::nullopt}, {"1x", std::nullopt}};
     for (const auto& c : cases) {
         EXPECT_EQ(ParseSettingBool(c.text), c.expected) << '"' << c.text << '"';
     }

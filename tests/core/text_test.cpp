@@ -9,7 +9,7 @@ TEST(CharsLeftReadout, SpacesFollowTheCountsWidth) {
     struct Case {
         int length;
         const char* expected;
-    } cases[] = {{0, "121  "}, {21, "100  "}, {22, "99   "}, {111, "10   "},
+    } cases[] = {{0, "121  "},   {21, "100  "},  {22, "99   "},  {111, "10   "},
                  {112, "9    "}, {121, "0    "}, {125, "-4    "}};
     for (const auto& c : cases) {
         EXPECT_EQ(CharsLeftReadout(c.length), c.expected) << c.length;

@@ -27,16 +27,16 @@ public:
     void SetBusyPointer(bool busy) override { busyPointer.push_back(busy); }
     std::string OpenFile(const std::string& filter, int filterIndex,
                          const std::string& initialFolder) override;
-    std::string SaveFile(const std::string& initialName, const std::string& filter,
-                         int filterIndex, const std::string& initialFolder,
+    std::string SaveFile(const std::string& initialName, const std::string& filter, int filterIndex,
+                         const std::string& initialFolder,
                          const std::string& defaultExtension) override;
     void ProcessEvents() override { ++eventPumps; }
 
     // Plans, used in order.
-    std::deque<int> answers;             // for Yes/No(/Cancel) and OK/Cancel boxes
-    std::deque<std::string> inputs;      // for input boxes
-    std::deque<std::string> openPaths;   // for open dialogs ("" = cancel)
-    std::deque<std::string> savePaths;   // for save dialogs ("" = cancel)
+    std::deque<int> answers;            // for Yes/No(/Cancel) and OK/Cancel boxes
+    std::deque<std::string> inputs;     // for input boxes
+    std::deque<std::string> openPaths;  // for open dialogs ("" = cancel)
+    std::deque<std::string> savePaths;  // for save dialogs ("" = cancel)
 
     // What happened.
     std::vector<ShownMessage> messages;

@@ -1,0 +1,429 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/raster_view.h"
+#include "core/picture_views.h"
+#include "gui/gui_support.h"
+#include "platform/qt_settings_store.h"
+
+namespace pixora::testing {
+namespace {
+
+QPoint CellCentre(int px, int py) {
+    return QPoint(7 * px + 3, 7 * py + 3);
+}
+
+// QTest only types ASCII; other characters arrive as a key event carrying just the text, as an
+// input method delivers them.
+void TypeText(QWidget* widget, const QString& text) {
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+TEST(frmEditStartup, AsksForTheAuthorUntilANameIsGivenAndOpensUntitled) {
+    EditorHarness h;
+    h.ui.inputs = {"", "", "Ada"};
+    ASSERT_TRUE(h.window->Startup(""));
+    EXPECT_EQ(h.ui.prompts.size(), 3u);
+    EXPECT_EQ(h.ui.prompts[0],
+              "Before you start to use this Editor, please\r\nenter your name here:");
+    EXPECT_EQ(h.settings->Read("Settings", "UserName"), "Ada");
+    EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled]");
+    EXPECT_EQ(h.settings->Read("Zorvet Settings", "CurrentAppname"), "Pixora [Untitled]");
+    EXPECT_EQ(h.settings->Read("Zorvet Settings", "VerMajor"), "01");
+    EXPECT_EQ(h.settings->Read("Zorvet Settings", "VerMinor"), "00");
+    EXPECT_EQ(h.settings->Read("Zorvet Settings", "VerIR"), "00");
+    EXPECT_EQ(h.settings->Read("Zorvet Settings", "VerCable"), "00");
+    EXPECT_EQ(h.settings->Read("Zorvet Settings", "Application"), "/opt/pixora/bin/pixora");
+    EXPECT_EQ(h.window->ProgramFolder(), "/opt/pixora/bin/");
+    EXPECT_EQ(h.window->Modified(), 0);
+    // Old temporary pages and pictures are cleared at start.
+    EXPECT_EQ(h.cleared, std::vector<std::string>{"/tmp/pixora-test/"});
+}
+
+TEST(frmEditStartup, KnownAuthorIsNotAskedAgain) {
+    EditorHarness h;
+    h.settings->Write("Settings", "UserName", "Bob");
+    ASSERT_TRUE(h.Start());
+    EXPECT_TRUE(h.ui.prompts.empty());
+}
+
+TEST(frmEditStartup, StoredPositionIsPulledBackOntoTheScreen) {
+    struct Case {
+        const char* left;
+        const char* top;
+    } cases[] = {{"100000", "100000"}, {"-3000", "-45.5"}, {"garbage", "1e9"}};
+    for (const auto& c : cases) {
+        EditorHarness h;
+        h.settings->Write("Zorvet Settings", "Left", c.left);
+        h.settings->Write("Zorvet Settings", "Top", c.top);
+        ASSERT_TRUE(h.Start());
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect frame = h.window->frameGeometry();
+        EXPECT_GE(frame.left(), screen.left()) << c.left;
+        EXPECT_GE(frame.top(), screen.top()) << c.top;
+        EXPECT_LE(frame.left() + h.window->width(), screen.right() + 1) << c.left;
+        if (std::string(c.left) == "100000") {
+            // Flush with the right edge, give or take the frame the platform adds once shown.
+            EXPECT_NEAR(h.window->x() + h.window->frameGeometry().width(), screen.right() + 1, 8);
+        }
+    }
+    EditorHarness standard;
+    ASSERT_TRUE(standard.Start());
+    EXPECT_EQ(standard.window->pos(), QPoint(200 / 15, 300 / 15));
+}
+
+TEST(frmEditMenus, EveryItemHasItsCaptionShortcutAndVisibility) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    struct Item {
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        bool visible;
+    } items[] = {
+        {"mnuNew", "&New", "Ctrl+N", true},
+        {"mnuOpen", "&Open...", "Ctrl+O", true},
+        {"mnuSave", "&Save", "Ctrl+S", true},
+        {"mnuSaveAs", "Save &As...", "", true},
+        {"mnuSend", "Sen&d as SMS...", "Ctrl+D", true},
+        {"mnuInternet", "Send via In&ternet", "Ctrl+T", true},
+        {"mnuImport", "Im&port BMP, GIF, JPG...", "Ctrl+P", true},
+        {"mnuExport", "&Export BMP, WBMP...", "Ctrl+E", true},
+        {"mnuRecent1", "&1 ", "", false},
+        {"mnuRecent4", "&4 ", "", false},
+        {"mnuExit", "E&xit", "", true},
+        {"mnuMoveUp", "&Up", "", true},
+        {"mnuMoveRight", "&Right", "", true},
+        {"mnuInvert", "&Invert", "Ctrl+I", true},
+        {"mnuFlipX", "Flip &Horizontal", "Ctrl+X", true},
+        {"mnuFlipY", "Flip &Vertical", "Ctrl+Y", true},
+        {"mnuCopy", "&Copy", "Ctrl+C", true},
+        {"mnuPaste", "&Paste", "Ctrl+V", true},
+        {"mnuMonitor", "Mo&nitor Clipboard", "Ctrl+M", true},
+        {"mnuOptions", "&Options...", "", true},
+        {"mnuSendNGG", "Send to &Tamsel Editor", "", true},
+        {"mnuSendNOL", "Send to &Vornik Uploader", "", true},
+        {"mnuSendToAdd1", "Send to ...", "", false},
+        {"mnuSendToAdd2", "Send to ...", "", false},
+        {"mnuOtherPartner", "Partnerprogram for Webmasters", "", true},
+        {"mnuHelpInformation", "&Information", "", true},
+        {"mnuHelpFAQ", "&Help on Website", "", true},
+        {"mnuNewsletter", "&Free Newsletter", "", true},
+        {"mnuHelpSamples", "&Download Samples", "", true},
+        {"mnuHelpUpdates", "&Check for Updates", "", true},
+        {"mnuAbout", "&About", "", true},
+        {"mnuMonitoring", "Monitoring clipboard", "", false},
+    };
+    for (const auto& item : items) {
+        auto* action = h.Find<QAction>(item.name);
+        ASSERT_NE(action, nullptr) << item.name;
+        EXPECT_EQ(action->text(), item.caption) << item.name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(item.shortcut)) << item.name;
+        EXPECT_EQ(action->isVisible(), item.visible) << item.name;
+    }
+    EXPECT_TRUE(h.Find<QAction>("mnuMonitor")->isCheckable());
+    const QStringList menus = {"&File", "&Edit", "Ex&tras", "&Help"};
+    QStringList shown;
+    for (QAction* a : h.window->menuBar()->actions()) {
+        if (a->menu() != nullptr) {
+            shown << a->text();
+        }
+    }
+    EXPECT_EQ(shown, menus);
+    auto* other = h.Find<QMenu>("mnuOtherSend");
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->title(), "Send other SMS via Internet");
+    ASSERT_EQ(other->actions().size(), 4);
+    EXPECT_EQ(other->actions()[3]->text(), "Special SMS (\"SMS Virus\")");
+    EXPECT_EQ(other->actions()[3]->property("index").toInt(), 3);
+    EXPECT_FALSE(h.Find<QAction>("mnuRecentSep")->isVisible());
+    EXPECT_TRUE(h.Find<QAction>("mnuOtherSep")->isSeparator());
+
+    auto* toolbar = h.Find<QToolBar>("Toolbar1");
+    ASSERT_NE(toolbar, nullptr);
+    QStringList keys;
+    for (QAction* a : toolbar->actions()) {
+        keys << (a->isSeparator() ? QString("|") : a->property("key").toString());
+    }
+    EXPECT_EQ(keys, QStringList({"New", "Open", "Save", "|", "Send", "Internet", "|", "Options"}));
+    EXPECT_EQ(h.Find<QAction>("Toolbar1_Send")->toolTip(), "Send as SMS");
+    EXPECT_EQ(h.Find<QAction>("Toolbar1_Internet")->toolTip(), "Send via Internet");
+    EXPECT_EQ(h.Find<QToolButton>("cmdUp")->toolTip(), "Move up");
+    EXPECT_EQ(h.Find<QToolButton>("cmdRight")->toolTip(), "Move right");
+}
+
+TEST(frmEditCanvas, LeftClickSetsRightDragClearsAndTheTitleFollows) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    auto* canvas = h.Find<RasterView>("picMain");
+    ASSERT_NE(canvas, nullptr);
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(3, 4));
+    EXPECT_TRUE(h.window->Picture().IsSet(3, 4));
+    EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
+    EXPECT_EQ(h.window->Views().Canvas().Pixel(7 * 3 + 2, 7 * 4 + 2), SetColour);
+    EXPECT_EQ(h.window->Views().Preview().Pixel(3 + 15, 4 + 31), SetColour);
+
+    // A left stroke across a row, then a right stroke back over part of it.
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(10, 10));
+    for (int px = 11; px <= 15; ++px) {
+        QTest::mouseMove(canvas, CellCentre(px, 10));
+    }
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(15, 10));
+    for (int px = 10; px <= 15; ++px) {
+        EXPECT_TRUE(h.window->Picture().IsSet(px, 10)) << px;
+    }
+    QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, CellCentre(12, 10));
+    QTest::mouseMove(canvas, CellCentre(13, 10));
+    QTest::mouseRelease(canvas, Qt::RightButton, Qt::NoModifier, CellCentre(13, 10));
+    EXPECT_TRUE(h.window->Picture().IsSet(11, 10));
+    EXPECT_FALSE(h.window->Picture().IsSet(12, 10));
+    EXPECT_FALSE(h.window->Picture().IsSet(13, 10));
+    EXPECT_TRUE(h.window->Picture().IsSet(14, 10));
+    // After the release, moving paints nothing.
+    QTest::mouseMove(canvas, CellCentre(20, 20));
+    EXPECT_FALSE(h.window->Picture().IsSet(20, 20));
+
+    // The middle button changes nothing.
+    QTest::mouseClick(canvas, Qt::MiddleButton, Qt::NoModifier, CellCentre(30, 5));
+    EXPECT_FALSE(h.window->Picture().IsSet(30, 5));
+}
+
+TEST(frmEditCanvas, ClickOnABlackCellOfASavedDocumentStillMarksItModified) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    h.window->Picture().Set(5, 5, 1);
+    h.window->UpdateTitle(true);
+    QTest::mouseClick(h.Find<RasterView>("picMain"), Qt::LeftButton, Qt::NoModifier,
+                      CellCentre(5, 5));
+    EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
+}
+
+TEST(frmEditCanvas, ReadoutFollowsThePointerInsideThePicture) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    auto* canvas = h.Find<RasterView>("picMain");
+    auto* readout = h.Find<QLineEdit>("txtPos");
+    struct Case {
+        double x, y;
+        const char* expected;
+    } cases[] = {{0, 0, " 1/ 1"},     {497, 190, " 72/ 28"}, {503.5, 0, " 72/ 1"},
+                 {504, 10, " 72/ 1"},  // outside: keeps the previous text
+                 {20, 196, " 72/ 1"}, {-1, 3, " 72/ 1"},     {56, 56, " 9/ 9"}};
+    for (const auto& c : cases) {
+        h.window->picMain_MouseMove(0, c.x, c.y);
+        EXPECT_EQ(readout->text().toStdString(), c.expected) << c.x << "," << c.y;
+    }
+    // Real pointer movement reaches the same handler.
+    QTest::mouseMove(canvas, CellCentre(7, 2));
+    EXPECT_EQ(readout->text(), " 8/ 3");
+}
+
+TEST(frmEditCanvas, BothButtonsHeldTogetherPaintNothing) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    h.window->picMain_MouseDown(1, 8, 8);
+    EXPECT_TRUE(h.window->Picture().IsSet(1, 1));
+    h.window->picMain_MouseMove(3, 15, 8);
+    EXPECT_FALSE(h.window->Picture().IsSet(2, 1));
+    h.window->picMain_MouseMove(2, 22, 8);
+    h.window->picMain_MouseMove(2, 8, 8);
+    EXPECT_FALSE(h.window->Picture().IsSet(1, 1));
+    h.window->picMain_MouseUp();
+}
+
+TEST(frmEditCanvas, ArrowKeysMoveThePicture) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    auto* canvas = h.Find<RasterView>("picMain");
+    h.window->Picture().Set(0, 0, 1);
+    canvas->setFocus();
+    QTest::keyClick(canvas, Qt::Key_Up);
+    EXPECT_TRUE(h.window->Picture().IsSet(0, 27));
+    QTest::keyClick(canvas, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_TRUE(h.window->Picture().IsSet(71, 27));
+    QTest::mouseClick(h.Find<QToolButton>("cmdDown"), Qt::LeftButton);
+    EXPECT_TRUE(h.window->Picture().IsSet(71, 0));
+    EXPECT_EQ(h.window->Modified(), 1);
+}
+
+TEST(frmEditText, FiltersTypedCharactersAndShowsWhatIsLeft) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    auto* text = h.Find<QPlainTextEdit>("txtPMText");
+    auto* readout = h.Find<QLineEdit>("txtPos");
+    text->setFocus();
+    QTest::keyClicks(text, "[{|^");
+    EXPECT_EQ(text->toPlainText(), "");
+    EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled]");
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(text->toPlainText(), "");
+    EXPECT_EQ(h.window->Modified(), 0);
+
+    TypeText(text, QString::fromUtf8("Ä€"));
+    EXPECT_EQ(text->toPlainText(), QString::fromUtf8("Ä€"));
+    EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
+    EXPECT_EQ(readout->text(), "119  ");
+    EXPECT_EQ(h.window->PictureText(), QString::fromUtf8("Ä€"));
+
+    QTest::keyClicks(text, QString(119, 'x'));
+    EXPECT_EQ(text->toPlainText().size(), 121);
+    EXPECT_EQ(readout->text(), "0    ");
+    QTest::keyClick(text, Qt::Key_Z);
+    EXPECT_EQ(text->toPlainText().size(), 121);
+}
+
+TEST(frmEditText, PastedTextIsFilteredAndHeldToTheLimit) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    auto* text = h.Find<QPlainTextEdit>("txtPMText");
+    QTest::keyClicks(text, QString(100, 'a'));
+    QMimeData data;
+    data.setText(QString("[line]\nnext") + QString(40, 'b'));
+    // insertFromMimeData is what the context menu's paste and a text drop call.
+    struct Access : QPlainTextEdit {
+        using QPlainTextEdit::insertFromMimeData;
+    };
+    static_cast<Access*>(text)->insertFromMimeData(&data);
+    EXPECT_EQ(text->toPlainText(), QString(100, 'a') + "linenext" + QString(13, 'b'));
+    EXPECT_EQ(h.window->Modified(), 1);
+}
+
+TEST(frmEditText, BackspaceMarksTheDocumentModified) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    auto* text = h.Find<QPlainTextEdit>("txtPMText");
+    h.window->SetPictureText("hello");
+    h.window->UpdateTitle(true);
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClick(text, Qt::Key_Backspace);
+    EXPECT_EQ(h.window->PictureText(), "hell");
+    EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
+}
+
+TEST(frmEditDocument, AskSaveChangesFollowsTheAnswerAndTheWarningSwitch) {
+    struct Case {
+        const char* warn;  // nullptr = absent
+        int modified;
+        std::vector<int> answers;
+        int expected;
+        size_t questions;
+    } cases[] = {
+        {nullptr, 1, {AnswerNo}, AnswerNo, 1},
+        {nullptr, 1, {AnswerCancel}, AnswerCancel, 1},
+        {"1", 1, {AnswerYes}, AnswerNo, 1},
+        {"0", 1, {}, AnswerNo, 0},
+        {"1", 0, {}, AnswerNo, 0},
+        {"abc", 1, {AnswerNo}, AnswerNo, 1},
+    };
+    for (const auto& c : cases) {
+        EditorHarness h;
+        if (c.warn != nullptr) {
+            h.settings->Write("Settings", "WarnIfNotSaved", c.warn);
+        }
+        ASSERT_TRUE(h.Start());
+        h.window->SetModified(c.modified);
+        h.ui.answers.assign(c.answers.begin(), c.answers.end());
+        EXPECT_EQ(h.window->AskSaveChanges(), c.expected);
+        ASSERT_EQ(h.ui.messages.size(), c.questions);
+        if (c.questions == 1) {
+            EXPECT_EQ(h.ui.messages[0].text,
+                      "Untitled\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?");
+            EXPECT_EQ(h.ui.messages[0].title, "Pixora");
+            EXPECT_EQ(h.ui.messages[0].icon, MessageIcon::Warning);
+            EXPECT_EQ(h.ui.messages[0].buttons, MessageButtons::YesNoCancel);
+        }
+    }
+}
+
+TEST(frmEditDocument, NewDiscardsOnlyWhenAllowed) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    QTest::mouseClick(h.Find<RasterView>("picMain"), Qt::LeftButton, Qt::NoModifier,
+                      CellCentre(1, 1));
+    h.window->SetPictureText("keep me");
+    h.ui.answers = {AnswerCancel};
+    h.Find<QAction>("mnuNew")->trigger();
+    EXPECT_TRUE(h.window->Picture().IsSet(1, 1));
+    EXPECT_EQ(h.window->PictureText(), "keep me");
+    EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
+    EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
+
+    h.ui.answers = {AnswerNo};
+    QApplication::setActiveWindow(h.window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
+    QTest::keyClick(h.window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(h.window->Picture().IsSet(1, 1));
+    EXPECT_EQ(h.window->PictureText(), "");
+    EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled]");
+    EXPECT_EQ(h.window->Views().Canvas().Pixel(7 + 2, 7 + 2), ClearColour);
+    EXPECT_EQ(h.window->Views().Output().Width(), 72);
+}
+
+TEST(frmEditDocument, BusyIsMirroredIntoTheStoreWhileACommandShowsADialog) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    h.window->SetBusy(true);
+    const auto busyDuringDialog = h.settings->Read("Zorvet Settings", "CurrentBusy");
+    h.window->SetBusy(false);
+    EXPECT_EQ(busyDuringDialog, "True");
+    EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
+    h.Find<QAction>("mnuOptions")->trigger();
+    EXPECT_EQ(h.optionsShown, 1);
+    EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
+}
+
+TEST(frmEditDocument, CloseCancelledKeepsTheWindowAndTheDocument) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    h.window->Picture().Set(2, 2, 1);
+    h.window->DrawPixel(2, 2);
+    h.ui.answers = {AnswerCancel};
+    EXPECT_FALSE(h.window->close());
+    EXPECT_TRUE(h.window->isVisible());
+    EXPECT_TRUE(h.window->Picture().IsSet(2, 2));
+    EXPECT_TRUE(h.settings->Read("Zorvet Settings", "CurrentAppname").has_value());
+}
+
+TEST(frmEditDocument, NormalExitWritesPositionAndFoldersIntoTheIniFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString ini = dir.filePath("Brellow.ini");
+    {
+        QtSettingsStore store(ini);
+        store.Write("Zorvet Recent File List", "File2", "/pics/b.npm");
+        store.Write("Zorvet Settings", "ImportDir", "/pics/import/");
+        EditorHarness h(&store);
+        ASSERT_TRUE(h.Start());
+        h.window->move(150, 90);
+        h.window->Picture().Set(2, 2, 1);
+        h.window->DrawPixel(2, 2);
+        h.ui.answers = {AnswerNo};
+        EXPECT_TRUE(h.window->close());
+    }
+    QtSettingsStore reread(ini);
+    EXPECT_EQ(reread.Read("Zorvet Settings", "Left"), "2250");
+    EXPECT_EQ(reread.Read("Zorvet Settings", "Top"), "1350");
+    EXPECT_EQ(reread.Read("Zorvet Settings", "VerRevision"), "00");
+    EXPECT_EQ(reread.Read("Zorvet Settings", "ImportDir"), "/pics/import/");
+    EXPECT_EQ(reread.Read("Zorvet Recent File List", "File2"), "/pics/b.npm");
+    EXPECT_FALSE(reread.Read("Zorvet Settings", "CurrentAppname").has_value());
+    EXPECT_FALSE(reread.Read("Zorvet Settings", "CurrentBusy").has_value());
+}
+
+}  // namespace
+}  // namespace pixora::testing

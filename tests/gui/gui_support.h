@@ -1,0 +1,74 @@
+#pragma once
+// A main window on Qt's offscreen platform with an in-memory settings store and a scripted user
+// interface, for tests that drive it with real mouse and key events.
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+#include <ostream>
+
+#include "app/frm_edit.h"
+#include "support/fake_user_interface.h"
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace pixora::testing {
+
+inline QApplication& TestApplication() {
+    static int argc = 1;
+    static char name[] = "pixora-gui-test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+struct EditorHarness {
+    explicit EditorHarness(SettingsStore* store = nullptr) {
+        TestApplication();
+        if (store == nullptr) {
+            ownStore = std::make_unique<MemorySettingsStore>();
+            store = ownStore.get();
+        }
+        settings = store;
+        EditorServices services;
+        services.settings = settings;
+        services.ui = &ui;
+        services.programPath = "/opt/pixora/bin/pixora";
+        services.phonebookCachePath = "/tmp/pixora-test/KDXPBOOK.CSV";
+        services.tempFolder = [this] { return tempFolder; };
+        services.deleteTempFiles = [this](const std::string& folder) { cleared.push_back(folder); };
+        services.showOptions = [this](QWidget*) { ++optionsShown; };
+        window = std::make_unique<frmEdit>(services);
+    }
+
+    // Starts with a known author so no question is planned unless a test wants one.
+    bool Start(const std::string& commandLine = "") {
+        if (!settings->Read("Settings", "UserName")) {
+            settings->Write("Settings", "UserName", "Tester");
+        }
+        const bool ok = window->Startup(commandLine);
+        window->show();
+        return ok;
+    }
+
+    template <typename T>
+    T* Find(const char* name) {
+        return window->findChild<T*>(name);
+    }
+
+    std::unique_ptr<MemorySettingsStore> ownStore;
+    SettingsStore* settings = nullptr;
+    FakeUserInterface ui;
+    std::string tempFolder = "/tmp/pixora-test/";
+    std::vector<std::string> cleared;
+    int optionsShown = 0;
+    std::unique_ptr<frmEdit> window;
+};
+
+}  // namespace pixora::testing
