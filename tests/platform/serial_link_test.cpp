@@ -339,5 +339,35 @@ TEST_F(SerialLinkTest, LinkWritesAndReceivesRawBytes) {
     EXPECT_FALSE(link.IsOpen());
 }
 
+TEST_F(SerialLinkTest, PhonebookAnswersAsAHandsetDoes) {
+    phone.SetEcho(false);
+    phone.SetIndexRange("SM", 1, 250);
+    phone.AddEntry("SM", {3, "+4912345", 145, "Bob, office"});
+    phone.AddEntry("SM", {300, "+1", 145, "out of range"});
+    phone.AddEntry("ME", {1, "0301234", 129, "Home"});
+    QtSerialLink link(settings, ui);
+    std::string received;
+    link.SetReceiver([&received](std::string_view bytes) { received.append(bytes); });
+    ASSERT_TRUE(link.Open(1, "19200,n,8,1"));
+    const auto ask = [&](const std::string& command) {
+        received.clear();
+        EXPECT_TRUE(link.Write(command + "\r"));
+        EXPECT_TRUE(WaitFor([&] {
+            return received.find("OK\r\n") != std::string::npos ||
+                   received.find("ERROR\r\n") != std::string::npos;
+        }));
+        return received;
+    };
+    EXPECT_EQ(ask("AT+CPBS=\"SM\""), "\r\nOK\r\n");
+    const std::string range = ask("AT+CPBR=?");
+    EXPECT_EQ(range, "\r\n+CPBR: (1-250),40,18\r\n\r\nOK\r\n");
+    EXPECT_EQ(ClassifyReply(range, true), reply::Range);
+    EXPECT_EQ(ask("AT+CPBR=1,250"), "\r\n+CPBR: 3,\"+4912345\",145,\"Bob, office\"\r\n\r\nOK\r\n");
+    EXPECT_EQ(ask("AT+CPBS=\"ME\""), "\r\nOK\r\n");
+    EXPECT_EQ(ask("AT+CPBR=1,9"), "\r\n+CPBR: 1,\"0301234\",129,\"Home\"\r\n\r\nOK\r\n");
+    EXPECT_EQ(ask("AT+CPBR=?"), "\r\nERROR\r\n");   // no range set for this memory
+    EXPECT_EQ(ask("AT+CMGS=10"), "\r\nERROR\r\n");  // not in PDU mode yet
+}
+
 }  // namespace
 }  // namespace pixora
