@@ -10,8 +10,10 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -19,9 +21,12 @@
 #include "app/raster_view.h"
 #include "core/document.h"
 #include "core/edit_ops.h"
+#include "core/output_checks.h"
 #include "core/paths.h"
 #include "core/settings_keys.h"
 #include "core/text.h"
+#include "formats/import_fit.h"
+#include "shell/recent_files.h"
 
 namespace pixora {
 
@@ -34,7 +39,33 @@ QColor ToQColor(Rgb c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
+constexpr int HistoryLimit = 200;
+
 }  // namespace
+
+// One undo step: the whole picture before and after. A picture is small enough that snapshots
+// are simpler and safer than recording each operation's inverse.
+class PictureStep : public QUndoCommand {
+public:
+    PictureStep(frmEdit* window, const PictureGrid& before, const PictureGrid& after,
+                const QString& what)
+        : QUndoCommand(what), window_(window), before_(before), after_(after) {}
+
+    void undo() override { window_->ShowPicture(before_); }
+    void redo() override {
+        // The edit itself already happened when the step is pushed.
+        if (pushed_) {
+            window_->ShowPicture(after_);
+        }
+        pushed_ = true;
+    }
+
+private:
+    frmEdit* window_;
+    PictureGrid before_;
+    PictureGrid after_;
+    bool pushed_ = false;
+};
 
 frmEdit::frmEdit(EditorServices services, QWidget* parent)
     : QMainWindow(parent),
@@ -42,6 +73,12 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
       settings_(*services_.settings),
       ui_(*services_.ui) {
     setObjectName("frmEdit");
+    history_ = new QUndoStack(this);
+    history_->setUndoLimit(HistoryLimit);
+    tmrMonitor_ = new QTimer(this);
+    tmrMonitor_->setObjectName("tmrMonitor");
+    tmrMonitor_->setInterval(1000);
+    connect(tmrMonitor_, &QTimer::timeout, this, [this] { tmrMonitor_Timer(); });
     BuildMenus();
     BuildToolbar();
     BuildViews();
@@ -90,7 +127,8 @@ void frmEdit::BuildMenus() {
     AddItem(file, "mnuSend", "Sen&d as SMS...", QKeySequence("Ctrl+D"), nullptr);
     AddItem(file, "mnuInternet", "Send via In&ternet", QKeySequence("Ctrl+T"), nullptr);
     separator(file);
-    AddItem(file, "mnuImport", "Im&port BMP, GIF, JPG...", QKeySequence("Ctrl+P"), nullptr);
+    AddItem(file, "mnuImport", "Im&port BMP, GIF, JPG...", QKeySequence("Ctrl+P"),
+            &frmEdit::mnuImport_Click);
     AddItem(file, "mnuExport", "&Export BMP, WBMP...", QKeySequence("Ctrl+E"), nullptr);
     separator(file, "mnuRecentSep")->setVisible(false);
     for (int i = 1; i <= 4; ++i) {
@@ -103,6 +141,16 @@ void frmEdit::BuildMenus() {
     AddItem(file, "mnuExit", "E&xit", QKeySequence(), &frmEdit::mnuExit_Click);
 
     QMenu* edit = addMenu(nullptr, "mnuEdit", "&Edit");
+    connect(edit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
+    QAction* undo =
+        AddItem(edit, "mnuUndo", "&Undo", QKeySequence("Ctrl+Z"), &frmEdit::mnuUndo_Click);
+    QAction* redo =
+        AddItem(edit, "mnuRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"), &frmEdit::mnuRedo_Click);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(history_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(history_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    separator(edit);
     QMenu* move = addMenu(edit, "mnuMove", "&Move");
     AddItem(move, "mnuMoveUp", "&Up", QKeySequence(), &frmEdit::mnuMoveUp_Click);
     AddItem(move, "mnuMoveDown", "&Down", QKeySequence(), &frmEdit::mnuMoveDown_Click);
@@ -112,9 +160,10 @@ void frmEdit::BuildMenus() {
     AddItem(edit, "mnuFlipX", "Flip &Horizontal", QKeySequence("Ctrl+X"), &frmEdit::mnuFlipX_Click);
     AddItem(edit, "mnuFlipY", "Flip &Vertical", QKeySequence("Ctrl+Y"), &frmEdit::mnuFlipY_Click);
     separator(edit);
-    AddItem(edit, "mnuCopy", "&Copy", QKeySequence("Ctrl+C"), nullptr);
-    AddItem(edit, "mnuPaste", "&Paste", QKeySequence("Ctrl+V"), nullptr);
-    AddItem(edit, "mnuMonitor", "Mo&nitor Clipboard", QKeySequence("Ctrl+M"), nullptr)
+    AddItem(edit, "mnuCopy", "&Copy", QKeySequence("Ctrl+C"), &frmEdit::mnuCopy_Click);
+    AddItem(edit, "mnuPaste", "&Paste", QKeySequence("Ctrl+V"), &frmEdit::mnuPaste_Click);
+    AddItem(edit, "mnuMonitor", "Mo&nitor Clipboard", QKeySequence("Ctrl+M"),
+            &frmEdit::mnuMonitor_Click)
         ->setCheckable(true);
     separator(edit);
     AddItem(edit, "mnuOptions", "&Options...", QKeySequence(), &frmEdit::mnuOptions_Click);
@@ -456,6 +505,7 @@ int frmEdit::AskSaveChanges() {
 }
 
 void frmEdit::ResetDocument() {
+    ClearHistory();
     documentName_ = UntitledName;
     UpdateTitle(true);
     ClearPicture();
@@ -557,6 +607,10 @@ void frmEdit::SetPixelFromMouse(int button, double x, double y) {
 
 void frmEdit::picMain_MouseDown(int button, double x, double y) {
     buttonHeld_ = true;
+    if (!strokeOpen_) {
+        strokeOpen_ = true;
+        strokeStart_ = picture_;
+    }
     SetPixelFromMouse(button, x, y);
 }
 
@@ -573,6 +627,10 @@ void frmEdit::picMain_MouseMove(int buttons, double x, double y) {
 
 void frmEdit::picMain_MouseUp() {
     buttonHeld_ = false;
+    if (strokeOpen_) {
+        strokeOpen_ = false;
+        RecordStep(strokeStart_, "Draw");
+    }
 }
 
 void frmEdit::picMain_KeyDown(int key) {
@@ -646,48 +704,213 @@ void frmEdit::mnuAbout_Click() {
     SetBusy(false);
 }
 
+void frmEdit::RunMove(int direction) {
+    const PictureGrid before = picture_;
+    work_ = MovePicture(picture_, static_cast<MoveDirection>(direction));
+    CommitWorkGrid();
+    RecordStep(before, "Move");
+}
+
 void frmEdit::mnuMoveUp_Click() {
-    work_ = MovePicture(picture_, MoveDirection::Up);
-    CommitWorkGrid();
+    RunMove(static_cast<int>(MoveDirection::Up));
 }
-
 void frmEdit::mnuMoveDown_Click() {
-    work_ = MovePicture(picture_, MoveDirection::Down);
-    CommitWorkGrid();
+    RunMove(static_cast<int>(MoveDirection::Down));
 }
-
 void frmEdit::mnuMoveLeft_Click() {
-    work_ = MovePicture(picture_, MoveDirection::Left);
-    CommitWorkGrid();
+    RunMove(static_cast<int>(MoveDirection::Left));
 }
-
 void frmEdit::mnuMoveRight_Click() {
-    work_ = MovePicture(picture_, MoveDirection::Right);
-    CommitWorkGrid();
+    RunMove(static_cast<int>(MoveDirection::Right));
 }
 
 void frmEdit::mnuInvert_Click() {
+    const PictureGrid before = picture_;
     ui_.SetBusyPointer(true);
     UpdateTitle(false);
     InvertPicture(picture_);
     RedrawPicture();
     ui_.SetBusyPointer(false);
+    RecordStep(before, "Invert");
 }
 
 void frmEdit::mnuFlipX_Click() {
+    const PictureGrid before = picture_;
     ui_.SetBusyPointer(true);
     UpdateTitle(false);
     work_ = FlipHorizontal(picture_);
     CommitWorkGrid();
     ui_.SetBusyPointer(false);
+    RecordStep(before, "Flip Horizontal");
 }
 
 void frmEdit::mnuFlipY_Click() {
+    const PictureGrid before = picture_;
     ui_.SetBusyPointer(true);
     UpdateTitle(false);
     work_ = FlipVertical(picture_);
     CommitWorkGrid();
     ui_.SetBusyPointer(false);
+    RecordStep(before, "Flip Vertical");
+}
+
+bool frmEdit::ConfirmNotEmpty() {
+    return pixora::ConfirmNotEmpty(picture_, settings_, ui_);
+}
+
+bool frmEdit::CheckBeforeOutput() {
+    return pixora::CheckBeforeOutput(picture_, settings_, ui_);
+}
+
+void frmEdit::mnuCopy_Click() {
+    SetBusy(true);
+    if (CheckBeforeOutput() && services_.clipboard != nullptr) {
+        // A clipboard another program holds stays as it was; the picture is untouched either way.
+        services_.clipboard->WriteBitmap(views_.Output());
+    }
+    SetBusy(false);
+}
+
+void frmEdit::mnuPaste_Click() {
+    Clipboard* clipboard = services_.clipboard;
+    if (clipboard == nullptr || !clipboard->HasBitmap()) {
+        ui_.Beep();
+        return;
+    }
+    SetBusy(true);
+    if (AskSaveChanges() != AnswerCancel) {
+        ui_.SetBusyPointer(true);
+        std::optional<Raster> bitmap = clipboard->ReadBitmap();
+        if (bitmap && !bitmap->Empty()) {
+            views_.MutableOutput() = std::move(*bitmap);
+            FitImportedPicture(views_.MutableOutput(), ClipboardDisplayName, settings_, ui_);
+            const std::optional<PictureGrid> pasted =
+                ThresholdPicture(views_.Output(), settings_, ui_);
+            if (pasted) {
+                const PictureGrid before = picture_;
+                picture_ = *pasted;
+                RedrawPicture();
+                documentName_ = UntitledName;
+                UpdateTitle(false);
+                RecordStep(before, "Paste");
+            } else {
+                // The output bitmap must show the picture again, not the foreign image.
+                RefreshPreview();
+            }
+        }
+        ui_.SetBusyPointer(false);
+    }
+    SetBusy(false);
+}
+
+void frmEdit::mnuEdit_Click() {
+    QAction* paste = findChild<QAction*>("mnuPaste");
+    paste->setEnabled(services_.clipboard != nullptr && services_.clipboard->HasBitmap());
+}
+
+void frmEdit::mnuMonitor_Click() {
+    QAction* monitor = findChild<QAction*>("mnuMonitor");
+    QAction* monitoring = findChild<QAction*>("mnuMonitoring");
+    // The action toggles its own check mark when triggered; the timer's state says what the
+    // monitor really was.
+    if (tmrMonitor_->isActive()) {
+        tmrMonitor_->stop();
+        monitoring->setVisible(false);
+        monitor->setChecked(false);
+    } else {
+        monitor->setChecked(true);
+        tmrMonitor_->start();
+    }
+}
+
+void frmEdit::tmrMonitor_Timer() {
+    QAction* monitor = findChild<QAction*>("mnuMonitor");
+    QAction* monitoring = findChild<QAction*>("mnuMonitoring");
+    monitoring->setVisible(!monitoring->isVisible());
+    if (services_.clipboard == nullptr || !services_.clipboard->HasBitmap()) {
+        return;
+    }
+    tmrMonitor_->stop();
+    monitoring->setVisible(false);
+    monitor->setChecked(false);
+    mnuPaste_Click();
+    activateWindow();
+    // Cleared even when the paste was cancelled, so the same bitmap is not offered again.
+    services_.clipboard->Clear();
+    tmrMonitor_->start();
+    monitor->setChecked(true);
+}
+
+void frmEdit::mnuImport_Click() {
+    SetBusy(true);
+    if (AskSaveChanges() != AnswerCancel) {
+        const std::string path = ui_.OpenFile(
+            "Pictures (*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf)|*.bmp;*.gif;*.jpg;*.ico;*.rle;*."
+            "wmf;*.emf",
+            1, folders_.importDir);
+        if (!path.empty()) {
+            folders_.importDir = FolderOf(path);
+            ImportPicture(path);
+        }
+    }
+    SetBusy(false);
+}
+
+bool frmEdit::ImportPicture(const std::string& path) {
+    if (!services_.loadPicture) {
+        return false;
+    }
+    std::optional<Raster> image = services_.loadPicture(path);
+    if (!image || image->Empty()) {
+        return false;
+    }
+    views_.MutableOutput() = std::move(*image);
+    FitImportedPicture(views_.MutableOutput(), path, settings_, ui_);
+    const std::optional<PictureGrid> imported = ThresholdPicture(views_.Output(), settings_, ui_);
+    if (!imported) {
+        RefreshPreview();
+        return false;
+    }
+    const PictureGrid before = picture_;
+    picture_ = *imported;
+    documentName_ = path;
+    AddRecentFile(recentFiles_, path);
+    modified_ = 2;
+    RedrawPicture();
+    UpdateTitle(true);
+    RecordStep(before, "Import");
+    return true;
+}
+
+void frmEdit::mnuUndo_Click() {
+    history_->undo();
+}
+
+void frmEdit::mnuRedo_Click() {
+    history_->redo();
+}
+
+void frmEdit::ClearHistory() {
+    history_->clear();
+    strokeOpen_ = false;
+}
+
+void frmEdit::RecordStep(const PictureGrid& before, const char* what) {
+    if (before == picture_) {
+        return;
+    }
+    history_->push(new PictureStep(this, before, picture_, what));
+}
+
+void frmEdit::ShowPicture(const PictureGrid& picture) {
+    picture_ = picture;
+    UpdateTitle(false);
+    for (int py = 0; py < PictureHeight; ++py) {
+        for (int px = 0; px < PictureWidth; ++px) {
+            views_.PaintCell(picture_, px, py);
+        }
+    }
+    RefreshPreview();
 }
 
 void frmEdit::Toolbar1_ButtonClick(const QString& key) {

@@ -9,12 +9,15 @@
 #include <functional>
 #include <string>
 
+#include "core/clipboard.h"
 #include "core/picture.h"
 #include "core/picture_views.h"
 #include "core/settings.h"
 #include "core/user_interface.h"
 
 class QAction;
+class QTimer;
+class QUndoStack;
 class QLineEdit;
 class QFrame;
 class QMenu;
@@ -41,6 +44,9 @@ struct EditorServices {
     std::function<void(const std::string&)> deleteTempFiles;
     // Shows the options dialog modally.
     std::function<void(QWidget*)> showOptions;
+    Clipboard* clipboard = nullptr;
+    // Decodes an ordinary picture file for import; nullopt when it cannot.
+    std::function<std::optional<Raster>(const std::string&)> loadPicture;
 };
 
 class frmEdit : public QMainWindow {
@@ -93,7 +99,24 @@ public:
     void mnuInvert_Click();
     void mnuFlipX_Click();
     void mnuFlipY_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+    void mnuEdit_Click();
+    void mnuMonitor_Click();
+    void tmrMonitor_Timer();
+    void mnuImport_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
     void Toolbar1_ButtonClick(const QString& key);
+
+    // Import of an ordinary picture: load, fit, threshold, adopt. Returns false when the file
+    // could not be used; nothing has changed then.
+    bool ImportPicture(const std::string& path);
+    bool ConfirmNotEmpty();
+    bool CheckBeforeOutput();
+    // Forgets the undo history, as New and Open do.
+    void ClearHistory();
+    QUndoStack& History() { return *history_; }
 
     // State, for the commands of the other windows and for tests.
     PictureGrid& Picture() { return picture_; }
@@ -132,6 +155,12 @@ private:
     // Whether the window may close now; asks about unsaved changes.
     bool QueryClose();
     void Shutdown();
+    // Shows a picture from the undo history and marks the document modified.
+    void ShowPicture(const PictureGrid& picture);
+    // Records a whole-picture edit as one undo step when it changed anything.
+    void RecordStep(const PictureGrid& before, const char* what);
+    void RunMove(int direction);
+    friend class PictureStep;
 
     EditorServices services_;
     SettingsStore& settings_;
@@ -161,6 +190,10 @@ private:
     QLineEdit* txtPos_ = nullptr;
     QFrame* picPMTextXP_ = nullptr;
     QToolBar* Toolbar1_ = nullptr;
+    QTimer* tmrMonitor_ = nullptr;
+    QUndoStack* history_ = nullptr;
+    PictureGrid strokeStart_;
+    bool strokeOpen_ = false;
 };
 
 }  // namespace pixora

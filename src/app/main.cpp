@@ -8,9 +8,12 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include <QImageReader>
 #include "app/frm_edit.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_user_interface.h"
+#include "platform/raster_image.h"
 #include "platform/temp_folder.h"
 
 namespace {
@@ -58,6 +61,16 @@ int main(int argc, char** argv) {
         pixora::DeleteTempPictureFiles(folder);
     };
     services.showOptions = ShowOptionsPlaceholder;
+    pixora::QtClipboard clipboard;
+    services.clipboard = &clipboard;
+    services.loadPicture = [](const std::string& path) -> std::optional<pixora::Raster> {
+        QImageReader reader(QString::fromStdString(path));
+        const QImage image = reader.read();
+        if (image.isNull()) {
+            return std::nullopt;
+        }
+        return pixora::RasterFromImage(image);
+    };
 
     pixora::frmEdit window(services);
     ui.SetOwner(&window);

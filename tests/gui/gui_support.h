@@ -7,7 +7,10 @@
 #include <memory>
 #include <ostream>
 
+#include <map>
 #include "app/frm_edit.h"
+
+#include "support/fake_clipboard.h"
 #include "support/fake_user_interface.h"
 
 // Readable QString values in test failures.
@@ -44,6 +47,15 @@ struct EditorHarness {
         services.tempFolder = [this] { return tempFolder; };
         services.deleteTempFiles = [this](const std::string& folder) { cleared.push_back(folder); };
         services.showOptions = [this](QWidget*) { ++optionsShown; };
+        services.clipboard = &clipboard;
+        services.loadPicture = [this](const std::string& path) -> std::optional<Raster> {
+            loaded.push_back(path);
+            auto it = pictures.find(path);
+            if (it == pictures.end()) {
+                return std::nullopt;
+            }
+            return it->second;
+        };
         window = std::make_unique<frmEdit>(services);
     }
 
@@ -68,6 +80,10 @@ struct EditorHarness {
     std::string tempFolder = "/tmp/pixora-test/";
     std::vector<std::string> cleared;
     int optionsShown = 0;
+    FakeClipboard clipboard;
+    // What the picture loader finds at each path; any other path does not decode.
+    std::map<std::string, Raster> pictures;
+    std::vector<std::string> loaded;
     std::unique_ptr<frmEdit> window;
 };
 

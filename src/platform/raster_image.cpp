@@ -1,0 +1,32 @@
+#include "platform/raster_image.h"
+
+#include <QPainter>
+#include <cstring>
+
+namespace pixora {
+
+Raster RasterFromImage(const QImage& image) {
+    if (image.isNull()) {
+        return Raster();
+    }
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    {
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, image);
+    }
+    Raster raster(flat.width(), flat.height());
+    for (int y = 0; y < flat.height(); ++y) {
+        std::memcpy(raster.Data() + static_cast<size_t>(y) * static_cast<size_t>(flat.width()),
+                    flat.constScanLine(y), static_cast<size_t>(flat.width()) * 4);
+    }
+    return raster;
+}
+
+QImage ImageFromRaster(const Raster& raster) {
+    QImage image(reinterpret_cast<const uchar*>(raster.Data()), raster.Width(), raster.Height(),
+                 raster.Width() * 4, QImage::Format_RGB32);
+    return image.copy();  // detach from the raster's memory
+}
+
+}  // namespace pixora

@@ -1,0 +1,14 @@
+#pragma once
+// Conversions between Qt images and the plain rasters the layers below work on.
+
+#include <QImage>
+
+#include "core/raster.h"
+
+namespace pixora {
+
+// Transparent areas become white, as on a sheet of paper.
+Raster RasterFromImage(const QImage& image);
+QImage ImageFromRaster(const Raster& raster);
+
+}  // namespace pixora
