@@ -283,6 +283,10 @@ SerialConversationTimer::SerialConversationTimer(AtEngine& engine, QObject* pare
     });
 }
 
+SerialConversationTimer::~SerialConversationTimer() {
+    engine_.SetTimerHook(nullptr);
+}
+
 SerialPhone::SerialPhone(SettingsStore& settings, UserInterface& ui)
     : link_(settings, ui), engine_(link_, ui), timer_(engine_) {
     link_.Attach(engine_);

@@ -81,6 +81,7 @@ class SerialConversationTimer : public QObject {
     Q_OBJECT
 public:
     explicit SerialConversationTimer(AtEngine& engine, QObject* parent = nullptr);
+    ~SerialConversationTimer() override;
     // Divides every interval; only tests use more than 1.
     void SetSpeedUp(int factor) { speedUp_ = factor < 1 ? 1 : factor; }
     bool IsActive() const { return timer_.isActive(); }
