@@ -1,0 +1,396 @@
+#include "platform/image_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace pixora {
+namespace {
+
+// Drawing SVG text needs a GUI application; the offscreen platform needs no display.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) {
+        return;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "test_platform";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+std::string Fixture(const char* name) {
+    return std::string(PIXORA_FIXTURES) + "/images/" + name;
+}
+
+QByteArray ReadFixture(const char* name) {
+    QFile file(QString::fromStdString(Fixture(name)));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+class Bytes {
+public:
+    Bytes& U8(int v) {
+        data_.append(static_cast<char>(v & 0xFF));
+        return *this;
+    }
+    Bytes& U16(int v) { return U8(v).U8(v >> 8); }
+    Bytes& U32(int64_t v) {
+        return U16(static_cast<int>(v & 0xFFFF)).U16(static_cast<int>((v >> 16) & 0xFFFF));
+    }
+    Bytes& Raw(const QByteArray& b) {
+        data_.append(b);
+        return *this;
+    }
+    const QByteArray& Data() const { return data_; }
+
+private:
+    QByteArray data_;
+};
+
+// A WMF with a placeable header framing 40 x 20 units at 96 units per inch (one unit is one
+// screen pixel) and a black rectangle from (5, 4) to (14, 9) drawn with no pen.
+QByteArray RectangleWmf() {
+    Bytes records;
+    const auto record = [&records](int function, std::vector<int> words) {
+        records.U32(3 + static_cast<int64_t>(words.size())).U16(function);
+        for (int w : words) {
+            records.U16(w);
+        }
+    };
+    record(0x02FC, {0, 0x0000, 0x0000, 0});  // CREATEBRUSHINDIRECT: solid black
+    record(0x012D, {0});                     // SELECTOBJECT
+    record(0x02FA, {5, 0, 0, 0, 0});         // CREATEPENINDIRECT: PS_NULL
+    record(0x012D, {1});
+    record(0x041B, {9, 14, 4, 5});  // RECTANGLE: bottom, right, top, left
+    record(0x0000, {});             // EOF
+    Bytes placeable;
+    placeable.U32(0x9AC6CDD7).U16(0).U16(0).U16(0).U16(40).U16(20).U16(96).U32(0);
+    uint16_t checksum = 0;
+    for (int i = 0; i < 20; i += 2) {
+        checksum ^= static_cast<uint16_t>(static_cast<uint8_t>(placeable.Data()[i]) |
+                                          (static_cast<uint8_t>(placeable.Data()[i + 1]) << 8));
+    }
+    placeable.U16(checksum);
+    Bytes header;
+    header.U16(1).U16(9).U16(0x300).U32((18 + records.Data().size()) / 2).U16(2).U32(8).U16(0);
+    return placeable.Data() + header.Data() + records.Data();
+}
+
+// An EMF of 40 x 20 pixels with the same black rectangle, drawn with the stock null pen.
+QByteArray RectangleEmf() {
+    Bytes body;
+    body.U32(39).U32(24).U32(1).U32(0).U32(0x000000).U32(0);  // CREATEBRUSHINDIRECT black
+    body.U32(37).U32(12).U32(1);                              // SELECTOBJECT brush
+    body.U32(37).U32(12).U32(0x80000008);                     // SELECTOBJECT NULL_PEN
+    body.U32(43).U32(24).U32(5).U32(4).U32(14).U32(9);        // RECTANGLE
+    body.U32(14).U32(20).U32(0).U32(16).U32(20);              // EOF
+    Bytes header;
+    header.U32(1).U32(88);
+    header.U32(0).U32(0).U32(40).U32(20);     // bounds in pixels
+    header.U32(0).U32(0).U32(1250).U32(625);  // frame in 0.01 mm
+    header.U32(0x464D4520).U32(0x10000);      // " EMF", version
+    header.U32(88 + body.Data().size()).U32(6).U16(3).U16(0);
+    header.U32(0).U32(0).U32(0);                  // description, palette
+    header.U32(1024).U32(768).U32(320).U32(240);  // device in pixels and millimetres
+    return header.Data() + body.Data();
+}
+
+// An 8 x 4 RLE4 bitmap, white with black at columns 2..5 of rows 1 and 2.
+QByteArray Rle4Bitmap() {
+    Bytes data;
+    const std::vector<std::vector<int>> rowsBottomUp = {
+        {8, 0x00}, {2, 0x00, 4, 0x11, 2, 0x00}, {2, 0x00, 4, 0x11, 2, 0x00}, {8, 0x00}};
+    for (const auto& row : rowsBottomUp) {
+        for (int b : row) {
+            data.U8(b);
+        }
+        data.U8(0).U8(0);
+    }
+    data.U8(0).U8(1);
+    Bytes palette;
+    palette.U32(0xFFFFFF).U32(0x000000);
+    for (int i = 2; i < 16; ++i) {
+        palette.U32(0);
+    }
+    const int offset = 14 + 40 + static_cast<int>(palette.Data().size());
+    Bytes file;
+    file.U8('B').U8('M').U32(offset + data.Data().size()).U32(0).U32(offset);
+    file.U32(40).U32(8).U32(4).U16(1).U16(4).U32(2).U32(data.Data().size());
+    file.U32(2835).U32(2835).U32(16).U32(0);
+    return file.Raw(palette.Data()).Raw(data.Data()).Data();
+}
+
+// An RLE8 bitmap header of any size whose pixel data is only the end-of-bitmap mark.
+QByteArray EmptyRle8Bitmap(int width, int height) {
+    Bytes file;
+    const int offset = 14 + 40 + 8;
+    file.U8('B').U8('M').U32(offset + 2).U32(0).U32(offset);
+    file.U32(40).U32(width).U32(height).U16(1).U16(8).U32(1).U32(2);
+    file.U32(2835).U32(2835).U32(2).U32(0);
+    file.U32(0xFFFFFF).U32(0x000000);
+    return file.U8(0).U8(1).Data();
+}
+
+// A JPEG header claiming a huge frame with no image data behind it.
+QByteArray HugeJpegHeader(int width, int height) {
+    Bytes file;
+    file.U8(0xFF).U8(0xD8);
+    file.U8(0xFF).U8(0xC0).U8(0).U8(11).U8(8);
+    file.U8(height >> 8).U8(height).U8(width >> 8).U8(width);
+    file.U8(1).U8(1).U8(0x11).U8(0);
+    return file.U8(0xFF).U8(0xD9).Data();
+}
+
+class TempFiles {
+public:
+    std::string Write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path.toStdString();
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+bool Near(Rgb actual, int grey, int tolerance) {
+    return std::abs(RedOf(actual) - grey) <= tolerance &&
+           std::abs(GreenOf(actual) - grey) <= tolerance &&
+           std::abs(BlueOf(actual) - grey) <= tolerance;
+}
+
+// Counts pixels that break "black inside [left..right] x [top..bottom], white outside". Pixels
+// within `margin` of the rectangle's edge are not judged: filters may blur them.
+int Mismatches(const Raster& image, int left, int top, int right, int bottom, int margin,
+               int tolerance) {
+    int wrong = 0;
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            const bool deepInside = x >= left + margin && x <= right - margin &&
+                                    y >= top + margin && y <= bottom - margin;
+            const bool farOutside =
+                x < left - margin || x > right + margin || y < top - margin || y > bottom + margin;
+            if ((deepInside && !Near(image.Pixel(x, y), 0, tolerance)) ||
+                (farOutside && !Near(image.Pixel(x, y), 255, tolerance))) {
+                ++wrong;
+            }
+        }
+    }
+    return wrong;
+}
+
+struct RectangleCase {
+    const char* name;
+    QByteArray bytes;
+    const char* fileName;  // the extension says nothing; only the content counts
+    int width, height;
+    int left, top, right, bottom;  // inclusive, black
+    int margin, tolerance;
+};
+
+TEST(ImageLoader, EachFormatLoadsToItsPicture) {
+    EnsureGuiApplication();
+    const RectangleCase cases[] = {
+        {"RLE8 bitmap", ReadFixture("rect_rle8.bmp"), "a.rle", 20, 10, 3, 2, 8, 6, 0, 0},
+        {"RLE4 bitmap", Rle4Bitmap(), "b.bmp", 8, 4, 2, 1, 5, 2, 0, 0},
+        {"GIF", ReadFixture("rect.gif"), "c.i61", 20, 10, 3, 2, 8, 6, 0, 0},
+        {"JPEG", ReadFixture("rect.jpg"), "d.jpg", 40, 24, 10, 5, 29, 14, 2, 24},
+        {"icon, transparent around the square", ReadFixture("square_alpha.ico"), "e.ico", 16, 16, 4,
+         4, 11, 11, 0, 0},
+        // libwmf fills the rectangle's far edge too; GDI would stop one pixel short.
+        {"WMF", RectangleWmf(), "f.wmf", 40, 20, 5, 4, 13, 8, 1, 0},
+        {"EMF", RectangleEmf(), "g.dat", 40, 20, 5, 4, 13, 8, 1, 0},
+    };
+    TempFiles files;
+    for (const RectangleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = files.Write(c.fileName, c.bytes);
+        const std::optional<Raster> image = LoadPictureFile(path);
+        ASSERT_TRUE(image.has_value());
+        EXPECT_EQ(image->Width(), c.width);
+        EXPECT_EQ(image->Height(), c.height);
+        EXPECT_EQ(Mismatches(*image, c.left, c.top, c.right, c.bottom, c.margin, c.tolerance), 0);
+        // Small pictures come through the fit path untouched.
+        EXPECT_EQ(LoadPictureFileForFit(path, 72, 28), image);
+    }
+}
+
+TEST(ImageLoader, ExtensionDecidesOnlyWhenTheContentIsUnknown) {
+    TempFiles files;
+    // A GIF named .bmp is still a GIF.
+    EXPECT_TRUE(LoadPictureFile(files.Write("gif.bmp", ReadFixture("rect.gif"))).has_value());
+    // A headerless WMF (no placeable key, header type 1 and size 9 give the usual start) works
+    // by content whatever its name.
+    QByteArray bare = RectangleWmf().mid(22);
+    const std::optional<Raster> bareWmf = LoadPictureFile(files.Write("bare.i61", bare));
+    ASSERT_TRUE(bareWmf.has_value());
+    // Text files are nothing, whatever they are called.
+    EXPECT_FALSE(LoadPictureFile(files.Write("text.jpg", "hello, world")).has_value());
+    EXPECT_FALSE(LoadPictureFile(files.Write("text.wmf", "hello, world")).has_value());
+    EXPECT_FALSE(LoadPictureFile(files.Write("text.i61", "hello, world")).has_value());
+}
+
+struct FitCase {
+    const char* fixture;
+    int maxWidth, maxHeight;
+    int width, height;  // of the reduced image
+    int blackColumns;   // the left part that is black
+};
+
+TEST(ImageLoader, FitReadsLargeImagesReducedButWhole) {
+    const FitCase cases[] = {
+        // A bitmap is reduced to four times the target on each axis, the black left half kept
+        // as a half.
+        {"halves_300x120.bmp", 72, 28, 288, 112, 144},
+        {"halves_300x120.bmp", 72, 50, 288, 120, 144},
+        // A JPEG comes out at the smallest DCT scale (1/2, 1/4, 1/8) still covering that target:
+        // 288 x 112 needs 1/2, 80 x 40 allows 1/8, a target height of 4000 none at all.
+        {"halves_800x600.jpg", 72, 28, 400, 300, 200},
+        {"halves_800x600.jpg", 20, 10, 100, 75, 50},
+        {"halves_800x600.jpg", 72, 1000, 800, 600, 400},
+        // Nothing to reduce.
+        {"halves_300x120.bmp", 100, 30, 300, 120, 150},
+    };
+    for (const FitCase& c : cases) {
+        SCOPED_TRACE(std::string(c.fixture) + " to " + std::to_string(c.maxWidth) + "x" +
+                     std::to_string(c.maxHeight));
+        const std::optional<Raster> image =
+            LoadPictureFileForFit(Fixture(c.fixture), c.maxWidth, c.maxHeight);
+        ASSERT_TRUE(image.has_value());
+        EXPECT_EQ(image->Width(), c.width);
+        EXPECT_EQ(image->Height(), c.height);
+        EXPECT_EQ(Mismatches(*image, 0, 0, c.blackColumns - 1, c.height - 1, 2, 40), 0);
+    }
+}
+
+TEST(ImageLoader, FitDrawsMetafilesSmallerInsteadOfShrinkingThem) {
+    EnsureGuiApplication();
+    TempFiles files;
+    for (const auto& [name, bytes] :
+         {std::pair{"r.wmf", RectangleWmf()}, std::pair{"r.emf", RectangleEmf()}}) {
+        SCOPED_TRACE(name);
+        // 40 x 20 at most 4 * 5 wide and 4 * 2 high.
+        const std::optional<Raster> image = LoadPictureFileForFit(files.Write(name, bytes), 5, 2);
+        ASSERT_TRUE(image.has_value());
+        EXPECT_EQ(image->Width(), 20);
+        EXPECT_EQ(image->Height(), 8);
+        // The rectangle, half as wide and 2/5 as high, still lands at the same place.
+        EXPECT_EQ(Mismatches(*image, 3, 2, 6, 3, 1, 0), 0);
+    }
+}
+
+TEST(ImageLoader, OddSizes) {
+    TempFiles files;
+    EXPECT_FALSE(LoadPictureFile(files.Write("zero.bmp", EmptyRle8Bitmap(0, 0))).has_value());
+    EXPECT_FALSE(LoadPictureFile(files.Write("zero2.bmp", EmptyRle8Bitmap(5, 0))).has_value());
+
+    const std::string tall = files.Write("tall.bmp", EmptyRle8Bitmap(1, 100000));
+    const std::optional<Raster> full = LoadPictureFile(tall);
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(full->Width(), 1);
+    EXPECT_EQ(full->Height(), 100000);
+    const std::optional<Raster> fit = LoadPictureFileForFit(tall, 72, 28);
+    ASSERT_TRUE(fit.has_value());
+    EXPECT_EQ(fit->Width(), 1);
+    EXPECT_EQ(fit->Height(), 112);
+
+    // 400 million pixels are refused before any decoding, through either entry.
+    const std::string huge = files.Write("huge.bmp", EmptyRle8Bitmap(20000, 20000));
+    EXPECT_FALSE(LoadPictureFile(huge).has_value());
+    EXPECT_FALSE(LoadPictureFileForFit(huge, 72, 28).has_value());
+    const std::string hugeJpeg = files.Write("huge.jpg", HugeJpegHeader(20000, 20000));
+    EXPECT_FALSE(LoadPictureFile(hugeJpeg).has_value());
+    EXPECT_FALSE(LoadPictureFileForFit(hugeJpeg, 72, 28).has_value());
+}
+
+struct DamagedCase {
+    const char* name;
+    QByteArray bytes;
+    const char* fileName;
+};
+
+std::vector<DamagedCase> DamagedFiles() {
+    std::vector<DamagedCase> cases;
+    const std::pair<const char*, QByteArray> whole[] = {
+        {"rle8.bmp", ReadFixture("rect_rle8.bmp")},
+        {"rle4.bmp", Rle4Bitmap()},
+        {"plain.bmp", ReadFixture("halves_300x120.bmp")},
+        {"a.gif", ReadFixture("rect.gif")},
+        {"a.jpg", ReadFixture("rect.jpg")},
+        {"a.ico", ReadFixture("square_alpha.ico")},
+        {"a.wmf", RectangleWmf()},
+        {"a.emf", RectangleEmf()},
+    };
+    for (const auto& [name, bytes] : whole) {
+        // Cut anywhere from the start to just before the last byte the picture needs: a GIF's
+        // trailer and the RLE end mark after a complete last line are not needed.
+        const qsizetype unneeded = QByteArray(name).endsWith(".gif")    ? 1
+                                   : QByteArray(name).startsWith("rle") ? 2
+                                                                        : 0;
+        const qsizetype needed = bytes.size() - unneeded;
+        for (qsizetype cut : {qsizetype{0}, qsizetype{1}, qsizetype{12}, needed / 3, needed / 2,
+                              needed - 3, needed - 1}) {
+            cases.push_back({name, bytes.left(cut), name});
+        }
+    }
+    const QByteArray wmf = RectangleWmf();
+    cases.push_back(
+        {"WMF record of size 0", wmf.left(40) + QByteArray(4, '\0') + wmf.mid(44), "z.wmf"});
+    QByteArray emf = RectangleEmf();
+    emf[92] = 25;  // first record's size not a multiple of four
+    cases.push_back({"EMF record size", emf, "z.emf"});
+    QByteArray emfBigRecord = RectangleEmf();
+    emfBigRecord[95] = 0x7F;  // first record claims 2 GB
+    cases.push_back({"EMF record past the end", emfBigRecord, "y.emf"});
+    QByteArray ico = ReadFixture("square_alpha.ico");
+    ico[6 + 12 + 2] = 0x40;  // image offset beyond the file
+    cases.push_back({"icon entry past the end", ico, "z.ico"});
+    QByteArray gif = ReadFixture("rect.gif");
+    cases.push_back({"GIF with only a trailer", gif.left(13 + 6) + QByteArray(1, ';'), "z.gif"});
+    cases.push_back({"BMP magic, then junk", QByteArray("BM") + QByteArray(60, '\x7F'), "z.bmp"});
+    cases.push_back(
+        {"JPEG magic, then junk", QByteArray("\xFF\xD8") + QByteArray(60, 'x'), "z.jpg"});
+    cases.push_back({"JPEG without a frame", QByteArray("\xFF\xD8\xFF\xD9", 4), "y.jpg"});
+    cases.push_back({"empty", QByteArray(), "empty.bmp"});
+    return cases;
+}
+
+TEST(ImageLoader, DamagedFilesGiveNothing) {
+    EnsureGuiApplication();
+    TempFiles files;
+    int index = 0;
+    for (const DamagedCase& c : DamagedFiles()) {
+        SCOPED_TRACE(std::string(c.name) + ", " + std::to_string(c.bytes.size()) + " bytes");
+        const std::string path = files.Write(QString::number(index++) + "_" + c.fileName, c.bytes);
+        EXPECT_FALSE(LoadPictureFile(path).has_value());
+        EXPECT_FALSE(LoadPictureFileForFit(path, 72, 28).has_value());
+    }
+}
+
+TEST(ImageLoader, MissingFilesAndFoldersGiveNothing) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(LoadPictureFile(dir.path().toStdString()).has_value());
+    EXPECT_FALSE(LoadPictureFile(dir.filePath("none.bmp").toStdString()).has_value());
+    EXPECT_FALSE(LoadPictureFile("").has_value());
+}
+
+TEST(ImageLoader, Utf8Paths) {
+    TempFiles files;
+    const std::string path =
+        files.Write(QString::fromUtf8("bild-\xC3\xBC\xE2\x82\xAC.gif"), ReadFixture("rect.gif"));
+    EXPECT_TRUE(LoadPictureFile(path).has_value());
+}
+
+}  // namespace
+}  // namespace pixora
