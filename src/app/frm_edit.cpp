@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,7 +26,13 @@
 #include "core/paths.h"
 #include "core/settings_keys.h"
 #include "core/text.h"
+#include "formats/bmp_file.h"
+#include "formats/file_io.h"
+#include "formats/file_names.h"
 #include "formats/import_fit.h"
+#include "formats/npm_file.h"
+#include "formats/open_dispatch.h"
+#include "formats/wbmp_file.h"
 #include "shell/recent_files.h"
 
 namespace pixora {
@@ -120,22 +127,24 @@ void frmEdit::BuildMenus() {
     QMenu* file = addMenu(nullptr, "mnuFile", "&File");
     AddItem(file, "mnuNew", "&New", QKeySequence("Ctrl+N"), &frmEdit::mnuNew_Click);
     separator(file);
-    AddItem(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O"), nullptr);
-    AddItem(file, "mnuSave", "&Save", QKeySequence("Ctrl+S"), nullptr);
-    AddItem(file, "mnuSaveAs", "Save &As...", QKeySequence(), nullptr);
+    AddItem(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O"), &frmEdit::mnuOpen_Click);
+    AddItem(file, "mnuSave", "&Save", QKeySequence("Ctrl+S"), &frmEdit::mnuSave_Click);
+    AddItem(file, "mnuSaveAs", "Save &As...", QKeySequence(), &frmEdit::mnuSaveAs_Click);
     separator(file);
     AddItem(file, "mnuSend", "Sen&d as SMS...", QKeySequence("Ctrl+D"), nullptr);
     AddItem(file, "mnuInternet", "Send via In&ternet", QKeySequence("Ctrl+T"), nullptr);
     separator(file);
     AddItem(file, "mnuImport", "Im&port BMP, GIF, JPG...", QKeySequence("Ctrl+P"),
             &frmEdit::mnuImport_Click);
-    AddItem(file, "mnuExport", "&Export BMP, WBMP...", QKeySequence("Ctrl+E"), nullptr);
+    AddItem(file, "mnuExport", "&Export BMP, WBMP...", QKeySequence("Ctrl+E"),
+            &frmEdit::mnuExport_Click);
     separator(file, "mnuRecentSep")->setVisible(false);
     for (int i = 1; i <= 4; ++i) {
         const QByteArray name = "mnuRecent" + QByteArray::number(i);
         QAction* recent =
             AddItem(file, name.constData(), QString("&%1 ").arg(i), QKeySequence(), nullptr);
         recent->setVisible(false);
+        connect(recent, &QAction::triggered, this, [this, i] { OpenRecentFile(i - 1); });
     }
     separator(file);
     AddItem(file, "mnuExit", "E&xit", QKeySequence(), &frmEdit::mnuExit_Click);
@@ -367,12 +376,25 @@ bool frmEdit::Startup(const std::string& commandLine) {
 
     // 13. From here on a failing step is skipped and the next one runs.
     // 14-15. File-type associations come here.
-    // 16. The file named on the command line comes here.
 
-    // 17. The recent-file list.
+    // 16. The file named on the command line.
+    if (!commandLine_.empty()) {
+        SetBusy(true);
+        ui_.ProcessEvents();
+        const std::string rememberedUserDir = folders_.userDir;
+        folders_.userDir = FolderOf(commandLine_);
+        OpenGraphicFile(commandLine_);
+        if (IsSiblingHandOverName(commandLine_)) {
+            folders_.userDir = rememberedUserDir;
+        }
+        SetBusy(false);
+    }
+
+    // 17. The recent-file list; a file opened above goes back to its top.
     for (size_t i = 0; i < recentFiles_.size(); ++i) {
         recentFiles_[i] = ReadText(settings_, keys::RecentFiles[i]);
     }
+    AddRecentFile(documentName_);
 
     // 18-19. The region test for the web commands, the send-to entries and the branding come
     // here.
@@ -493,10 +515,7 @@ int frmEdit::AskSaveChanges() {
             ProductName, MessageIcon::Warning, MessageButtons::YesNoCancel);
         if (answer == AnswerYes) {
             // Whatever the save does, the caller goes on.
-            QAction* save = findChild<QAction*>("mnuSave");
-            if (save != nullptr) {
-                save->trigger();
-            }
+            mnuSave_Click();
         } else if (answer == AnswerCancel) {
             result = AnswerCancel;
         }
@@ -666,8 +685,26 @@ void frmEdit::txtPMText_MouseMove() {
 }
 
 void frmEdit::myOpenFileReceived(const std::string& path) {
-    // Opening files arrives with the file formats; a path is all this receives.
-    (void)path;
+    if (path.empty()) {
+        return;
+    }
+    SetBusy(true);
+    ui_.ProcessEvents();
+    if (AskSaveChanges() != AnswerCancel) {
+        if (IsImportPictureName(path)) {
+            folders_.importDir = FolderOf(path);
+            ImportPicture(path);
+        } else {
+            const std::string rememberedUserDir = folders_.userDir;
+            folders_.userDir = FolderOf(path);
+            OpenGraphicFile(path);
+            // Temporary folders of the siblings never become the Open folder.
+            if (IsSiblingHandOverName(path)) {
+                folders_.userDir = rememberedUserDir;
+            }
+        }
+    }
+    SetBusy(false);
 }
 
 // ---- Commands ----
@@ -874,12 +911,165 @@ bool frmEdit::ImportPicture(const std::string& path) {
     const PictureGrid before = picture_;
     picture_ = *imported;
     documentName_ = path;
-    AddRecentFile(recentFiles_, path);
+    AddRecentFile(path);
     modified_ = 2;
     RedrawPicture();
     UpdateTitle(true);
     RecordStep(before, "Import");
     return true;
+}
+
+void frmEdit::mnuOpen_Click() {
+    SetBusy(true);
+    if (AskSaveChanges() != AnswerCancel) {
+        const std::string path = ui_.OpenFile(OpenFilter, 1, folders_.userDir);
+        if (!path.empty()) {
+            folders_.userDir = FolderOf(path);
+            OpenGraphicFile(path);
+        }
+    }
+    SetBusy(false);
+}
+
+void frmEdit::OpenGraphicFile(const std::string& path) {
+    const FileKind kind = ChooseReader(path);
+    if (kind == FileKind::ImportI61 || kind == FileKind::ImportPicture) {
+        ImportPicture(path);
+        return;
+    }
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    std::optional<std::string_view> view;
+    if (bytes) {
+        view = *bytes;
+    }
+    const OpenResult result = pixora::OpenGraphicFile(path, view);
+    if (result.beep || !result.message.empty()) {
+        activateWindow();
+    }
+    ReportOpenResult(result, ui_);
+    if (result.action == OpenAction::KeepDocument) {
+        // A rejected file leaves the picture and the text the user had; clearing them would
+        // leave a saved-looking document that Save would overwrite with nothing.
+        return;
+    }
+    if (result.textChanged) {
+        SetPictureText(QString::fromStdU32String(result.text));
+    }
+    if (result.pictureChanged) {
+        picture_ = result.picture;
+    }
+    ClearHistory();
+    if (result.action == OpenAction::Adopt) {
+        AdoptOpenedFile(path);
+    } else {
+        documentName_ = UntitledName;
+        modified_ = 2;
+        RedrawPicture();
+        UpdateTitle(false);
+    }
+}
+
+void frmEdit::AdoptOpenedFile(const std::string& path) {
+    AddRecentFile(path);
+    documentName_ = path;
+    modified_ = 2;
+    RedrawPicture();
+    UpdateTitle(true);
+}
+
+void frmEdit::AddRecentFile(const std::string& path) {
+    pixora::AddRecentFile(recentFiles_, path);
+    for (int i = 1; i <= 4; ++i) {
+        findChild<QAction*>(QString("mnuRecent%1").arg(i))->setVisible(false);
+    }
+    const std::vector<RecentMenuEntry> entries = RecentMenuEntries(recentFiles_);
+    findChild<QAction*>("mnuRecentSep")->setVisible(!entries.empty());
+    for (const RecentMenuEntry& entry : entries) {
+        QAction* item = findChild<QAction*>(QString("mnuRecent%1").arg(entry.index + 1));
+        item->setText(QString::fromStdString(entry.caption));
+        item->setVisible(true);
+    }
+}
+
+void frmEdit::OpenRecentFile(int index) {
+    if (index < 0 || index >= static_cast<int>(recentFiles_.size())) {
+        return;
+    }
+    SetBusy(true);
+    if (AskSaveChanges() != AnswerCancel) {
+        const std::string path = recentFiles_[static_cast<size_t>(index)];
+        if (!path.empty() && QFileInfo(QString::fromStdString(path)).isFile()) {
+            OpenGraphicFile(path);
+        } else {
+            activateWindow();
+            ui_.MessageBox("Can't find this file. Try another file.", ProductName,
+                           MessageIcon::Warning, MessageButtons::Ok);
+        }
+    }
+    SetBusy(false);
+}
+
+void frmEdit::mnuSave_Click() {
+    if (SaveNeedsDialog(documentName_)) {
+        mnuSaveAs_Click();
+        return;
+    }
+    SetBusy(true);
+    WritePictureMessageFile(documentName_);
+    SetBusy(false);
+}
+
+void frmEdit::mnuSaveAs_Click() {
+    SetBusy(true);
+    if (CheckBeforeOutput()) {
+        const std::string folder =
+            folders_.userDirSave.empty() ? folders_.userDir : folders_.userDirSave;
+        const std::string path = ui_.SaveFile(ProposedFileName(documentName_), PictureMessageFilter,
+                                              1, folder, PictureMessageExtension);
+        if (!path.empty()) {
+            folders_.userDirSave = FolderOf(path);
+            WritePictureMessageFile(path);
+        }
+    }
+    SetBusy(false);
+}
+
+bool frmEdit::WritePictureMessageFile(const std::string& path) {
+    if (!CheckBeforeOutput()) {
+        return false;
+    }
+    ui_.SetBusyPointer(true);
+    const std::string bytes = pixora::WritePictureMessageFile(
+        picture_, pictureText_.toStdU32String(), ReadText(settings_, keys::UserName));
+    // Written beside the old file and renamed over it, so a failed write keeps the old one.
+    const bool written = WriteFileAtomically(path, bytes);
+    if (written && !IsPictureMessageHandOverName(path)) {
+        documentName_ = path;
+        AddRecentFile(path);
+        UpdateTitle(true);
+    }
+    ui_.SetBusyPointer(false);
+    return written;
+}
+
+void frmEdit::mnuExport_Click() {
+    SetBusy(true);
+    if (CheckBeforeOutput()) {
+        const std::string folder =
+            folders_.exportDir.empty() ? folders_.importDir : folders_.exportDir;
+        const std::string path =
+            ui_.SaveFile(ProposedFileName(documentName_), ExportFilter, 1, folder, ExportExtension);
+        if (!path.empty()) {
+            folders_.exportDir = FolderOf(path);
+            // The final name alone decides the format, whatever filter was picked.
+            if (IsWbmpExportName(path)) {
+                WriteFileAtomically(path, WriteWbmpFile(picture_));
+            } else {
+                WriteFileAtomically(path, WriteBmpFile(views_.Output()));
+            }
+        }
+    }
+    SetBusy(false);
 }
 
 void frmEdit::mnuUndo_Click() {

@@ -107,11 +107,23 @@ public:
     void mnuImport_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuExport_Click();
+    // index 0..3 for mnuRecent1..mnuRecent4
+    void OpenRecentFile(int index);
     void Toolbar1_ButtonClick(const QString& key);
 
     // Import of an ordinary picture: load, fit, threshold, adopt. Returns false when the file
     // could not be used; nothing has changed then.
     bool ImportPicture(const std::string& path);
+    // Opens any graphic file by the extension text in its path; does not ask about changes.
+    void OpenGraphicFile(const std::string& path);
+    void AdoptOpenedFile(const std::string& path);
+    // Saves picture and text; false when nothing was written.
+    bool WritePictureMessageFile(const std::string& path);
+    void AddRecentFile(const std::string& path);
     bool ConfirmNotEmpty();
     bool CheckBeforeOutput();
     // Forgets the undo history, as New and Open do.

@@ -8,12 +8,11 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include <QImageReader>
 #include "app/frm_edit.h"
+#include "platform/image_loader.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_user_interface.h"
-#include "platform/raster_image.h"
 #include "platform/temp_folder.h"
 
 namespace {
@@ -63,13 +62,9 @@ int main(int argc, char** argv) {
     services.showOptions = ShowOptionsPlaceholder;
     pixora::QtClipboard clipboard;
     services.clipboard = &clipboard;
-    services.loadPicture = [](const std::string& path) -> std::optional<pixora::Raster> {
-        QImageReader reader(QString::fromStdString(path));
-        const QImage image = reader.read();
-        if (image.isNull()) {
-            return std::nullopt;
-        }
-        return pixora::RasterFromImage(image);
+    // Import only ever needs 72 x 28 pixels, so large pictures are decoded small.
+    services.loadPicture = [](const std::string& path) {
+        return pixora::LoadPictureFileForFit(path, pixora::PictureWidth, pixora::PictureHeight);
     };
 
     pixora::frmEdit window(services);

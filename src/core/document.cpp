@@ -23,7 +23,9 @@ std::string TitleFor(std::string_view documentName, bool saved) {
 namespace {
 // A number with the sign position of the old Str$: a space for non-negative values.
 std::string SignedText(int n) {
-    return (n < 0 ? "" : " ") + std::to_string(n);
+    std::string text(n < 0 ? "" : " ");
+    text += std::to_string(n);
+    return text;
 }
 }  // namespace
 

@@ -325,7 +325,8 @@ TEST(frmEditDocument, AskSaveChangesFollowsTheAnswerAndTheWarningSwitch) {
     } cases[] = {
         {nullptr, 1, {AnswerNo}, AnswerNo, 1},
         {nullptr, 1, {AnswerCancel}, AnswerCancel, 1},
-        {"1", 1, {AnswerYes}, AnswerNo, 1},
+        // Yes saves: the empty picture's question comes next, and No there still goes on.
+        {"1", 1, {AnswerYes, AnswerNo}, AnswerNo, 2},
         {"0", 1, {}, AnswerNo, 0},
         {"1", 0, {}, AnswerNo, 0},
         {"abc", 1, {AnswerNo}, AnswerNo, 1},
@@ -340,7 +341,7 @@ TEST(frmEditDocument, AskSaveChangesFollowsTheAnswerAndTheWarningSwitch) {
         h.ui.answers.assign(c.answers.begin(), c.answers.end());
         EXPECT_EQ(h.window->AskSaveChanges(), c.expected);
         ASSERT_EQ(h.ui.messages.size(), c.questions);
-        if (c.questions == 1) {
+        if (c.questions >= 1) {
             EXPECT_EQ(h.ui.messages[0].text,
                       "Untitled\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?");
             EXPECT_EQ(h.ui.messages[0].title, "Pixora");

@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <fstream>
+#include <iterator>
+
+#include "app/raster_view.h"
+#include "core/document.h"
+#include "core/picture_views.h"
+#include "formats/npm_file.h"
+#include "formats/wbmp_file.h"
+#include "gui/gui_support.h"
+
+namespace pixora::testing {
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+PictureGrid Smiley() {
+    PictureGrid p;
+    p.Set(10, 5, 1);
+    p.Set(20, 5, 1);
+    for (int x = 8; x <= 22; ++x) {
+        p.Set(x, 15, 1);
+    }
+    return p;
+}
+
+// Delivers a drop the way the window system's drag manager does at the end of a drag.
+struct DropTarget : RasterView {
+    using RasterView::dropEvent;
+};
+void Drop(RasterView* view, const QMimeData& data) {
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    static_cast<DropTarget*>(view)->dropEvent(&drop);
+}
+
+struct FileHarness : EditorHarness {
+    FileHarness() {
+        EXPECT_TRUE(dir.isValid());
+        folder = dir.path().toStdString() + "/";
+    }
+    void Draw(const PictureGrid& p, const QString& text = "") {
+        window->Picture() = p;
+        window->RedrawPicture();
+        window->SetPictureText(text);
+    }
+    QTemporaryDir dir;
+    std::string folder;
+};
+
+TEST(FileCommands, SaveAsWritesThePictureAndAdoptsTheName) {
+    FileHarness h;
+    ASSERT_TRUE(h.Start());
+    h.window->DialogFolders().userDir = "/open/here/";
+    h.Draw(Smiley(), QString::fromUtf8("Grüße €5"));
+    const std::string path = h.folder + "smile.npm";
+    h.ui.savePaths = {path};
+    h.Find<QAction>("mnuSave")->trigger();  // Untitled goes through Save As
+    ASSERT_EQ(h.ui.dialogs.size(), 1u);
+    EXPECT_EQ(h.ui.dialogs[0].filter, "Nokia Picture Message (*.npm)|*.npm");
+    EXPECT_EQ(h.ui.dialogs[0].initialName, "");
+    EXPECT_EQ(h.ui.dialogs[0].folder, "/open/here/");
+    EXPECT_EQ(h.ui.dialogs[0].defaultExtension, "npm");
+    EXPECT_EQ(h.window->DocumentName(), path);
+    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(h.window->RecentFiles()[0], path);
+    EXPECT_EQ(h.window->DialogFolders().userDirSave, h.folder);
+    const auto loaded = ReadPictureMessageFile(ReadBytes(path));
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(loaded->picture, Smiley());
+    EXPECT_EQ(loaded->text, U"Grüße €5");
+    const std::string bytes = ReadBytes(path);
+    EXPECT_NE(bytes.find("Made by Tester"), std::string::npos);
+    EXPECT_EQ(bytes.back(), '\r');
+
+    // Save now writes in place without a dialog.
+    h.window->Picture().Set(0, 0, 1);
+    h.window->DrawPixel(0, 0);
+    h.Find<QAction>("mnuSave")->trigger();
+    EXPECT_EQ(h.ui.dialogs.size(), 1u);
+    EXPECT_TRUE(ReadPictureMessageFile(ReadBytes(path))->picture.IsSet(0, 0));
+    EXPECT_EQ(h.window->windowTitle().toStdString(), "Pixora [" + ShortenPath(path, 38) + "]");
+}
+
+TEST(FileCommands, SaveOfALogoDocumentProposesItsNameInSaveAs) {
+    FileHarness h;
+    ASSERT_TRUE(h.Start());
+    h.Draw(Smiley());
+    h.window->SetDocumentName("/logos/net.NOL");
+    h.window->DialogFolders().userDirSave = "/saved/";
+    h.ui.savePaths = {""};
+    h.Find<QAction>("mnuSave")->trigger();
+    ASSERT_EQ(h.ui.dialogs.size(), 1u);
+    EXPECT_EQ(h.ui.dialogs[0].initialName, "net");
+    EXPECT_EQ(h.ui.dialogs[0].folder, "/saved/");
+    EXPECT_EQ(h.window->DocumentName(), "/logos/net.NOL");
+}
+
+TEST(FileCommands, AFailedSaveKeepsTheOldFileAndTheDocument) {
+    FileHarness h;
+    ASSERT_TRUE(h.Start());
+    const std::string path = h.folder + "keep.npm";
+    WriteBytes(path, "old bytes");
+    h.Draw(Smiley());
+    // A folder where the file should be: nothing can be renamed over it.
+    const std::string blocked = h.folder + "blocked.npm";
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(blocked)));
+    h.ui.savePaths = {blocked};
+    h.Find<QAction>("mnuSaveAs")->trigger();
+    EXPECT_EQ(h.window->DocumentName(), "Untitled");
+    EXPECT_EQ(h.window->Modified(), 1);
+    EXPECT_TRUE(h.ui.messages.empty());
+    EXPECT_EQ(ReadBytes(path), "old bytes");
+}
+
+TEST(FileCommands, OpenBringsBackPictureAndTextAndStartsAFreshHistory) {
+    FileHarness h;
+    ASSERT_TRUE(h.Start());
+    const std::string path = h.folder + "round.npm";
+    WriteBytes(path, WritePictureMessageFile(Smiley(), U"Hallo Welt", "Someone"));
+    h.window->mnuInvert_Click();
+    h.ui.openPaths = {path};
+    h.ui.answers = {AnswerNo};  // discard the inverted picture
+    h.Find<QAction>("mnuOpen")->trigger();
+    EXPECT_EQ(h.ui.dialogs[0].filter,
+              "Nokia Graphics|*.npm;*.ngg;*.nol;*.nlm;*.gms;*.nsl;*.otb;*.ngl;*.i61;*.wbmp;*.wbm|"
+              "Nokia Picture Message (*.npm)|*.npm|Nokia Group Graphic (*.ngg)|*.ngg|Nokia "
+              "Operator Logo (*.nol)|*.nol");
+    EXPECT_EQ(h.window->Picture(), Smiley());
+    EXPECT_EQ(h.window->PictureText(), "Hallo Welt");
+    EXPECT_EQ(h.window->DocumentName(), path);
+    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(h.window->DialogFolders().userDir, h.folder);
+    EXPECT_EQ(h.window->RecentFiles()[0], path);
+    EXPECT_EQ(h.window->Views().Canvas().Pixel(7 * 10 + 3, 7 * 5 + 3), SetColour);
+    EXPECT_FALSE(h.Find<QAction>("mnuUndo")->isEnabled());
+}
+
+TEST(FileCommands, ARejectedFileShowsItsMessageAndChangesNothing) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* message;
+    } cases[] = {
+        {"bad.npm", "NPX\0", "Can't read this file. Try another file."},
+        {"bad.otb", std::string("\x00\x48\x1c\x02", 4) + std::string(252, '\0'),
+         "Can't read this OTB file. Try another file."},
+        {"wide.wbmp", std::string("\x00\x00\x80\x01", 4) + std::string(16, '\xff'),
+         "Can't read this WBMP file.\r\nMaximum supported size is 127x127 pixel."},
+        {"picture.rle", "BM whatever", "Can't read this file. Try another file."},
+    };
+    for (const auto& c : cases) {
+        FileHarness h;
+        ASSERT_TRUE(h.Start());
+        h.Draw(Smiley(), "mine");
+        h.window->UpdateTitle(true);
+        const std::string path = h.folder + c.name;
+        WriteBytes(path, c.bytes);
+        h.window->OpenGraphicFile(path);
+        ASSERT_EQ(h.ui.messages.size(), 1u) << c.name;
+        EXPECT_EQ(h.ui.messages[0].text, c.message) << c.name;
+        EXPECT_EQ(h.ui.messages[0].title, "Pixora");
+        EXPECT_EQ(h.window->Picture(), Smiley()) << c.name;
+        EXPECT_EQ(h.window->PictureText(), "mine") << c.name;
+        EXPECT_EQ(h.window->DocumentName(), "Untitled") << c.name;
+        EXPECT_EQ(h.window->RecentFiles()[0], "") << c.name;
+    }
+}
+
+TEST(FileCommands, HandOverFilesOpenAsUntitledAndKeepTheOpenFolder) {
+    FileHarness h;
+    ASSERT_TRUE(h.Start());
+    h.window->DialogFolders().userDir = "/my/pictures/";
+    std::string ngg = std::string("NGG\0\x01\x00\x48\x00\x0e\x00\x00\x00\x00\x00\x00\x00", 16);
+    ngg += std::string(72 * 14, '1');
+    const std::string path = h.folder + "GGTMP001.NGG";
+    WriteBytes(path, ngg);
+    h.window->myOpenFileReceived(path);
+    EXPECT_EQ(h.window->DialogFolders().userDir, "/my/pictures/");
+    EXPECT_EQ(h.window->DocumentName(), "Untitled");
+    EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
+    EXPECT_TRUE(h.window->Picture().IsSet(0, 7));
+    EXPECT_TRUE(h.window->Picture().IsSet(71, 20));
+    EXPECT_FALSE(h.window->Picture().IsSet(0, 6));
+    EXPECT_EQ(h.window->RecentFiles()[0], "");
+    EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
+}
+
+TEST(FileCommands, DroppedPicturesGoToImportAndChangeOnlyTheImportFolder) {
+    FileHarness h;
+    ASSERT_TRUE(h.Start());
+    h.window->DialogFolders().userDir = "/my/pictures/";
+    const std::string jpg = h.folder + "photo.JPG";
+    h.pictures[jpg] = Raster(72, 28, MakeRgb(0, 0, 0));
+    h.window->myOpenFileReceived(jpg);
+    EXPECT_EQ(h.window->DialogFolders().importDir, h.folder);
+    EXPECT_EQ(h.window->DialogFolders().userDir, "/my/pictures/");
+    EXPECT_EQ(h.window->Picture().SetCount(), PictureCells);
+    EXPECT_EQ(h.window->DocumentName(), jpg);
+}
+
+TEST(FileCommands, DropOpensOnlyTheFirstFileAndIgnoresDropsWithoutOne) {
+    FileHarness h;
+    ASSERT_TRUE(h.Start());
+    std::vector<std::string> paths;
+    for (const char* name : {"a.gif", "b.gif", "c.gif"}) {
+        paths.push_back(h.folder + name);
+        Raster r(72, 28, MakeRgb(255, 255, 255));
+        r.SetPixel(static_cast<int>(paths.size()), 0, MakeRgb(0, 0, 0));
+        h.pictures[paths.back()] = r;
+    }
+    auto* preview = h.Find<RasterView>("picDisplay");
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(paths[0])),
+                   QUrl::fromLocalFile(QString::fromStdString(paths[1])),
+                   QUrl::fromLocalFile(QString::fromStdString(paths[2]))});
+    Drop(preview, files);
+    EXPECT_EQ(h.loaded, std::vector<std::string>{paths[0]});
+    EXPECT_EQ(h.window->DocumentName(), paths[0]);
+
+    QMimeData text;
+    text.setText("not a file");
+    Drop(h.Find<RasterView>("picMain"), text);
+    QMimeData web;
+    web.setUrls({QUrl("https://example.com/a.gif")});
+    Drop(h.Find<RasterView>("picMain"), web);
+    EXPECT_EQ(h.loaded.size(), 1u);
+    EXPECT_EQ(h.window->DocumentName(), paths[0]);
+}
+
+TEST(FileCommands, ExportWritesByTheFinalNameAndLeavesTheDocumentAlone) {
+    FileHarness h;
+    ASSERT_TRUE(h.Start());
+    PictureGrid corner;
+    corner.Set(0, 0, 1);
+    corner.Set(71, 27, 1);
+    h.Draw(corner);
+    h.window->UpdateTitle(true);
+    h.window->DialogFolders().importDir = "/imported/";
+    const std::string wbmp = h.folder + "out.WBM";
+    const std::string bmp = h.folder + "out.bmp";
+    h.ui.savePaths = {wbmp, bmp};
+    h.Find<QAction>("mnuExport")->trigger();
+    EXPECT_EQ(h.ui.dialogs[0].filter, "Bitmap (*.bmp)|*.bmp|Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm");
+    EXPECT_EQ(h.ui.dialogs[0].folder, "/imported/");
+    EXPECT_EQ(h.ui.dialogs[0].defaultExtension, "bmp");
+    const std::string wbmpBytes = ReadBytes(wbmp);
+    ASSERT_EQ(wbmpBytes.size(), 256u);
+    EXPECT_EQ(static_cast<unsigned char>(wbmpBytes[4]), 0x7F);
+    EXPECT_EQ(ReadWbmpFile(wbmpBytes), corner);
+
+    h.Find<QAction>("mnuExport")->trigger();
+    EXPECT_EQ(h.ui.dialogs[1].folder, h.folder);  // the export folder now
+    QImage image(QString::fromStdString(bmp));
+    ASSERT_EQ(image.size(), QSize(72, 28));
+    EXPECT_EQ(image.pixelColor(71, 27), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(70, 27), QColor(120, 190, 110));
+    EXPECT_EQ(h.window->DocumentName(), "Untitled");
+    EXPECT_EQ(h.window->Modified(), 0);
+}
+
+TEST(RecentFiles, MenuFollowsTheListAndAMissingFileIsReported) {
+    FileHarness h;
+    ASSERT_TRUE(h.Start());
+    EXPECT_FALSE(h.Find<QAction>("mnuRecentSep")->isVisible());
+    std::vector<std::string> paths;
+    for (int i = 1; i <= 5; ++i) {
+        paths.push_back(h.folder + "F" + std::to_string(i) + ".npm");
+        WriteBytes(paths.back(), WritePictureMessageFile(Smiley(), U"", ""));
+        h.window->OpenGraphicFile(paths.back());
+    }
+    EXPECT_EQ(h.window->RecentFiles()[0], paths[4]);
+    EXPECT_EQ(h.window->RecentFiles()[3], paths[1]);
+    EXPECT_TRUE(h.Find<QAction>("mnuRecentSep")->isVisible());
+    EXPECT_EQ(h.Find<QAction>("mnuRecent1")->text(), "&1 F5.npm");
+    EXPECT_EQ(h.Find<QAction>("mnuRecent4")->text(), "&4 F2.npm");
+    EXPECT_TRUE(h.Find<QAction>("mnuRecent4")->isVisible());
+
+    QFile::remove(QString::fromStdString(paths[2]));
+    h.Find<QAction>("mnuRecent3")->trigger();
+    ASSERT_EQ(h.ui.messages.size(), 1u);
+    EXPECT_EQ(h.ui.messages[0].text, "Can't find this file. Try another file.");
+    EXPECT_EQ(h.ui.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(h.window->RecentFiles()[2], paths[2]);
+
+    h.Find<QAction>("mnuRecent4")->trigger();
+    EXPECT_EQ(h.window->DocumentName(), paths[1]);
+    EXPECT_EQ(h.Find<QAction>("mnuRecent1")->text(), "&1 F2.npm");
+}
+
+TEST(StartupFile, TheCommandLineFileOpensAndHeadsTheStoredList) {
+    FileHarness h;
+    const std::string path = h.folder + "my picture.npm";
+    WriteBytes(path, WritePictureMessageFile(Smiley(), U"hi", ""));
+    h.settings->Write("Zorvet Recent File List", "File1", "/older/one.npm");
+    ASSERT_TRUE(h.Start(path));
+    EXPECT_EQ(h.window->Picture(), Smiley());
+    EXPECT_EQ(h.window->DocumentName(), path);
+    EXPECT_EQ(h.window->RecentFiles()[0], path);
+    EXPECT_EQ(h.window->RecentFiles()[1], "/older/one.npm");
+    EXPECT_EQ(h.window->DialogFolders().userDir, h.folder);
+    EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
+}
+
+}  // namespace
+}  // namespace pixora::testing
