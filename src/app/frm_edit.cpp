@@ -568,9 +568,13 @@ void frmEdit::DrawPixel(int px, int py) {
 }
 
 void frmEdit::RedrawPicture() {
+    // Cell by cell as DrawPixel does, but with one title update and one repaint of the views.
+    if (modified_ == 0) {
+        UpdateTitle(false);
+    }
     for (int py = 0; py < PictureHeight; ++py) {
         for (int px = 0; px < PictureWidth; ++px) {
-            DrawPixel(px, py);
+            views_.PaintCell(picture_, px, py);
         }
     }
     RefreshPreview();
