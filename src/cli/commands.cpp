@@ -1,0 +1,127 @@
+#include "cli/commands.h"
+
+#include <array>
+#include <ostream>
+
+#include "formats/file_io.h"
+
+namespace pixora::cli {
+namespace {
+
+constexpr std::string_view ProgramName = "pixora-cli";
+
+std::optional<OpenedPicture> OpenOrReport(Context& context, const std::string& path) {
+    BatchUserInterface ui;
+    OpenOutcome outcome = OpenPicture(path, context.settings, ui, context.loadPicture);
+    if (!outcome.opened) {
+        context.err << outcome.message;
+    }
+    return outcome.opened;
+}
+
+int Show(Context& context, std::span<const std::string> operands) {
+    const std::optional<OpenedPicture> picture = OpenOrReport(context, operands[0]);
+    if (!picture) {
+        return ExitFailure;
+    }
+    context.out << ShowText(*picture);
+    return ExitOk;
+}
+
+int Convert(Context& context, std::span<const std::string> operands) {
+    const std::string& input = operands[0];
+    const std::string& output = operands[1];
+    // Judged before the input is read, so a mistyped name costs no decoding.
+    const std::optional<OutputFormat> format = ChooseOutputFormat(output);
+    if (!format) {
+        context.err << ProgramName << ": " << output
+                    << ": unknown output type; use .npm, .bmp or .wbmp\n";
+        return ExitFailure;
+    }
+    const std::optional<OpenedPicture> picture = OpenOrReport(context, input);
+    if (!picture) {
+        return ExitFailure;
+    }
+    if (!WriteFileAtomically(output, EncodeOutput(*format, *picture, context.settings))) {
+        context.err << ProgramName << ": " << output << ": cannot write the file\n";
+        return ExitFailure;
+    }
+    return ExitOk;
+}
+
+constexpr std::array<Command, 2> kCommands = {{
+    {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
+    {"convert", "INPUT OUTPUT", "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm", 2,
+     Convert},
+}};
+
+const Command* FindCommand(std::string_view name) {
+    for (const Command& command : kCommands) {
+        if (command.name == name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::span<const Command> Commands() {
+    return kCommands;
+}
+
+std::string HelpText() {
+    std::string text =
+        "Usage: pixora-cli COMMAND OPERANDS...\n"
+        "       pixora-cli --help | --version\n\n"
+        "Picture messages and phone graphics from the command line, read and\n"
+        "written as the Pixora editor does; nothing is ever asked.\n\n"
+        "Commands:\n";
+    for (const Command& command : kCommands) {
+        std::string head = "  " + std::string(command.name) + " " + std::string(command.operands);
+        head.resize(std::max<size_t>(head.size() + 2, 24), ' ');
+        text += head + std::string(command.summary) + "\n";
+    }
+    text +=
+        "\nINPUT is opened by the editor's rules: the type comes from the extension text\n"
+        "anywhere in the name (.npm .ngg .nol .otb .wbmp .nlm .nsl .ngl .gms); .bmp .gif .jpg\n"
+        ".ico .i61 are imported, shrunk to 72 x 28 and made black and white at the\n"
+        "\"ImportLevel\" setting. Settings are read from the editor's store, never written.\n\n"
+        "Exit status: 0 done, 1 a file was rejected or could not be written, 2 wrong usage.\n";
+    return text;
+}
+
+std::string VersionText() {
+    return std::string(ProgramName) + " " + std::to_string(PIXORA_VERSION_MAJOR) + "." +
+           std::to_string(PIXORA_VERSION_MINOR) + "." + std::to_string(PIXORA_VERSION_PATCH) + "\n";
+}
+
+int RunCli(std::span<const std::string> args, Context& context) {
+    if (args.empty()) {
+        context.err << HelpText();
+        return ExitUsage;
+    }
+    const std::string& first = args[0];
+    if (first == "--help" || first == "-h") {
+        context.out << HelpText();
+        return ExitOk;
+    }
+    if (first == "--version") {
+        context.out << VersionText();
+        return ExitOk;
+    }
+    const Command* command = FindCommand(first);
+    if (command == nullptr) {
+        context.err << ProgramName << ": unknown command '" << first
+                    << "'; see pixora-cli --help\n";
+        return ExitUsage;
+    }
+    const std::span<const std::string> operands = args.subspan(1);
+    if (operands.size() != command->operandCount) {
+        context.err << "Usage: pixora-cli " << command->name << " " << command->operands << "\n";
+        return ExitUsage;
+    }
+    return command->run(context, operands);
+}
+
+}  // namespace pixora::cli

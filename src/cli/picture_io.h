@@ -1,0 +1,48 @@
+#pragma once
+// Opening and writing pictures for pixora-cli, by the editor's own rules: the reader is chosen
+// from the extension text anywhere in the upper-cased input path, ordinary pictures go through
+// the import's fit and threshold, and outputs use the Save and Export writers.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "cli/batch_user_interface.h"
+#include "core/picture.h"
+#include "core/raster.h"
+#include "core/settings.h"
+
+namespace pixora::cli {
+
+struct OpenedPicture {
+    PictureGrid picture;
+    std::u32string text;
+};
+
+// Decodes an ordinary picture file for a fit into maxWidth x maxHeight. nullopt when it cannot;
+// error then says why when the reason is no fault of the file (a missing module).
+using PictureLoader = std::function<std::optional<Raster>(const std::string& path, int maxWidth,
+                                                          int maxHeight, std::string& error)>;
+
+struct OpenOutcome {
+    std::optional<OpenedPicture> opened;
+    // What the editor would have said, for a rejected file; lines end in "\n".
+    std::string message;
+};
+
+OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchUserInterface& ui,
+                        const PictureLoader& loadPicture);
+
+enum class OutputFormat { PictureMessage, Wbmp, Bmp };
+
+// nullopt for a name that none of the writers claims.
+std::optional<OutputFormat> ChooseOutputFormat(const std::string& path);
+
+// The file bytes; the picture message carries the text and the "UserName" author.
+std::string EncodeOutput(OutputFormat format, const OpenedPicture& picture,
+                         SettingsStore& settings);
+
+// 28 lines of 72 characters, '#' set and '.' clear, then "text: " and the text in UTF-8.
+std::string ShowText(const OpenedPicture& picture);
+
+}  // namespace pixora::cli

@@ -1,0 +1,40 @@
+#pragma once
+// pixora-cli keeps Qt out of its own executable: reading a logo and writing a WBMP, NPM or BMP is
+// plain C++, and a process that links Qt Gui spends most of its short life loading it. The two
+// services that need Qt live in modules that are loaded only when a command first asks for them:
+//   pixora-cli-settings.so  the editor's settings store (QSettings, Qt Core only)
+//   pixora-cli-import.so    the picture loader for Import (Qt Gui, metafile libraries)
+// Both sit beside the executable in the build tree and in <libdir>/pixora when installed.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/raster.h"
+#include "core/settings.h"
+
+// The entry points, looked up by name. They take and return the program's own C++ types: the
+// modules are built in the same build as the executable.
+extern "C" {
+// A new store on the user's settings file, or null when it cannot be opened.
+pixora::SettingsStore* PixoraCliOpenSettings();
+// The decoded picture reduced for a fit into maxWidth x maxHeight; false when the file is no
+// picture the editor could import.
+bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora::Raster* out);
+}
+
+namespace pixora::cli {
+
+inline constexpr const char* SettingsModuleName = "pixora-cli-settings.so";
+inline constexpr const char* ImportModuleName = "pixora-cli-import.so";
+
+// The user's settings store through the settings module; null (with the reason in error) when the
+// module cannot be loaded.
+std::unique_ptr<SettingsStore> OpenUserSettings(std::string& error);
+
+// The picture file through the import module; nullopt when it cannot be decoded, with the reason
+// in error when the module itself is missing.
+std::optional<Raster> LoadPictureForFit(const std::string& path, int maxWidth, int maxHeight,
+                                        std::string& error);
+
+}  // namespace pixora::cli

@@ -1,0 +1,561 @@
+// pixora-cli as a script sees it: the built program run as a child process, with its own settings
+// folder, on files made here.
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/picture.h"
+#include "core/raster.h"
+#include "core/text.h"
+#include "core/utf8.h"
+#include "formats/bmp_file.h"
+#include "formats/npm_file.h"
+#include "formats/wbmp_file.h"
+
+namespace pixora {
+namespace {
+
+struct ProcessRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return "<missing>";
+    }
+    return file.readAll().toStdString();
+}
+
+void WriteBytes(const QString& path, const std::string& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// The expected "show" output of a picture and its text.
+std::string ShowOf(const PictureGrid& picture, const std::string& textUtf8) {
+    std::string text;
+    for (int y = 0; y < PictureHeight; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            text += picture.IsSet(x, y) ? '#' : '.';
+        }
+        text += '\n';
+    }
+    return text + "text: " + textUtf8 + "\n";
+}
+
+PictureGrid Rectangle(int x1, int y1, int x2, int y2) {
+    PictureGrid picture;
+    for (int y = y1; y <= y2; ++y) {
+        for (int x = x1; x <= x2; ++x) {
+            picture.Set(x, y, 1);
+        }
+    }
+    return picture;
+}
+
+// A picture with something in every corner and a diagonal, so flips and shifts show.
+PictureGrid Marked() {
+    PictureGrid picture;
+    for (int i = 0; i < PictureHeight; ++i) {
+        picture.Set(i * 2, i, 1);
+    }
+    picture.Set(0, 0, 1);
+    picture.Set(71, 0, 1);
+    picture.Set(0, 27, 1);
+    picture.Set(71, 27, 1);
+    picture.Set(40, 5, 1);
+    return picture;
+}
+
+// Bits row by row from the top, MSB first; `setBit` is the bit value of a set pixel.
+std::string PackedRows(const PictureGrid& picture, bool padRows, bool setBit) {
+    std::string bytes;
+    int bit = 0;
+    unsigned value = 0;
+    auto flush = [&] {
+        bytes.push_back(static_cast<char>(value));
+        value = 0;
+        bit = 0;
+    };
+    for (int y = 0; y < PictureHeight; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            if (picture.IsSet(x, y) == setBit) {
+                value |= 0x80u >> bit;
+            }
+            if (++bit == 8) {
+                flush();
+            }
+        }
+        if (padRows && bit != 0) {
+            flush();
+        }
+    }
+    return bytes;
+}
+
+std::string WbmpBytes(const PictureGrid& picture) {
+    return std::string("\x00\x00\x48\x1C", 4) + PackedRows(picture, true, false);
+}
+
+std::string OtbBytes(const PictureGrid& picture) {
+    return std::string("\x00\x48\x1C\x01", 4) + PackedRows(picture, false, true);
+}
+
+// An operator logo of 72 x 14: one byte per pixel, centred into rows 7..20 on opening.
+std::string NolBytes(const PictureGrid& logo14) {
+    std::string bytes("NOL\0\x01\x00", 6);
+    bytes += std::string("\xF2\x00\x01\x00", 4);  // operator codes
+    bytes += std::string("\x48\x00\x0E\x00", 4);  // 72 x 14
+    bytes += std::string(6, '\0');
+    for (int y = 0; y < 14; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            bytes += logo14.IsSet(x, y) ? '1' : '0';
+        }
+    }
+    return bytes;
+}
+
+PictureGrid ShiftedDown(const PictureGrid& picture, int rows) {
+    PictureGrid shifted;
+    for (int y = 0; y + rows < PictureHeight; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            shifted.Set(x, y + rows, picture.At(x, y));
+        }
+    }
+    return shifted;
+}
+
+std::string BmpOf(int width, int height, Rgb background,
+                  const std::function<Rgb(int, int)>& colourAt) {
+    Raster image(width, height, background);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.SetPixel(x, y, colourAt(x, y));
+        }
+    }
+    return WriteBmpFile(image);
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        // The child may run as another user (below); it must reach its files.
+        QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                               QFileDevice::ExeOther | QFileDevice::ReadGroup |
+                                               QFileDevice::ExeGroup);
+    }
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    QString ConfigHome() const { return dir_.filePath("config"); }
+    QString IniPath() const { return ConfigHome() + "/Brellow/Brellow.ini"; }
+
+    void WriteSettings(const std::string& settingsLines) {
+        WriteBytes(IniPath(), "[Settings]\n" + settingsLines);
+    }
+
+    // Runs the program with a settings folder of its own and no display of any kind.
+    ProcessRun RunCli(const QStringList& args, std::function<void()> inChild = {}) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", ConfigHome());
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        process.setProcessEnvironment(env);
+        if (inChild) {
+            process.setChildProcessModifier(inChild);
+        }
+        process.start(PIXORA_CLI_PATH, args);
+        ProcessRun run;
+        if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+            process.kill();
+            process.waitForFinished();
+            run.err = "<did not finish normally>";
+            return run;
+        }
+        run.exitCode = process.exitCode();
+        run.out = process.readAllStandardOutput().toStdString();
+        run.err = process.readAllStandardError().toStdString();
+        return run;
+    }
+
+    QTemporaryDir dir_;
+};
+
+struct ShowCase {
+    const char* name;
+    const char* fileName;
+    std::function<std::string()> bytes;
+    PictureGrid expected;
+    std::string textUtf8;
+    std::string settings;  // lines of the [Settings] section
+};
+
+TEST_F(CliTest, ShowPrintsThePictureOfEveryKindOfFile) {
+    const PictureGrid marked = Marked();
+    const PictureGrid logo = Rectangle(3, 2, 60, 11);
+    const std::vector<ShowCase> cases = {
+        {"picture message with text", "a.npm",
+         [&] { return WritePictureMessageFile(marked, U"Grüße, Jürgen", "someone", 0.5); }, marked,
+         "Grüße, Jürgen", ""},
+        {"wireless bitmap", "a.wbmp", [&] { return WbmpBytes(marked); }, marked, "", ""},
+        {"short wireless bitmap name", "A.WBM", [&] { return WbmpBytes(marked); }, marked, "", ""},
+        {"over-the-air bitmap", "a.otb", [&] { return OtbBytes(marked); }, marked, "", ""},
+        {"operator logo centred", "a.nol", [&] { return NolBytes(logo); }, ShiftedDown(logo, 7), "",
+         ""},
+        // The reader comes from the extension text anywhere in the path, folders included.
+        {"extension in a folder name", "pics.otb.d/a.npm", [&] { return OtbBytes(marked); }, marked,
+         "", ""},
+        // 144 x 56 with a black block: shrunk to half without the resize question being asked,
+        // even when the user wants to be asked.
+        {"bitmap shrunk without asking", "big.bmp",
+         [] {
+             return BmpOf(144, 56, MakeRgb(255, 255, 255), [](int x, int y) {
+                 return x >= 20 && x < 60 && y >= 10 && y < 30 ? MakeRgb(0, 0, 0)
+                                                               : MakeRgb(255, 255, 255);
+             });
+         },
+         Rectangle(10, 5, 29, 14), "", "WarnIfResize=1\n"},
+        // Grey counts as set only at the user's level, which is read from the editor's settings.
+        {"import level from settings", "grey.bmp",
+         [] {
+             return BmpOf(72, 28, MakeRgb(255, 255, 255), [](int x, int y) {
+                 return x < 36 ? MakeRgb(128, 128, 128)
+                               : (y < 14 ? MakeRgb(0, 0, 0) : MakeRgb(255, 255, 255));
+             });
+         },
+         [] {
+             PictureGrid p = Rectangle(0, 0, 35, 27);
+             for (int y = 0; y < 14; ++y) {
+                 for (int x = 36; x < 72; ++x) {
+                     p.Set(x, y, 1);
+                 }
+             }
+             return p;
+         }(),
+         "", "ImportLevel=8421504\n"},
+        {"default import level", "grey.bmp",
+         [] {
+             return BmpOf(72, 28, MakeRgb(255, 255, 255), [](int x, int) {
+                 return x < 36 ? MakeRgb(128, 128, 128) : MakeRgb(0, 0, 0);
+             });
+         },
+         Rectangle(36, 0, 71, 27), "", ""},
+    };
+    for (const ShowCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteSettings(c.settings);
+        WriteBytes(Path(c.fileName), c.bytes());
+        const ProcessRun run = RunCli({"show", Path(c.fileName)});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, ShowOf(c.expected, c.textUtf8));
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+struct RejectCase {
+    const char* name;
+    const char* fileName;
+    std::string bytes;  // "<dir>" makes a folder, "<none>" no file at all
+    std::string message;
+};
+
+TEST_F(CliTest, RejectedFilesGiveTheEditorsMessageAndStatusOne) {
+    const std::string cantRead = "Can't read this file. Try another file.\n";
+    const std::vector<RejectCase> cases = {
+        {"wireless bitmap too wide", "wide.wbmp", std::string("\x00\x00\x81\x02\x1C", 5),
+         "Can't read this WBMP file.\nMaximum supported size is 127x127 pixel.\n"},
+        {"wireless bitmap cut short", "short.wbmp", std::string("\x00\x00\x48\x1C\xFF", 5),
+         "Can't read this WBMP file.\nMaximum supported size is 127x127 pixel.\n"},
+        {"empty picture message", "empty.npm", "", cantRead},
+        {"logo file of another kind", "x.nlm", "NLM?junk",
+         "Can't read this NLM file. Try another file.\n"},
+        {"over-the-air bitmap of another size", "x.otb",
+         std::string("\x00\x10\x10\x01", 4) + std::string(32, '\xFF'),
+         "Can't read this OTB file. Try another file.\n"},
+        {"group graphic with a bad magic", "x.ngg", std::string("NXX\0\x01\x00", 6), cantRead},
+        // The editor stays quiet for these; the program still says something.
+        {"group graphic with a negative size", "neg.ngg",
+         std::string("NGG\0\x01\x00\xFF\xFF\x1C\x00", 10) + std::string(6, '\0'), cantRead},
+        {"folder passed as a file", "folder.npm", "<dir>", cantRead},
+        {"missing file", "missing.npm", "<none>", cantRead},
+        {"picture that no decoder takes", "bad.bmp", "BM this is no bitmap", cantRead},
+    };
+    for (const RejectCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.bytes == "<dir>") {
+            QDir().mkpath(Path(c.fileName));
+        } else if (c.bytes != "<none>") {
+            WriteBytes(Path(c.fileName), c.bytes);
+        }
+        const ProcessRun run = RunCli({"show", Path(c.fileName)});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, c.message);
+    }
+}
+
+TEST_F(CliTest, ImportLevelThatIsNoNumberIsNamed) {
+    WriteSettings("ImportLevel=dark\n");
+    WriteBytes(Path("a.bmp"),
+               BmpOf(72, 28, MakeRgb(0, 0, 0), [](int, int) { return MakeRgb(0, 0, 0); }));
+    const ProcessRun run = RunCli({"show", Path("a.bmp")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("\"ImportLevel\""), std::string::npos) << run.err;
+}
+
+TEST_F(CliTest, ConvertedFilesOpenToTheSamePicture) {
+    const PictureGrid marked = Marked();
+    WriteSettings("UserName=Ada Byron\n");
+    WriteBytes(Path("in.npm"), WritePictureMessageFile(marked, U"Hallo Welt", "x", 0.1));
+    struct Step {
+        const char* input;
+        const char* output;
+        std::string expectedText;  // of "show OUTPUT"
+    };
+    // npm -> wbmp -> npm -> bmp -> npm: the text survives only picture-message steps.
+    const std::vector<Step> steps = {
+        {"in.npm", "copy.npm", "Hallo Welt"},
+        {"in.npm", "out.wbmp", ""},
+        {"out.wbmp", "again.npm", ""},
+        {"in.npm", "out.bmp", ""},
+        {"out.bmp", "from_bmp.npm", ""},
+        {"in.npm", "Short.WBM", ""},
+        {"in.npm", "in folder.wbmp.d/x.bmp", ""},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(std::string(s.input) + " -> " + s.output);
+        QDir().mkpath(QFileInfo(Path(s.output)).path());
+        const ProcessRun convert = RunCli({"convert", Path(s.input), Path(s.output)});
+        EXPECT_EQ(convert.exitCode, 0) << convert.err;
+        EXPECT_EQ(convert.out, "");
+        const ProcessRun show = RunCli({"show", Path(s.output)});
+        EXPECT_EQ(show.exitCode, 0) << show.err;
+        EXPECT_EQ(show.out, ShowOf(marked, s.expectedText));
+    }
+    // The writers themselves, byte for byte where they are deterministic.
+    EXPECT_EQ(ReadBytes(Path("out.wbmp")), WriteWbmpFile(marked));
+    // ".WBM" anywhere in the name makes a WBMP even when the name ends in ".bmp", as Export does.
+    EXPECT_EQ(ReadBytes(Path("in folder.wbmp.d/x.bmp")), WriteWbmpFile(marked));
+    EXPECT_NE(ReadBytes(Path("copy.npm")).find("Made by Ada Byron"), std::string::npos);
+}
+
+TEST_F(CliTest, EmptyPictureIsWrittenWithoutAQuestion) {
+    WriteSettings("WarnIfEmpty=1\n");
+    WriteBytes(Path("empty.npm"), WritePictureMessageFile(PictureGrid(), U"", "", 0.0));
+    for (const char* output : {"e.wbmp", "e.bmp", "e.npm"}) {
+        SCOPED_TRACE(output);
+        const ProcessRun run = RunCli({"convert", Path("empty.npm"), Path(output)});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_TRUE(QFileInfo::exists(Path(output)));
+    }
+    EXPECT_EQ(ReadBytes(Path("e.wbmp")), WriteWbmpFile(PictureGrid()));
+}
+
+// Independent readers of the exported files, where installed.
+TEST_F(CliTest, ExportedFilesReadInNetpbm) {
+    const QString bmptopnm = QStandardPaths::findExecutable("bmptopnm");
+    const QString wbmptopbm = QStandardPaths::findExecutable("wbmptopbm");
+    if (bmptopnm.isEmpty() || wbmptopbm.isEmpty()) {
+        GTEST_SKIP() << "netpbm is not installed";
+    }
+    const PictureGrid marked = Marked();
+    WriteBytes(Path("in.npm"), WritePictureMessageFile(marked, U"", "", 0.0));
+    ASSERT_EQ(RunCli({"convert", Path("in.npm"), Path("out.bmp")}).exitCode, 0);
+    ASSERT_EQ(RunCli({"convert", Path("in.npm"), Path("out.wbmp")}).exitCode, 0);
+
+    auto decode = [](const QString& tool, const QString& file) {
+        QProcess process;
+        process.setStandardInputFile(file);
+        process.start(tool, {});
+        process.waitForFinished(30000);
+        return process.readAllStandardOutput();
+    };
+    // P6 72 28 255: the two colours of the output bitmap, rows from the top.
+    const QByteArray ppm = decode(bmptopnm, Path("out.bmp"));
+    const QByteArray ppmHeader = "P6\n72 28\n255\n";
+    ASSERT_TRUE(ppm.startsWith(ppmHeader)) << ppm.left(20).toStdString();
+    ASSERT_EQ(ppm.size(), ppmHeader.size() + 72 * 28 * 3);
+    // P4 72 28: 9 bytes a row, 1 = black.
+    const QByteArray pbm = decode(wbmptopbm, Path("out.wbmp"));
+    const QByteArray pbmHeader = "P4\n72 28\n";
+    ASSERT_TRUE(pbm.startsWith(pbmHeader)) << pbm.left(20).toStdString();
+    ASSERT_EQ(pbm.size(), pbmHeader.size() + 9 * 28);
+    int wrong = 0;
+    for (int y = 0; y < PictureHeight; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            const auto* rgb =
+                reinterpret_cast<const unsigned char*>(ppm.constData() + ppmHeader.size()) +
+                (y * 72 + x) * 3;
+            const bool set = marked.IsSet(x, y);
+            const int expected[3] = {set ? 0 : 120, set ? 0 : 190, set ? 0 : 110};
+            wrong += rgb[0] != expected[0] || rgb[1] != expected[1] || rgb[2] != expected[2];
+            const auto row = static_cast<unsigned char>(pbm[pbmHeader.size() + y * 9 + x / 8]);
+            wrong += (((row >> (7 - x % 8)) & 1) != 0) != set;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(CliTest, FailedConversionsSayWhyAndLeaveTheOutputAlone) {
+    WriteBytes(Path("in.npm"), WritePictureMessageFile(Marked(), U"", "", 0.0));
+    const std::string oldBytes = "the user's old file";
+    struct FailCase {
+        const char* name;
+        const char* output;
+        bool oldFile;
+        std::function<void()> inChild;
+        std::string errorPart;
+    };
+    const std::vector<FailCase> cases = {
+        {"unknown output extension", "out.png", true, {}, "unknown output type"},
+        {"unknown extension and no file", "out", false, {}, "unknown output type"},
+        {"folder that does not exist", "nowhere/out.wbmp", false, {}, "cannot write"},
+        // A full disk: the child may write no file larger than 100 bytes.
+        {"full disk keeps the old file", "full.wbmp", true,
+         [] {
+             signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{100, 100};
+             setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         "cannot write"},
+    };
+    for (const FailCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.oldFile) {
+            WriteBytes(Path(c.output), oldBytes);
+        }
+        const ProcessRun run = RunCli({"convert", Path("in.npm"), Path(c.output)}, c.inChild);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find(c.errorPart), std::string::npos) << run.err;
+        if (c.oldFile) {
+            EXPECT_EQ(ReadBytes(Path(c.output)), oldBytes);
+        } else {
+            EXPECT_FALSE(QFileInfo::exists(Path(c.output)));
+        }
+        // No temporary file is left beside the output.
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), c.oldFile ? 2 : 1);
+        if (c.oldFile) {
+            QFile::remove(Path(c.output));
+        }
+    }
+}
+
+TEST_F(CliTest, ReadOnlyFolderKeepsTheOldFile) {
+    WriteBytes(Path("in.npm"), WritePictureMessageFile(Marked(), U"", "", 0.0));
+    const QString folder = Path("locked");
+    WriteBytes(folder + "/out.wbmp", "old");
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                      QFileDevice::ReadOther | QFileDevice::ExeOther);
+    // Root writes anywhere; then the child runs as the unprivileged user.
+    std::function<void()> asUser;
+    if (geteuid() == 0) {
+        const passwd* nobody = getpwnam("nobody");
+        if (nobody == nullptr) {
+            GTEST_SKIP() << "no unprivileged user to run as";
+        }
+        const uid_t uid = nobody->pw_uid;
+        const gid_t gid = nobody->pw_gid;
+        asUser = [uid, gid] {
+            if (setgid(gid) != 0 || setuid(uid) != 0) {
+                _exit(99);
+            }
+        };
+    }
+    const ProcessRun run = RunCli({"convert", Path("in.npm"), folder + "/out.wbmp"}, asUser);
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(ReadBytes(folder + "/out.wbmp"), "old");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(CliTest, SettingsFileIsNeverWritten) {
+    const std::string ini =
+        "[Settings]\nUserName=Ada\nWarnIfResize=1\nImportLevel=8421504\n\n"
+        "[Zorvet Settings]\nLeft=10\nCurrentBusy=False\n\n"
+        "[Zorvet Recent File List]\nFile1=/somewhere/else.npm\n";
+    WriteBytes(IniPath(), ini);
+    QFile::setPermissions(IniPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QDateTime before = QFileInfo(IniPath()).lastModified();
+    WriteBytes(Path("in.npm"), WritePictureMessageFile(Marked(), U"Hi", "", 0.0));
+    WriteBytes(Path("big.bmp"),
+               BmpOf(200, 100, MakeRgb(0, 0, 0), [](int, int) { return MakeRgb(0, 0, 0); }));
+    const std::vector<QStringList> runs = {
+        {"show", Path("in.npm")},
+        {"show", Path("big.bmp")},
+        {"convert", Path("in.npm"), Path("out.npm")},
+        {"convert", Path("big.bmp"), Path("out.bmp")},
+        {"show", Path("missing.npm")},
+    };
+    for (const QStringList& args : runs) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        RunCli(args);
+        EXPECT_EQ(ReadBytes(IniPath()), ini);
+        EXPECT_EQ(QFileInfo(IniPath()).lastModified(), before);
+        EXPECT_EQ(
+            QDir(ConfigHome() + "/Brellow").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{"Brellow.ini"});
+    }
+    // And the settings were read: the author went into the picture message.
+    EXPECT_NE(ReadBytes(Path("out.npm")).find("Made by Ada"), std::string::npos);
+}
+
+TEST_F(CliTest, UsageHelpAndVersion) {
+    const std::string version = "pixora-cli " + std::to_string(PIXORA_VERSION_MAJOR) + "." +
+                                std::to_string(PIXORA_VERSION_MINOR) + "." +
+                                std::to_string(PIXORA_VERSION_PATCH) + "\n";
+    struct UsageCase {
+        QStringList args;
+        int exitCode;
+        std::string outPart;  // "" = nothing on standard output
+        std::string errPart;  // "" = nothing on standard error
+    };
+    const std::vector<UsageCase> cases = {
+        {{"--version"}, 0, version, ""},
+        {{"--help"}, 0, "convert INPUT OUTPUT", ""},
+        {{"--help"}, 0, "show INPUT", ""},
+        {{}, 2, "", "Usage:"},
+        {{"frobnicate"}, 2, "", "unknown command 'frobnicate'"},
+        {{"show"}, 2, "", "Usage: pixora-cli show INPUT"},
+        {{"convert", "a.npm"}, 2, "", "Usage: pixora-cli convert INPUT OUTPUT"},
+        {{"show", "a", "b"}, 2, "", "Usage: pixora-cli show INPUT"},
+    };
+    for (const UsageCase& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const ProcessRun run = RunCli(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        if (c.outPart.empty()) {
+            EXPECT_EQ(run.out, "");
+        } else {
+            EXPECT_NE(run.out.find(c.outPart), std::string::npos) << run.out;
+        }
+        if (c.errPart.empty()) {
+            EXPECT_EQ(run.err, "");
+        } else {
+            EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
+        }
+    }
+    EXPECT_EQ(RunCli({"--version"}).out, version);
+}
+
+}  // namespace
+}  // namespace pixora
