@@ -33,6 +33,8 @@
 #include "formats/npm_file.h"
 #include "formats/open_dispatch.h"
 #include "formats/wbmp_file.h"
+#include "phone/port_test.h"
+#include "platform/serial_link.h"
 #include "shell/recent_files.h"
 
 namespace pixora {
@@ -86,6 +88,11 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
     tmrMonitor_->setObjectName("tmrMonitor");
     tmrMonitor_->setInterval(1000);
     connect(tmrMonitor_, &QTimer::timeout, this, [this] { tmrMonitor_Timer(); });
+    phone_ = std::make_unique<SerialPhone>(settings_, ui_);
+    portTest_ = std::make_unique<PortTest>(phone_->Engine(),
+                                           [this](int code) { OptionsDialog().myTestDone(code); });
+    smscRead_ = std::make_unique<SmscRead>(
+        phone_->Engine(), settings_, [this](int code) { OptionsDialog().myReadSMSCDone(code); });
     BuildMenus();
     BuildToolbar();
     BuildViews();
@@ -729,8 +736,29 @@ void frmEdit::mnuOptions_Click() {
     SetBusy(true);
     if (services_.showOptions) {
         services_.showOptions(this);
+    } else {
+        OptionsDialog().exec();
     }
     SetBusy(false);
+}
+
+frmOptionsDialog& frmEdit::OptionsDialog() {
+    if (optionsDialog_ == nullptr) {
+        optionsDialog_ = new frmOptionsDialog(settings_, ui_, *this, this);
+    }
+    return *optionsDialog_;
+}
+
+void frmEdit::myTestPort(int port) {
+    portTest_->myTestPort(port);
+}
+
+void frmEdit::myReadSMSC(int port) {
+    smscRead_->myReadSMSC(port);
+}
+
+std::string frmEdit::PortDevice(int port) const {
+    return SerialDeviceForPort(settings_, port).toStdString();
 }
 
 void frmEdit::mnuAbout_Click() {

@@ -7,8 +7,10 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "app/frm_options_dialog.h"
 #include "core/clipboard.h"
 #include "core/picture.h"
 #include "core/picture_views.h"
@@ -27,7 +29,10 @@ class QToolButton;
 namespace pixora {
 
 class PMTextEdit;
+class PortTest;
 class RasterView;
+class SerialPhone;
+class SmscRead;
 
 // What the window needs from the world outside; the program passes the real services, the tests
 // pass fakes.
@@ -42,14 +47,14 @@ struct EditorServices {
     std::function<std::string()> tempFolder;
     // Removes the leftover temporary pages and pictures from a folder.
     std::function<void(const std::string&)> deleteTempFiles;
-    // Shows the options dialog modally.
+    // Replaces the options dialog (tests); the real dialog is shown when empty.
     std::function<void(QWidget*)> showOptions;
     Clipboard* clipboard = nullptr;
     // Decodes an ordinary picture file for import; nullopt when it cannot.
     std::function<std::optional<Raster>(const std::string&)> loadPicture;
 };
 
-class frmEdit : public QMainWindow {
+class frmEdit : public QMainWindow, public PhoneActions {
     Q_OBJECT
 public:
     explicit frmEdit(EditorServices services, QWidget* parent = nullptr);
@@ -124,6 +129,14 @@ public:
     // Saves picture and text; false when nothing was written.
     bool WritePictureMessageFile(const std::string& path);
     void AddRecentFile(const std::string& path);
+
+    // The phone actions of the options dialog.
+    void myTestPort(int port) override;
+    void myReadSMSC(int port) override;
+    std::string KeyboardCountryCode() const override { return keyboardCountryCode_; }
+    std::string PortDevice(int port) const override;
+    frmOptionsDialog& OptionsDialog();
+    SerialPhone& Phone() { return *phone_; }
     bool ConfirmNotEmpty();
     bool CheckBeforeOutput();
     // Forgets the undo history, as New and Open do.
@@ -204,6 +217,11 @@ private:
     QToolBar* Toolbar1_ = nullptr;
     QTimer* tmrMonitor_ = nullptr;
     QUndoStack* history_ = nullptr;
+    std::unique_ptr<SerialPhone> phone_;
+    std::unique_ptr<PortTest> portTest_;
+    std::unique_ptr<SmscRead> smscRead_;
+    frmOptionsDialog* optionsDialog_ = nullptr;
+    std::string keyboardCountryCode_;
     PictureGrid strokeStart_;
     bool strokeOpen_ = false;
 };

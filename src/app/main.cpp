@@ -1,12 +1,9 @@
 // Pixora: the editor for Smart Messaging picture messages.
 
 #include <QApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QVBoxLayout>
 
 #include "app/frm_edit.h"
 #include "platform/image_loader.h"
@@ -14,23 +11,6 @@
 #include "platform/qt_settings_store.h"
 #include "platform/qt_user_interface.h"
 #include "platform/temp_folder.h"
-
-namespace {
-
-// The options dialog grows with the phone link; until then it is an empty modal window.
-void ShowOptionsPlaceholder(QWidget* owner) {
-    QDialog dialog(owner);
-    dialog.setObjectName("frmOptionsDialog");
-    dialog.setWindowTitle("Options");
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    dialog.exec();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -59,7 +39,6 @@ int main(int argc, char** argv) {
     services.deleteTempFiles = [](const std::string& folder) {
         pixora::DeleteTempPictureFiles(folder);
     };
-    services.showOptions = ShowOptionsPlaceholder;
     pixora::QtClipboard clipboard;
     services.clipboard = &clipboard;
     // Import only ever needs 72 x 28 pixels, so large pictures are decoded small.
