@@ -7,7 +7,9 @@ packages=(cmake g++ make pkg-config clang-format
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
           qt6-image-formats-plugins libqt6svg6
           libgtest-dev libgmock-dev
-          libwmf-dev libemf2svg-dev libbenchmark-dev)
+          libwmf-dev libemf2svg-dev libbenchmark-dev
+          clang libclang-rt-14-dev
+          python3-gammu netpbm)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -7,3 +7,5 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPIXORA_WERROR=ON
 cmake --build build-test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+# The fuzz targets against libFuzzer, a few seconds each; a crash fails the run.
+bash tools/fuzz.sh
