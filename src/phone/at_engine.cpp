@@ -37,6 +37,7 @@ bool AtEngine::Start(Conversation& conversation) {
         End();
     }
     conversation_ = &conversation;
+    reply_.SetLimit(conversation.Rules().replyLimit);
     ResetConversation(conversation.Rules().retryLimit);
     if (!OpenPort()) {
         End();

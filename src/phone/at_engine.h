@@ -32,6 +32,7 @@ struct ConversationRules {
     int intervalMs = 1000;       // tick interval
     bool watchesBreak = false;   // Cancel is checked by the step driver and the tick
     bool arrivingWaits = false;  // a reply still coming in postpones the judgement
+    size_t replyLimit = ReplyBufferLimit;  // characters of the reply kept, the newest
 };
 
 class AtEngine;

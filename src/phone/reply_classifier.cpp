@@ -33,10 +33,10 @@ int ClassifyReply(std::string_view buffer, bool grew) {
 }
 
 int ReplyCollector::Append(std::string_view bytes) {
-    if (bytes.size() >= ReplyBufferLimit) {
-        text_.assign(bytes.substr(bytes.size() - ReplyBufferLimit));
+    if (bytes.size() >= limit_) {
+        text_.assign(bytes.substr(bytes.size() - limit_));
     } else {
-        const size_t keep = ReplyBufferLimit - bytes.size();
+        const size_t keep = limit_ - bytes.size();
         if (text_.size() > keep) {
             text_.erase(0, text_.size() - keep);
         }

@@ -33,9 +33,13 @@ public:
     int Append(std::string_view bytes);
     void Clear() { text_.clear(); }
     const std::string& Text() const { return text_; }
+    // A conversation whose answer is long by nature (a whole phonebook memory) keeps more.
+    void SetLimit(size_t limit) { limit_ = limit == 0 ? ReplyBufferLimit : limit; }
+    size_t Limit() const { return limit_; }
 
 private:
     std::string text_;
+    size_t limit_ = ReplyBufferLimit;
 };
 
 }  // namespace pixora

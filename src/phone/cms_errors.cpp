@@ -1,0 +1,70 @@
+#include "phone/cms_errors.h"
+
+namespace pixora {
+
+namespace {
+
+struct CmsExplanation {
+    std::string_view code;
+    std::string_view text;
+};
+
+#define PIXORA_CHECK_NUMBERS                      \
+    "Maybe wrong number or wrong SMS-Center.\r\n" \
+    "Did you enter all numbers with intl. prefix?"
+
+// The codes users of picture messages actually ran into.
+constexpr CmsExplanation kExplanations[] = {
+    {"322",
+     "Phone says that memory is full (322).\r\n"
+     "Either it really is or you should try to get a firmware upgrade."},
+    {"301",
+     "Something else uses SMS in phone right now (301).\r\n"
+     "Please wait or reset phone, then try again."},
+    {"111",
+     "Phone reports unspecified protocol error (111).\r\n"
+     "Please wait a moment and try again."},
+    {"166",
+     "Phone reports unspecified command error (166).\r\n"
+     "Please wait a moment and try again."},
+    {"38", "Network out of order (38).\r\n" PIXORA_CHECK_NUMBERS},
+    {"21",
+     "Short message transfer rejected (21).\r\n"
+     "The SMS-Center does not allow sending."},
+    {"28", "Unidentified subscriber (28).\r\n" PIXORA_CHECK_NUMBERS},
+};
+
+#undef PIXORA_CHECK_NUMBERS
+
+}  // namespace
+
+std::string CmsErrorCode(std::string_view reply) {
+    constexpr std::string_view kKey = "CMS ERROR: ";
+    const size_t key = reply.find(kKey);
+    if (key == std::string_view::npos) {
+        return {};
+    }
+    // From the report's first letter to the end, the very last character left out: the reply
+    // normally ends with the LF of the report's line.
+    std::string_view tail = reply.substr(key);
+    tail.remove_suffix(1);
+    std::string code;
+    for (char c : tail) {
+        if (c >= '0' && c <= '9') {
+            code.push_back(c);
+        }
+    }
+    return code;
+}
+
+std::string ExplainCmsError(std::string_view reply) {
+    const std::string code = CmsErrorCode(reply);
+    for (const CmsExplanation& row : kExplanations) {
+        if (row.code == code) {
+            return std::string(row.text);
+        }
+    }
+    return {};
+}
+
+}  // namespace pixora
