@@ -3,7 +3,10 @@
 #include <array>
 #include <ostream>
 
+#include "cli/qt_modules.h"
+#include "cli/web_url.h"
 #include "formats/file_io.h"
+#include "web/usage_counters.h"
 
 namespace pixora::cli {
 namespace {
@@ -49,10 +52,30 @@ int Convert(Context& context, std::span<const std::string> operands) {
     return ExitOk;
 }
 
-constexpr std::array<Command, 2> kCommands = {{
+// The request "Send via Internet" would hand the browser for INPUT right now. Only reads: no
+// page is written, no browser opened and no counter raised.
+int WebUrl(Context& context, std::span<const std::string> operands) {
+    const std::optional<OpenedPicture> picture = OpenOrReport(context, operands[0]);
+    if (!picture) {
+        return ExitFailure;
+    }
+    std::string warning;
+    const WebContext web = EditorWebContext(ExecutableFolder(), warning);
+    if (!warning.empty()) {
+        context.err << ProgramName << ": region: " << warning << "\n";
+    }
+    context.out << WebSendAddress(web, picture->picture, picture->text,
+                                  myGetCount(context.settings))
+                << "\n";
+    return ExitOk;
+}
+
+constexpr std::array<Command, 3> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
     {"convert", "INPUT OUTPUT", "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm", 2,
      Convert},
+    {"weburl", "INPUT", "print the web-send address the editor would open for the picture", 1,
+     WebUrl},
 }};
 
 const Command* FindCommand(std::string_view name) {

@@ -8,7 +8,6 @@
 #include <vector>
 
 namespace pixora::cli {
-namespace {
 
 // The folder of the running executable, from the kernel rather than argv[0], so a call through
 // PATH or a symbolic link still finds the modules.
@@ -22,6 +21,8 @@ std::string ExecutableFolder() {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
+
+namespace {
 
 // Loaded once and kept until exit: Qt's own clean-up at exit expects its libraries still mapped.
 void* FindSymbol(const char* moduleName, const char* symbol, std::string& error) {
@@ -74,6 +75,18 @@ std::optional<Raster> LoadPictureForFit(const std::string& path, int maxWidth, i
         return std::nullopt;
     }
     return image;
+}
+
+std::optional<RegionResult> KeyboardRegionThroughModule(std::string& error) {
+    using Region = decltype(&PixoraCliKeyboardRegion);
+    auto region =
+        reinterpret_cast<Region>(FindSymbol(RegionModuleName, "PixoraCliKeyboardRegion", error));
+    if (region == nullptr) {
+        return std::nullopt;
+    }
+    RegionResult result;
+    region(&result);
+    return result;
 }
 
 }  // namespace pixora::cli

@@ -4,7 +4,8 @@
 // services that need Qt live in modules that are loaded only when a command first asks for them:
 //   pixora-cli-settings.so  the editor's settings store (QSettings, Qt Core only)
 //   pixora-cli-import.so    the picture loader for Import (Qt Gui, metafile libraries)
-// Both sit beside the executable in the build tree and in <libdir>/pixora when installed.
+//   pixora-cli-region.so    the keyboard region for "weburl" (libphonenumber, no Qt)
+// They sit beside the executable in the build tree and in <libdir>/pixora when installed.
 
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 
 #include "core/raster.h"
 #include "core/settings.h"
+#include "web/region.h"
 
 // The entry points, looked up by name. They take and return the program's own C++ types: the
 // modules are built in the same build as the executable.
@@ -21,12 +23,18 @@ pixora::SettingsStore* PixoraCliOpenSettings();
 // The decoded picture reduced for a fit into maxWidth x maxHeight; false when the file is no
 // picture the editor could import.
 bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora::Raster* out);
+// The region check on the user's locale, as the editor runs it at start-up.
+void PixoraCliKeyboardRegion(pixora::RegionResult* out);
 }
 
 namespace pixora::cli {
 
 inline constexpr const char* SettingsModuleName = "pixora-cli-settings.so";
 inline constexpr const char* ImportModuleName = "pixora-cli-import.so";
+inline constexpr const char* RegionModuleName = "pixora-cli-region.so";
+
+// The folder of the running executable, without a trailing "/".
+std::string ExecutableFolder();
 
 // The user's settings store through the settings module; null (with the reason in error) when the
 // module cannot be loaded.
@@ -36,5 +44,9 @@ std::unique_ptr<SettingsStore> OpenUserSettings(std::string& error);
 // in error when the module itself is missing.
 std::optional<Raster> LoadPictureForFit(const std::string& path, int maxWidth, int maxHeight,
                                         std::string& error);
+
+// The keyboard region through the region module; nullopt (with the reason in error) when the
+// module cannot be loaded.
+std::optional<RegionResult> KeyboardRegionThroughModule(std::string& error);
 
 }  // namespace pixora::cli
