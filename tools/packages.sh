@@ -8,7 +8,7 @@ packages=(cmake g++ make pkg-config clang-format
           qt6-image-formats-plugins libqt6svg6
           libgtest-dev libgmock-dev
           libwmf-dev libemf2svg-dev libbenchmark-dev
-          libphonenumber-dev chromium
+          libphonenumber-dev chromium python3
           clang libclang-rt-14-dev
           python3-gammu netpbm)
 missing=()
