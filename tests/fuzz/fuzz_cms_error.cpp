@@ -1,0 +1,37 @@
+// Message-centre error replies of any bytes: the code is digits only, the explanation one of the
+// table's texts or nothing, and the error box starts with the step's own text.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "phone/cms_errors.h"
+#include "phone/send.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::string code = pixora::CmsErrorCode(input);
+    Check(code.size() <= input.size());
+    for (char c : code) {
+        Check(c >= '0' && c <= '9');
+    }
+    const std::string explanation = pixora::ExplainCmsError(input);
+    if (!explanation.empty()) {
+        // Every explanation names its code in brackets.
+        Check(explanation.find("(" + code + ")") != std::string::npos);
+    }
+    const std::string message = pixora::CmsErrorMessage("Can't send SMS (1/3).", input);
+    Check(message == "Can't send SMS (1/3).\r\nError: " + explanation);
+    return 0;
+}
