@@ -7,8 +7,10 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -35,7 +37,10 @@
 #include "formats/wbmp_file.h"
 #include "phone/port_test.h"
 #include "platform/serial_link.h"
+#include "shell/branding.h"
 #include "shell/recent_files.h"
+#include "web/usage_counters.h"
+#include "web/web_send.h"
 
 namespace pixora {
 
@@ -139,7 +144,8 @@ void frmEdit::BuildMenus() {
     AddItem(file, "mnuSaveAs", "Save &As...", QKeySequence(), &frmEdit::mnuSaveAs_Click);
     separator(file);
     AddItem(file, "mnuSend", "Sen&d as SMS...", QKeySequence("Ctrl+D"), nullptr);
-    AddItem(file, "mnuInternet", "Send via In&ternet", QKeySequence("Ctrl+T"), nullptr);
+    AddItem(file, "mnuInternet", "Send via In&ternet", QKeySequence("Ctrl+T"),
+            &frmEdit::mnuInternet_Click);
     separator(file);
     AddItem(file, "mnuImport", "Im&port BMP, GIF, JPG...", QKeySequence("Ctrl+P"),
             &frmEdit::mnuImport_Click);
@@ -196,17 +202,23 @@ void frmEdit::BuildMenus() {
     for (int i = 0; i < 4; ++i) {
         QAction* entry = AddItem(other, "mnuOther", otherCaptions[i], QKeySequence(), nullptr);
         entry->setProperty("index", i);
+        connect(entry, &QAction::triggered, this, [this, i] { mnuOther_Click(i); });
     }
     separator(extras);
-    AddItem(extras, "mnuOtherPartner", "Partnerprogram for Webmasters", QKeySequence(), nullptr);
+    AddItem(extras, "mnuOtherPartner", "Partnerprogram for Webmasters", QKeySequence(),
+            &frmEdit::mnuOtherPartner_Click);
 
     QMenu* help = addMenu(nullptr, "mnuHelp", "&Help");
-    AddItem(help, "mnuHelpInformation", "&Information", QKeySequence(), nullptr);
+    AddItem(help, "mnuHelpInformation", "&Information", QKeySequence(),
+            &frmEdit::mnuHelpInformation_Click);
     separator(help);
-    AddItem(help, "mnuHelpFAQ", "&Help on Website", QKeySequence(), nullptr);
-    AddItem(help, "mnuNewsletter", "&Free Newsletter", QKeySequence(), nullptr);
-    AddItem(help, "mnuHelpSamples", "&Download Samples", QKeySequence(), nullptr);
-    AddItem(help, "mnuHelpUpdates", "&Check for Updates", QKeySequence(), nullptr);
+    AddItem(help, "mnuHelpFAQ", "&Help on Website", QKeySequence(), &frmEdit::mnuHelpFAQ_Click);
+    AddItem(help, "mnuNewsletter", "&Free Newsletter", QKeySequence(),
+            &frmEdit::mnuNewsletter_Click);
+    AddItem(help, "mnuHelpSamples", "&Download Samples", QKeySequence(),
+            &frmEdit::mnuHelpSamples_Click);
+    AddItem(help, "mnuHelpUpdates", "&Check for Updates", QKeySequence(),
+            &frmEdit::mnuHelpUpdates_Click);
     separator(help);
     AddItem(help, "mnuAbout", "&About", QKeySequence(), &frmEdit::mnuAbout_Click);
 
@@ -285,6 +297,12 @@ void frmEdit::BuildViews() {
     arrow("cmdDown", QString::fromUtf8("\u25BC"), "Move down", 2, 1, &frmEdit::mnuMoveDown_Click);
     side->addLayout(arrows);
     side->addStretch(1);
+    lblURL_ = new QLabel(QString::fromStdString(webContext_.host), central);
+    lblURL_->setObjectName("lblURL");
+    lblURL_->setCursor(Qt::PointingHandCursor);
+    lblURL_->setStyleSheet("color: rgb(0, 0, 192);");
+    lblURL_->installEventFilter(this);
+    side->addWidget(lblURL_, 0, Qt::AlignHCenter);
     grid->addLayout(side, 0, 1, 2, 1);
 
     auto* textRow = new QHBoxLayout();
@@ -313,6 +331,10 @@ void frmEdit::BuildViews() {
     txtPos_->setToolTip("Position of cursor OR chars left in text");
     txtPos_->setFixedWidth(64);
     textRow->addWidget(txtPos_, 0, Qt::AlignTop);
+    picBranding_ = new QLabel(central);
+    picBranding_->setObjectName("picBranding");
+    picBranding_->setVisible(false);
+    textRow->addWidget(picBranding_, 0, Qt::AlignTop);
     grid->addLayout(textRow, 1, 0);
 
     setCentralWidget(central);
@@ -403,8 +425,17 @@ bool frmEdit::Startup(const std::string& commandLine) {
     }
     AddRecentFile(documentName_);
 
-    // 18-19. The region test for the web commands, the send-to entries and the branding come
-    // here.
+    // 18. The web commands only where the web service offers them.
+    webContext_.versionCode =
+        VersionCode(PIXORA_VERSION_MAJOR, PIXORA_VERSION_MINOR, PIXORA_VERSION_PATCH);
+    const RegionResult region = services_.regionCheck ? services_.regionCheck() : RegionResult{};
+    keyboardCountryCode_ = region.keyboardCountryCode;
+    webContext_.keyboardCountryCode = keyboardCountryCode_;
+    SetWebCommandsVisible(region.webCommandsOffered);
+
+    // 19. The "Send to" entries come here; then the branding file.
+    ApplyBranding();
+    ui_.ProcessEvents();
 
     // 20-21. The temporary folder, cleared of old pages and pictures.
     tempFolder_ = services_.tempFolder ? services_.tempFolder() : std::string();
@@ -745,6 +776,9 @@ void frmEdit::mnuOptions_Click() {
 frmOptionsDialog& frmEdit::OptionsDialog() {
     if (optionsDialog_ == nullptr) {
         optionsDialog_ = new frmOptionsDialog(settings_, ui_, *this, this);
+        if (smsSendHidden_) {
+            optionsDialog_->ShowOnlyWarnings();
+        }
     }
     return *optionsDialog_;
 }
@@ -1133,6 +1167,133 @@ void frmEdit::ShowPicture(const PictureGrid& picture) {
         }
     }
     RefreshPreview();
+}
+
+void frmEdit::SetWebCommandsVisible(bool visible) {
+    for (const char* name : {"mnuInternet", "Toolbar1_Internet", "mnuOtherSep"}) {
+        findChild<QAction*>(name)->setVisible(visible);
+    }
+    findChild<QMenu*>("mnuOtherSend")->menuAction()->setVisible(visible);
+}
+
+void frmEdit::ApplyBranding() {
+    const std::optional<std::string> bytes =
+        ReadWholeFile(programFolder_ + BrandingFileName, 1024 * 1024);
+    const BrandingPlan plan = PlanBranding(bytes ? *bytes : std::string(), programFolder_);
+    if (plan.hideSmsSend) {
+        smsSendHidden_ = true;
+        findChild<QAction*>("mnuSend")->setVisible(false);
+        findChild<QAction*>("Toolbar1_Send")->setVisible(false);
+        if (optionsDialog_ != nullptr) {
+            optionsDialog_->ShowOnlyWarnings();
+        }
+    }
+    if (plan.showWebCommands) {
+        SetWebCommandsVisible(*plan.showWebCommands);
+    }
+    // A picture that is missing or cannot be decoded leaves the room to the text box.
+    std::optional<Raster> picture;
+    if (!plan.backgroundPicPath.empty() && services_.loadImage) {
+        picture = services_.loadImage(plan.backgroundPicPath);
+    }
+    if (picture && !picture->Empty()) {
+        picBranding_->setPixmap(QPixmap::fromImage(
+            QImage(reinterpret_cast<const uchar*>(picture->Data()), picture->Width(),
+                   picture->Height(), picture->Width() * 4, QImage::Format_RGB32)
+                .copy()));
+        if (plan.backgroundPicX && plan.backgroundPicY) {
+            // A position of its own takes the picture out of the layout.
+            if (QLayout* layout = picBranding_->parentWidget()->layout()) {
+                layout->removeWidget(picBranding_);
+            }
+            for (QLayout* row : picBranding_->parentWidget()->findChildren<QLayout*>()) {
+                row->removeWidget(picBranding_);
+            }
+            picBranding_->adjustSize();
+            picBranding_->move(*plan.backgroundPicX, *plan.backgroundPicY);
+            picBranding_->raise();
+        }
+        picBranding_->setVisible(true);
+    }
+    webContext_.media = plan.media;
+}
+
+void frmEdit::mnuInternet_Click() {
+    SetBusy(true);
+    if (ConfirmNotEmpty() && services_.tempWriter != nullptr) {
+        const std::optional<std::string> page =
+            WriteWebSendPage(webContext_, picture_, pictureText_.toStdU32String(), settings_,
+                             tempFolder_, tempCounter_, *services_.tempWriter);
+        if (page && services_.openDocument) {
+            services_.openDocument(*page);
+        }
+    }
+    SetBusy(false);
+}
+
+void frmEdit::mnuOther_Click(int index) {
+    const std::string address = OtherSendAddress(webContext_, index);
+    if (address.empty()) {
+        ui_.Beep();
+        return;
+    }
+    if (services_.openAddress) {
+        services_.openAddress(address);
+    }
+}
+
+void frmEdit::mnuOtherPartner_Click() {
+    mnuOther_Click(9);
+}
+
+void frmEdit::mnuHelpInformation_Click() {
+    SetBusy(true);
+    ui_.MessageBox(HelpInformationText, ProductName, MessageIcon::None, MessageButtons::Ok);
+    SetBusy(false);
+}
+
+namespace {
+void OpenIfPossible(const EditorServices& services, const std::string& address) {
+    if (services.openAddress) {
+        services.openAddress(address);
+    }
+}
+}  // namespace
+
+void frmEdit::mnuHelpFAQ_Click() {
+    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Faq));
+}
+
+void frmEdit::mnuNewsletter_Click() {
+    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Newsletter));
+}
+
+void frmEdit::mnuHelpSamples_Click() {
+    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Samples));
+}
+
+void frmEdit::mnuHelpUpdates_Click() {
+    // The counters as they are at the moment of the click; the check itself counts nothing.
+    OpenIfPossible(services_, UpdateCheckAddress(webContext_, myGetCount(settings_)));
+}
+
+void frmEdit::lblURL_Click() {
+    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Index));
+}
+
+bool frmEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblURL_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            lblURL_->setStyleSheet("color: rgb(192, 0, 0);");
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            lblURL_->setStyleSheet("color: rgb(0, 0, 192);");
+            lblURL_Click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmEdit::Toolbar1_ButtonClick(const QString& key) {

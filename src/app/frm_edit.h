@@ -16,10 +16,14 @@
 #include "core/picture_views.h"
 #include "core/settings.h"
 #include "core/user_interface.h"
+#include "web/region.h"
+#include "web/temp_files.h"
+#include "web/web_address.h"
 
 class QAction;
 class QTimer;
 class QUndoStack;
+class QLabel;
 class QLineEdit;
 class QFrame;
 class QMenu;
@@ -52,6 +56,15 @@ struct EditorServices {
     Clipboard* clipboard = nullptr;
     // Decodes an ordinary picture file for import; nullopt when it cannot.
     std::function<std::optional<Raster>(const std::string&)> loadPicture;
+    // Decodes a picture at its own size (the branding picture).
+    std::function<std::optional<Raster>(const std::string&)> loadImage;
+    // The desktop's default handlers for a file and for a web address.
+    std::function<bool(const std::string&)> openDocument;
+    std::function<bool(const std::string&)> openAddress;
+    // Writes a new temporary file without following links.
+    TempFileWriter* tempWriter = nullptr;
+    // Whether the user's region is offered the web commands, and its dialling code.
+    std::function<RegionResult()> regionCheck;
 };
 
 class frmEdit : public QMainWindow, public PhoneActions {
@@ -119,6 +132,15 @@ public:
     // index 0..3 for mnuRecent1..mnuRecent4
     void OpenRecentFile(int index);
     void Toolbar1_ButtonClick(const QString& key);
+    void mnuInternet_Click();
+    void mnuOther_Click(int index);
+    void mnuOtherPartner_Click();
+    void mnuHelpInformation_Click();
+    void mnuHelpFAQ_Click();
+    void mnuNewsletter_Click();
+    void mnuHelpSamples_Click();
+    void mnuHelpUpdates_Click();
+    void lblURL_Click();
 
     // Import of an ordinary picture: load, fit, threshold, adopt. Returns false when the file
     // could not be used; nothing has changed then.
@@ -136,6 +158,11 @@ public:
     std::string KeyboardCountryCode() const override { return keyboardCountryCode_; }
     std::string PortDevice(int port) const override;
     frmOptionsDialog& OptionsDialog();
+    // Shows or hides the web send, its toolbar button and the other-send submenu together.
+    void SetWebCommandsVisible(bool visible);
+    void ApplyBranding();
+    const WebContext& Web() const { return webContext_; }
+    TempFileCounter& TempCounter() { return tempCounter_; }
     SerialPhone& Phone() { return *phone_; }
     bool ConfirmNotEmpty();
     bool CheckBeforeOutput();
@@ -167,6 +194,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -222,6 +250,11 @@ private:
     std::unique_ptr<SmscRead> smscRead_;
     frmOptionsDialog* optionsDialog_ = nullptr;
     std::string keyboardCountryCode_;
+    WebContext webContext_;
+    TempFileCounter tempCounter_;
+    bool smsSendHidden_ = false;
+    QLabel* lblURL_ = nullptr;
+    QLabel* picBranding_ = nullptr;
     PictureGrid strokeStart_;
     bool strokeOpen_ = false;
 };

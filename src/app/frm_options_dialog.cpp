@@ -254,6 +254,18 @@ bool frmOptionsDialog::ValidateSMSC() {
     return false;
 }
 
+void frmOptionsDialog::ShowOnlyWarnings() {
+    for (const char* name : {"fraCOMport", "fraSMS", "fraAdvanced"}) {
+        findChild<QGroupBox*>(name)->setVisible(false);
+    }
+    for (int i = TabStrip1_->count() - 1; i >= 0; --i) {
+        if (TabStrip1_->tabBar()->tabData(i).toString() != "Warnings") {
+            TabStrip1_->removeTab(i);
+        }
+    }
+    TabStrip1_->tabBar()->setVisible(false);
+}
+
 void frmOptionsDialog::SetDialogEnabled(bool enabled) {
     cmdOk_->setEnabled(enabled);
     cmdCancel_->setEnabled(enabled);

@@ -44,6 +44,8 @@ public:
     void SaveOptions();
     bool ValidateSMSC();
     void SetDialogEnabled(bool enabled);
+    // Without SMS sending only the warnings are left to set.
+    void ShowOnlyWarnings();
     void myTestDone(int code);
     void myReadSMSCDone(int code);
 

@@ -10,7 +10,10 @@
 #include "platform/qt_clipboard.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_user_interface.h"
+#include "platform/region_keyboard.h"
 #include "platform/temp_folder.h"
+#include "platform/web_desktop_opener.h"
+#include "platform/web_temp_writer.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -45,6 +48,16 @@ int main(int argc, char** argv) {
     services.loadPicture = [](const std::string& path) {
         return pixora::LoadPictureFileForFit(path, pixora::PictureWidth, pixora::PictureHeight);
     };
+
+    services.loadImage = [](const std::string& path) { return pixora::LoadPictureFile(path); };
+    pixora::QtDesktopOpener opener;
+    services.openDocument = [&opener](const std::string& path) {
+        return opener.OpenDocument(path);
+    };
+    services.openAddress = [&opener](const std::string& url) { return opener.OpenAddress(url); };
+    pixora::PrivateTempFileWriter tempWriter;
+    services.tempWriter = &tempWriter;
+    services.regionCheck = [] { return pixora::KeyboardRegionCheck(); };
 
     pixora::frmEdit window(services);
     ui.SetOwner(&window);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <ostream>
 
+#include <functional>
 #include <map>
 #include "app/frm_edit.h"
 
@@ -32,7 +33,8 @@ inline QApplication& TestApplication() {
 }
 
 struct EditorHarness {
-    explicit EditorHarness(SettingsStore* store = nullptr) {
+    explicit EditorHarness(SettingsStore* store = nullptr,
+                           const std::function<void(EditorServices&)>& customize = {}) {
         TestApplication();
         if (store == nullptr) {
             ownStore = std::make_unique<MemorySettingsStore>();
@@ -56,6 +58,20 @@ struct EditorHarness {
             }
             return it->second;
         };
+        services.tempWriter = &tempWriter;
+        // A German keyboard unless a test says otherwise: every command is offered.
+        services.regionCheck = [] { return RegionResult{true, "49"}; };
+        services.openDocument = [this](const std::string& path) {
+            openedDocuments.push_back(path);
+            return true;
+        };
+        services.openAddress = [this](const std::string& address) {
+            openedAddresses.push_back(address);
+            return true;
+        };
+        if (customize) {
+            customize(services);
+        }
         window = std::make_unique<frmEdit>(services);
     }
 
@@ -84,6 +100,20 @@ struct EditorHarness {
     // What the picture loader finds at each path; any other path does not decode.
     std::map<std::string, Raster> pictures;
     std::vector<std::string> loaded;
+    // Temporary files written, by path, and what the desktop was asked to open.
+    struct MemoryWriter : TempFileWriter {
+        bool WriteNewFile(const std::string& path, std::string_view bytes) override {
+            if (files.count(path) != 0 || !writable) {
+                return false;
+            }
+            files[path] = std::string(bytes);
+            return true;
+        }
+        std::map<std::string, std::string> files;
+        bool writable = true;
+    } tempWriter;
+    std::vector<std::string> openedDocuments;
+    std::vector<std::string> openedAddresses;
     std::unique_ptr<frmEdit> window;
 };
 
