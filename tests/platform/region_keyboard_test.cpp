@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <array>
 #include <string>
 
@@ -128,6 +129,27 @@ TEST(SystemLocaleNameTest, StartUpCheckFollowsTheEnvironment) {
     region = KeyboardRegionCheck();
     EXPECT_FALSE(region.webCommandsOffered);
     EXPECT_EQ(region.keyboardCountryCode, "1");
+}
+
+TEST(SystemLocaleNameTest, GuiWithoutInputMethodLocaleKeepsTheBareLanguage) {
+    if (QCoreApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        static int argc = 1;
+        static char name[] = "test_platform";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication app(argc, argv);
+    }
+    LocaleEnvironment environment;
+    // Qt would widen "de" to de_DE; the offscreen input method reports nothing of its own, so
+    // the name stays as the user wrote it and no dialling code is made up.
+    qputenv("LANG", "de");
+    EXPECT_EQ(KeyboardLocaleName(), "de");
+    EXPECT_EQ(KeyboardRegionCheck().keyboardCountryCode, "");
+    qputenv("LC_ALL", "de_AT.UTF-8");
+    EXPECT_EQ(KeyboardLocaleName(), "de_AT.UTF-8");
+    EXPECT_EQ(KeyboardRegionCheck().keyboardCountryCode, "43");
 }
 
 }  // namespace
