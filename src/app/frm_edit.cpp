@@ -20,6 +20,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/frm_reading.h"
+#include "app/frm_send.h"
+#include "app/frm_sending.h"
 #include "app/pm_text_edit.h"
 #include "app/raster_view.h"
 #include "core/document.h"
@@ -35,7 +38,9 @@
 #include "formats/npm_file.h"
 #include "formats/open_dispatch.h"
 #include "formats/wbmp_file.h"
+#include "phone/phonebook.h"
 #include "phone/port_test.h"
+#include "phone/send.h"
 #include "platform/serial_link.h"
 #include "shell/branding.h"
 #include "shell/recent_files.h"
@@ -96,6 +101,24 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
     phone_ = std::make_unique<SerialPhone>(settings_, ui_);
     portTest_ = std::make_unique<PortTest>(phone_->Engine(),
                                            [this](int code) { OptionsDialog().myTestDone(code); });
+    PictureSend::Callbacks sendCallbacks;
+    sendCallbacks.myUpdateSending = [this](int percent) { SendingForm().myUpdateSending(percent); };
+    sendCallbacks.setTitle = [this](const std::string& title) {
+        SendingForm().SetTitle(QString::fromStdString(title));
+    };
+    sendCallbacks.finished = [this](bool) { SendingForm().Finished(); };
+    sendCallbacks.countUsage = [this](int which) { CountUsage(settings_, which); };
+    pictureSend_ = std::make_unique<PictureSend>(phone_->Engine(), settings_, sendCallbacks);
+    PhonebookRead::Callbacks readCallbacks;
+    readCallbacks.myShowLabel = [this](const std::string& label) {
+        ReadingForm().myShowLabel(label);
+    };
+    readCallbacks.finished = [this](bool) {
+        ui_.SetBusyPointer(false);
+        ReadingForm().Finished();
+    };
+    phonebookRead_ = std::make_unique<PhonebookRead>(phone_->Engine(), settings_,
+                                                     services_.phonebookCachePath, readCallbacks);
     smscRead_ = std::make_unique<SmscRead>(
         phone_->Engine(), settings_, [this](int code) { OptionsDialog().myReadSMSCDone(code); });
     BuildMenus();
@@ -143,7 +166,7 @@ void frmEdit::BuildMenus() {
     AddItem(file, "mnuSave", "&Save", QKeySequence("Ctrl+S"), &frmEdit::mnuSave_Click);
     AddItem(file, "mnuSaveAs", "Save &As...", QKeySequence(), &frmEdit::mnuSaveAs_Click);
     separator(file);
-    AddItem(file, "mnuSend", "Sen&d as SMS...", QKeySequence("Ctrl+D"), nullptr);
+    AddItem(file, "mnuSend", "Sen&d as SMS...", QKeySequence("Ctrl+D"), &frmEdit::mnuSend_Click);
     AddItem(file, "mnuInternet", "Send via In&ternet", QKeySequence("Ctrl+T"),
             &frmEdit::mnuInternet_Click);
     separator(file);
@@ -779,8 +802,67 @@ frmOptionsDialog& frmEdit::OptionsDialog() {
         if (smsSendHidden_) {
             optionsDialog_->ShowOnlyWarnings();
         }
+        optionsDialog_->onSourcesChanged = [this](bool sim, bool phone) {
+            ReadingForm().SetSources(sim, phone);
+        };
     }
     return *optionsDialog_;
+}
+
+frmSend& frmEdit::SendDialog() {
+    if (sendDialog_ == nullptr) {
+        sendDialog_ = new frmSend(settings_, ui_, *phonebookRead_, this);
+        sendDialog_->showReading = [this] { ReadingForm().exec(); };
+        sendDialog_->showSending = [this] { SendingForm().exec(); };
+        sendDialog_->countryCode = [this] { return keyboardCountryCode_; };
+    }
+    return *sendDialog_;
+}
+
+frmSending& frmEdit::SendingForm() {
+    if (sendingForm_ == nullptr) {
+        sendingForm_ = new frmSending(this);
+        sendingForm_->onShown = [this] { mySendSMS(); };
+        sendingForm_->onCancel = [this] { pictureSend_->Cancel(); };
+    }
+    return *sendingForm_;
+}
+
+frmReading& frmEdit::ReadingForm() {
+    if (readingForm_ == nullptr) {
+        readingForm_ = new frmReading(this);
+        readingForm_->SetSources(ReadBool(settings_, keys::PBookReadSM),
+                                 ReadBool(settings_, keys::PBookReadME));
+        readingForm_->onShown = [this] { myReadPhonebook(); };
+        readingForm_->onCancel = [this] { phonebookRead_->Cancel(); };
+    }
+    return *readingForm_;
+}
+
+void frmEdit::mnuSend_Click() {
+    SetBusy(true);
+    if (CheckBeforeOutput()) {
+        smscNumber_ = ReadText(settings_, keys::SMSC);
+        const int port = ReadInt(settings_, keys::COMPort);
+        const std::string problem = SendSetupProblem(smscNumber_, port);
+        if (!problem.empty()) {
+            ui_.MessageBox(problem, ProductName, MessageIcon::Error, MessageButtons::Ok);
+        } else {
+            phone_->Engine().SetPortNumber(port);
+            SendDialog().exec();
+        }
+    }
+    SetBusy(false);
+}
+
+void frmEdit::mySendSMS() {
+    pictureSend_->mySendSMS(picture_, pictureText_.toStdU32String(), smscNumber_);
+}
+
+void frmEdit::myReadPhonebook() {
+    // The hourglass stays while the form is up; the end of the read puts it back.
+    ui_.SetBusyPointer(true);
+    phonebookRead_->myReadPhonebook();
 }
 
 void frmEdit::myTestPort(int port) {

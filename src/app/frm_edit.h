@@ -33,7 +33,12 @@ class QToolButton;
 namespace pixora {
 
 class PMTextEdit;
+class PhonebookRead;
+class PictureSend;
 class PortTest;
+class frmReading;
+class frmSend;
+class frmSending;
 class RasterView;
 class SerialPhone;
 class SmscRead;
@@ -133,6 +138,11 @@ public:
     void OpenRecentFile(int index);
     void Toolbar1_ButtonClick(const QString& key);
     void mnuInternet_Click();
+    void mnuSend_Click();
+    // Started by the sending form once it is shown.
+    void mySendSMS();
+    // Started by the reading form once it is shown.
+    void myReadPhonebook();
     void mnuOther_Click(int index);
     void mnuOtherPartner_Click();
     void mnuHelpInformation_Click();
@@ -158,6 +168,10 @@ public:
     std::string KeyboardCountryCode() const override { return keyboardCountryCode_; }
     std::string PortDevice(int port) const override;
     frmOptionsDialog& OptionsDialog();
+    frmSend& SendDialog();
+    frmSending& SendingForm();
+    frmReading& ReadingForm();
+    PhonebookRead& PhonebookReader() { return *phonebookRead_; }
     // Shows or hides the web send, its toolbar button and the other-send submenu together.
     void SetWebCommandsVisible(bool visible);
     void ApplyBranding();
@@ -249,6 +263,12 @@ private:
     std::unique_ptr<PortTest> portTest_;
     std::unique_ptr<SmscRead> smscRead_;
     frmOptionsDialog* optionsDialog_ = nullptr;
+    std::unique_ptr<PictureSend> pictureSend_;
+    std::unique_ptr<PhonebookRead> phonebookRead_;
+    frmSend* sendDialog_ = nullptr;
+    frmSending* sendingForm_ = nullptr;
+    frmReading* readingForm_ = nullptr;
+    std::string smscNumber_;
     std::string keyboardCountryCode_;
     WebContext webContext_;
     TempFileCounter tempCounter_;
