@@ -4,8 +4,11 @@
 #include <ostream>
 
 #include "cli/qt_modules.h"
+#include "cli/send_command.h"
 #include "cli/web_url.h"
 #include "formats/file_io.h"
+#include "phone/send.h"
+#include "shell/phone_numbers.h"
 #include "web/usage_counters.h"
 
 namespace pixora::cli {
@@ -70,12 +73,54 @@ int WebUrl(Context& context, std::span<const std::string> operands) {
     return ExitOk;
 }
 
-constexpr std::array<Command, 3> kCommands = {{
+int Send(Context& context, std::span<const std::string> operands) {
+    std::string error;
+    const std::optional<SendOptions> options = ParseSendOptions(operands, error);
+    if (!options) {
+        context.err << ProgramName << " send: " << error << "\n"
+                    << "Usage: pixora-cli send " << SendOperands << "\n";
+        return ExitUsage;
+    }
+    // The send dialog's rule: digits only, international form.
+    const std::string to = DigitsOnly(options->to);
+    if (!ValidDestination(to)) {
+        std::string regionError;
+        const std::optional<RegionResult> region = KeyboardRegionThroughModule(regionError);
+        const std::string countryCode = region ? region->keyboardCountryCode : std::string();
+        context.err << TerminalText(InvalidDestinationText(ExampleNumber(to, countryCode))) << "\n";
+        return ExitFailure;
+    }
+    const std::optional<OpenedPicture> picture = OpenOrReport(context, options->input);
+    if (!picture) {
+        return ExitFailure;
+    }
+    SendJob job;
+    job.picture = picture->picture;
+    job.text = picture->text;
+    job.to = to;
+    job.device = options->device;
+    job.port = options->port.value_or(0);
+    job.smsc = options->smsc;
+    job.timeoutSeconds = options->timeoutSeconds;
+    job.out = &context.out;
+    job.err = &context.err;
+    const std::optional<int> status = RunSend(job, error);
+    if (!status) {
+        context.err << ProgramName << ": " << error << "\n";
+        return ExitFailure;
+    }
+    return *status;
+}
+
+constexpr std::array<Command, 4> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
     {"convert", "INPUT OUTPUT", "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm", 2,
      Convert},
     {"weburl", "INPUT", "print the web-send address the editor would open for the picture", 1,
      WebUrl},
+    {"send", SendOperands,
+     "send the picture message through the phone on a serial port, as the editor does", AnyOperands,
+     Send},
 }};
 
 const Command* FindCommand(std::string_view name) {
@@ -109,8 +154,14 @@ std::string HelpText() {
         "\nINPUT is opened by the editor's rules: the type comes from the extension text\n"
         "anywhere in the name (.npm .ngg .nol .otb .wbmp .nlm .nsl .ngl .gms); .bmp .gif .jpg\n"
         ".ico .i61 are imported, shrunk to 72 x 28 and made black and white at the\n"
-        "\"ImportLevel\" setting. Settings are read from the editor's store, never written.\n\n"
-        "Exit status: 0 done, 1 a file was rejected or could not be written, 2 wrong usage.\n";
+        "\"ImportLevel\" setting. Settings are read from the editor's store, never written,\n"
+        "except that send advances \"ConcatCount\" and counts a sent message in \"StatsSend\"\n"
+        "as the editor does.\n\n"
+        "send talks to the phone on --device PATH, on COM port --port N (see the editor's\n"
+        "options), or on the \"COMPort\" setting; the message centre is --smsc or the \"SMSC\"\n"
+        "setting. Progress goes to standard error; Ctrl+C, SIGTERM or --timeout cancel.\n\n"
+        "Exit status: 0 done, 1 a file was rejected or could not be written, or the message\n"
+        "was not sent, 2 wrong usage.\n";
     return text;
 }
 
@@ -140,7 +191,7 @@ int RunCli(std::span<const std::string> args, Context& context) {
         return ExitUsage;
     }
     const std::span<const std::string> operands = args.subspan(1);
-    if (operands.size() != command->operandCount) {
+    if (command->operandCount != AnyOperands && operands.size() != command->operandCount) {
         context.err << "Usage: pixora-cli " << command->name << " " << command->operands << "\n";
         return ExitUsage;
     }

@@ -24,6 +24,9 @@ struct Context {
     PictureLoader loadPicture;
 };
 
+// A command whose operands include options checks them itself.
+inline constexpr size_t AnyOperands = static_cast<size_t>(-1);
+
 struct Command {
     std::string_view name;
     std::string_view operands;  // as the help shows them, e.g. "INPUT OUTPUT"

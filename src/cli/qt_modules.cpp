@@ -89,4 +89,13 @@ std::optional<RegionResult> KeyboardRegionThroughModule(std::string& error) {
     return result;
 }
 
+std::optional<int> RunSend(const SendJob& job, std::string& error) {
+    using Send = decltype(&PixoraCliSend);
+    auto send = reinterpret_cast<Send>(FindSymbol(SendModuleName, "PixoraCliSend", error));
+    if (send == nullptr) {
+        return std::nullopt;
+    }
+    return send(&job);
+}
+
 }  // namespace pixora::cli

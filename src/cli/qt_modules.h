@@ -4,15 +4,35 @@
 // services that need Qt live in modules that are loaded only when a command first asks for them:
 //   pixora-cli-settings.so  the editor's settings store (QSettings, Qt Core only)
 //   pixora-cli-import.so    the picture loader for Import (Qt Gui, metafile libraries)
+//   pixora-cli-send.so      the send through the phone (Qt Core, Qt SerialPort)
 //   pixora-cli-region.so    the keyboard region for "weburl" (libphonenumber, no Qt)
 // They sit beside the executable in the build tree and in <libdir>/pixora when installed.
 
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "core/picture.h"
 #include "core/raster.h"
 #include "core/settings.h"
+
+namespace pixora::cli {
+
+// One send through the phone, as pixora-cli send was asked for it.
+struct SendJob {
+    PictureGrid picture;
+    std::u32string text;
+    std::string to;                   // as typed; the dialog's digit filter applies
+    std::string device;               // empty: by port number
+    int port = 0;                     // 0: the "COMPort" setting
+    std::optional<std::string> smsc;  // nullopt: the "SMSC" setting
+    int timeoutSeconds = 0;           // 0: none
+    std::ostream* out = nullptr;      // "Data sent."
+    std::ostream* err = nullptr;      // progress and failures
+};
+
+}  // namespace pixora::cli
 #include "web/region.h"
 
 // The entry points, looked up by name. They take and return the program's own C++ types: the
@@ -25,12 +45,15 @@ pixora::SettingsStore* PixoraCliOpenSettings();
 bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora::Raster* out);
 // The region check on the user's locale, as the editor runs it at start-up.
 void PixoraCliKeyboardRegion(pixora::RegionResult* out);
+// Runs the send to its end; the exit status (0 sent, 1 not sent).
+int PixoraCliSend(const pixora::cli::SendJob* job);
 }
 
 namespace pixora::cli {
 
 inline constexpr const char* SettingsModuleName = "pixora-cli-settings.so";
 inline constexpr const char* ImportModuleName = "pixora-cli-import.so";
+inline constexpr const char* SendModuleName = "pixora-cli-send.so";
 inline constexpr const char* RegionModuleName = "pixora-cli-region.so";
 
 // The folder of the running executable, without a trailing "/".
@@ -48,5 +71,8 @@ std::optional<Raster> LoadPictureForFit(const std::string& path, int maxWidth, i
 // The keyboard region through the region module; nullopt (with the reason in error) when the
 // module cannot be loaded.
 std::optional<RegionResult> KeyboardRegionThroughModule(std::string& error);
+
+// The send through the send module; nullopt (with the reason in error) when it cannot be loaded.
+std::optional<int> RunSend(const SendJob& job, std::string& error);
 
 }  // namespace pixora::cli

@@ -25,6 +25,16 @@ std::string SendSetupProblem(std::string_view smscNumber, int portNumber) {
     return {};
 }
 
+bool ValidDestination(std::string_view digits) {
+    return !digits.empty() && digits.front() != '0';
+}
+
+std::string InvalidDestinationText(std::string_view example) {
+    return "Please enter a valid number with\r\nthe international country-code\r\n\r\n"
+           "It could look like " +
+           std::string(example);
+}
+
 std::string SendingSegmentTitle(int marker) {
     for (int n = 0; n < SegmentCount; ++n) {
         if (kSegmentMarkers[n] == marker) {

@@ -35,6 +35,12 @@ inline constexpr const char* NoPortText =
 // when the send may go on. The message centre is checked first.
 std::string SendSetupProblem(std::string_view smscNumber, int portNumber);
 
+// The destination number after the dialog's digit filter: refused when empty or when it starts
+// with "0" (a national number), since the message centre needs the country code.
+bool ValidDestination(std::string_view digits);
+// The refusal's text, ending with the example of the number in international form.
+std::string InvalidDestinationText(std::string_view example);
+
 // "Sending (2/3) ..." for the segment whose announcement carries this progress marker (40, 60,
 // 80); empty for any other marker.
 std::string SendingSegmentTitle(int marker);

@@ -1,0 +1,31 @@
+#pragma once
+// pixora-cli send: the editor's picture-message send through a phone on a serial port, from a
+// script. The conversation itself runs in the send module (Qt Core and Qt SerialPort), loaded
+// only for this command; here are its options and the hand-over.
+
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "cli/qt_modules.h"
+
+namespace pixora::cli {
+
+struct SendOptions {
+    std::string input;
+    std::string to;
+    std::string device;               // empty: by port number
+    std::optional<int> port;          // nullopt: the "COMPort" setting
+    std::optional<std::string> smsc;  // nullopt: the "SMSC" setting
+    int timeoutSeconds = 0;           // 0: no time limit
+};
+
+// nullopt, with the reason in error, for options the command cannot run with.
+std::optional<SendOptions> ParseSendOptions(std::span<const std::string> operands,
+                                            std::string& error);
+
+inline constexpr const char* SendOperands =
+    "INPUT --to DIGITS [--device PATH | --port N] [--smsc DIGITS] [--timeout SECONDS]";
+
+}  // namespace pixora::cli
