@@ -3,6 +3,7 @@
 #include <array>
 #include <ostream>
 
+#include "cli/pdu_command.h"
 #include "cli/qt_modules.h"
 #include "cli/send_command.h"
 #include "cli/web_url.h"
@@ -112,7 +113,24 @@ int Send(Context& context, std::span<const std::string> operands) {
     return *status;
 }
 
-constexpr std::array<Command, 4> kCommands = {{
+// The three lines the phone would get; reads and writes no setting.
+int Pdu(Context& context, std::span<const std::string> operands) {
+    std::string error;
+    const std::optional<PduOptions> options = ParsePduOptions(operands, error);
+    if (!options) {
+        context.err << ProgramName << " pdu: " << error << "\n"
+                    << "Usage: pixora-cli pdu " << PduOperands << "\n";
+        return ExitUsage;
+    }
+    const std::optional<OpenedPicture> picture = OpenOrReport(context, options->input);
+    if (!picture) {
+        return ExitFailure;
+    }
+    context.out << PduLines(*options, picture->picture, picture->text);
+    return ExitOk;
+}
+
+constexpr std::array<Command, 5> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
     {"convert", "INPUT OUTPUT", "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm", 2,
      Convert},
@@ -121,6 +139,8 @@ constexpr std::array<Command, 4> kCommands = {{
     {"send", SendOperands,
      "send the picture message through the phone on a serial port, as the editor does", AnyOperands,
      Send},
+    {"pdu", PduOperands, "print the AT+CMGS commands and PDU lines the phone would get",
+     AnyOperands, Pdu},
 }};
 
 const Command* FindCommand(std::string_view name) {

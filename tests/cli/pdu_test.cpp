@@ -1,0 +1,108 @@
+// pixora-cli pdu as a whole process: the worked example of a picture message sent by phone.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "formats/npm_file.h"
+
+namespace pixora {
+namespace {
+
+struct PduRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+PduRun RunPdu(const QStringList& args, const QString& configHome) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", configHome);
+    process.setProcessEnvironment(env);
+    process.start(PIXORA_CLI_PATH, QStringList{"pdu"} + args);
+    PduRun run;
+    if (process.waitForFinished(30000)) {
+        run.status = process.exitCode();
+    }
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+class PduCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        input = dir.filePath("hi.npm");
+        QFile file(input);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const std::string bytes = WritePictureMessageFile(PictureGrid(), U"Hi", "");
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    QTemporaryDir dir;
+    QString input;
+};
+
+TEST_F(PduCommand, PrintsTheThreeSegmentsOfTheWorkedExample) {
+    const PduRun run = RunPdu({input, "--to", "4412345678", "--smsc", "12345678901"}, dir.path());
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[0], "AT+CMGS=153");
+    EXPECT_EQ(lines[4], "AT+CMGS=34");
+    for (int i = 1; i < 6; i += 2) {
+        EXPECT_TRUE(lines[i].startsWith("07912143658709F1")) << lines[i].toStdString();
+        EXPECT_EQ(lines[i], lines[i].toUpper());
+        EXPECT_FALSE(lines[i].contains(QChar(0x1A)));
+        // The announced length counts the PDU without the message-centre field.
+        EXPECT_EQ((lines[i].size() - 16) / 2, lines[i - 1].mid(8).toInt());
+    }
+    EXPECT_TRUE(lines[1].mid(16).startsWith("51000A91442143658700F5"));
+    // Segment 3: the user-data length follows the validity period, twelve octets in.
+    EXPECT_EQ(lines[5].mid(16 + 24, 2), "15");
+    // Nothing was counted or stored.
+    EXPECT_FALSE(QFile::exists(dir.filePath("Brellow/Brellow.ini")));
+}
+
+TEST_F(PduCommand, ReferenceAndStatusReportGoWhereTheyBelong) {
+    const PduRun plain =
+        RunPdu({input, "--to", "4412345678", "--smsc", "12345678901", "--ref", "255"}, dir.path());
+    const PduRun report = RunPdu(
+        {input, "--to", "4412345678", "--smsc", "12345678901", "--ref", "255", "--status-report"},
+        dir.path());
+    ASSERT_EQ(plain.status, 0);
+    ASSERT_EQ(report.status, 0);
+    const QStringList a = plain.out.split('\n', Qt::SkipEmptyParts);
+    const QStringList b = report.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(a.size(), 6);
+    ASSERT_EQ(b.size(), 6);
+    EXPECT_EQ(a[1], b[1]);
+    EXPECT_EQ(a[3], b[3]);
+    EXPECT_NE(a[5], b[5]);  // only the last segment asks for the report
+    EXPECT_TRUE(a[1].contains("0504158A00000003FF0301"));
+}
+
+TEST_F(PduCommand, RejectsUnusableOperands) {
+    const QStringList cases[] = {
+        {input, "--to", "44123"},
+        {input, "--to", "+44123", "--smsc", "123"},
+        {input, "--to", "44123", "--smsc", "123", "--ref", "256"},
+        {input, "--to", "44123", "--smsc", "123", "--bogus"},
+    };
+    for (const QStringList& args : cases) {
+        const PduRun run = RunPdu(args, dir.path());
+        EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    const PduRun missing =
+        RunPdu({dir.filePath("none.npm"), "--to", "44", "--smsc", "1"}, dir.path());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_FALSE(missing.err.isEmpty());
+}
+
+}  // namespace
+}  // namespace pixora
