@@ -10,7 +10,8 @@ packages=(cmake g++ make pkg-config clang-format
           libwmf-dev libemf2svg-dev libbenchmark-dev
           libphonenumber-dev chromium python3
           clang libclang-rt-14-dev
-          python3-gammu netpbm)
+          python3-gammu netpbm
+          shared-mime-info desktop-file-utils libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the single-instance tests: the application object, a scratch runtime folder for the
-// helper processes and line-by-line reading of what a helper prints.
+// Shared by the single-instance and file-type tests: the application object, a scratch runtime
+// folder for the helper processes and line-by-line reading of what a helper prints.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,9 +29,13 @@ inline void EnsureInstanceTestApplication() {
 // One helper process with the test's runtime folder and settings file.
 class Helper {
 public:
-    Helper(const QString& runtimeFolder, const QStringList& arguments) {
+    Helper(const QString& runtimeFolder, const QStringList& arguments,
+           const QStringList& extraEnvironment = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_RUNTIME_DIR", runtimeFolder);
+        for (const QString& entry : extraEnvironment) {
+            environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
+        }
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(PIXORA_INSTANCE_HELPER, arguments);

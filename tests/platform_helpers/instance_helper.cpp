@@ -17,6 +17,9 @@
 #include "platform/instance_channel.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_settings_store.h"
+#include "platform/xdg_file_types.h"
+#include "shell/fake_shell_host.h"
+#include "shell/file_types.h"
 #include "shell/hand_off.h"
 #include "support/fake_user_interface.h"
 
@@ -107,6 +110,36 @@ int HoldLock() {
     return QCoreApplication::exec();
 }
 
+// The file-type step of a start, in a fresh process as a real start would run it: the MIME
+// database is read as it is on disk now. Each question shown is printed, and answered from the
+// answers given ("6" Yes, "7" No).
+int Associate(const QString& ini, const std::string& ownProgram, const std::string& tamsel,
+              const QStringList& answers) {
+    pixora::QtSettingsStore store(ini);
+    pixora::testing::FakeUserInterface ui;
+    pixora::testing::FakeShellHost host;
+    host.files.insert(ownProgram);
+    if (!tamsel.empty()) {
+        host.files.insert(tamsel);
+        pixora::WriteText(store, pixora::keys::TamselApplication, tamsel);
+    }
+    for (const QString& answer : answers) {
+        ui.answers.push_back(answer.toInt());
+    }
+    {
+        pixora::XdgFileTypeRegistry registry;
+        pixora::RegisterFileTypesAtStartup(registry, store, ui, host, ownProgram);
+        if (!registry.Refresh()) {
+            Say("NO-REFRESH");
+        }
+    }
+    for (const auto& message : ui.messages) {
+        Say("QUESTION " + message.text.substr(0, message.text.find('\r')));
+    }
+    Say("BEEPS " + std::to_string(ui.beeps));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,6 +159,9 @@ int main(int argc, char** argv) {
         return Second(args[2], pixora::CommandLinePath(static_cast<int>(rest.size()), rest.data()),
                       args[3].toInt());
     }
+    if (mode == "associate" && args.size() >= 5) {
+        return Associate(args[2], args[3].toStdString(), args[4].toStdString(), args.mid(5));
+    }
     if (mode == "hold-lock") {
         return HoldLock();
     }
@@ -138,6 +174,6 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr,
                  "usage: instance_helper serve INI [DELAY] | second INI ACK_MS [FILE...] |"
-                 " hold-lock | mimetype FILE\n");
+                 " hold-lock | mimetype FILE | associate INI OWN TAMSEL [ANSWER...]\n");
     return 2;
 }
