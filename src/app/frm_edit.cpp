@@ -41,9 +41,12 @@
 #include "phone/phonebook.h"
 #include "phone/port_test.h"
 #include "phone/send.h"
+#include "platform/instance_channel.h"
+#include "platform/instance_lock.h"
 #include "platform/serial_link.h"
 #include "shell/branding.h"
 #include "shell/recent_files.h"
+#include "shell/send_to.h"
 #include "web/usage_counters.h"
 #include "web/web_send.h"
 
@@ -214,10 +217,17 @@ void frmEdit::BuildMenus() {
     AddItem(edit, "mnuOptions", "&Options...", QKeySequence(), &frmEdit::mnuOptions_Click);
 
     QMenu* extras = addMenu(nullptr, "mnuExtras", "Ex&tras");
-    AddItem(extras, "mnuSendNGG", "Send to &Tamsel Editor", QKeySequence(), nullptr);
-    AddItem(extras, "mnuSendNOL", "Send to &Vornik Uploader", QKeySequence(), nullptr);
-    AddItem(extras, "mnuSendToAdd1", "Send to ...", QKeySequence(), nullptr)->setVisible(false);
-    AddItem(extras, "mnuSendToAdd2", "Send to ...", QKeySequence(), nullptr)->setVisible(false);
+    AddItem(extras, "mnuSendNGG", "Send to &Tamsel Editor", QKeySequence(),
+            &frmEdit::mnuSendNGG_Click);
+    AddItem(extras, "mnuSendNOL", "Send to &Vornik Uploader", QKeySequence(),
+            &frmEdit::mnuSendNOL_Click);
+    for (int i = 0; i < 2; ++i) {
+        const QByteArray name = "mnuSendToAdd" + QByteArray::number(i + 1);
+        QAction* item = AddItem(extras, name.constData(), "Send to ...", QKeySequence(), nullptr);
+        item->setVisible(false);
+        item->setEnabled(false);
+        connect(item, &QAction::triggered, this, [this, i] { mnuSendToAdd_Click(i); });
+    }
     separator(extras, "mnuOtherSep");
     QMenu* other = addMenu(extras, "mnuOtherSend", "Send other SMS via Internet");
     const char* otherCaptions[] = {"Flash SMS (160 chars)", "Blink SMS (70 chars)",
@@ -385,8 +395,29 @@ void frmEdit::BuildViews() {
 bool frmEdit::Startup(const std::string& commandLine) {
     // 1. The whole command line is one path.
     commandLine_ = commandLine;
-    // 2-3. The single-instance test and the receiver for handed-over files come here.
+    // 2. Another editor of this user runs: it gets the file and this process ends unseen.
     duplicateInstance_ = false;
+    if (services_.singleInstance) {
+        instanceLock_ = std::make_unique<InstanceLock>();
+        if (!instanceLock_->TryAcquire()) {
+            duplicateInstance_ = true;
+            RunSecondStart(settings_, ui_, commandLine_);
+            return false;
+        }
+        // 3. The receiver for files handed over by later starts and by the siblings.
+        messageHook_ =
+            new MessageHook([this](const std::string& path) { myOpenFileReceived(path); },
+                            [this] {
+                                if (isMinimized()) {
+                                    showNormal();
+                                }
+                                show();
+                                raise();
+                                activateWindow();
+                            },
+                            this);
+        messageHook_->InstallMessageHook(ProductName);
+    }
 
     // 4-6. Caption; the text's character set is built once on first use.
     setWindowTitle(ProductName);
@@ -427,7 +458,13 @@ bool frmEdit::Startup(const std::string& commandLine) {
     phonebookCachePath_ = services_.phonebookCachePath;
 
     // 13. From here on a failing step is skipped and the next one runs.
-    // 14-15. File-type associations come here.
+    // 14-15. File-type associations, with their one-time question before the window shows.
+    if (services_.fileTypeRegistry) {
+        std::unique_ptr<FileTypeRegistry> registry = services_.fileTypeRegistry();
+        if (registry) {
+            RegisterFileTypesAtStartup(*registry, settings_, ui_, *this, services_.programPath);
+        }
+    }
 
     // 16. The file named on the command line.
     if (!commandLine_.empty()) {
@@ -456,7 +493,8 @@ bool frmEdit::Startup(const std::string& commandLine) {
     webContext_.keyboardCountryCode = keyboardCountryCode_;
     SetWebCommandsVisible(region.webCommandsOffered);
 
-    // 19. The "Send to" entries come here; then the branding file.
+    // 19. The "Send to" entries, then the branding file.
+    LoadSendToEntries();
     ApplyBranding();
     ui_.ProcessEvents();
 
@@ -541,7 +579,12 @@ void frmEdit::Shutdown() {
     SaveWindowSettings();
     DeleteKey(settings_, keys::CurrentAppname);
     DeleteKey(settings_, keys::CurrentBusy);
-    // The receiver for handed-over files is removed here.
+    if (messageHook_ != nullptr) {
+        messageHook_->RemoveMessageHook();
+    }
+    if (instanceLock_) {
+        instanceLock_->Release();
+    }
 }
 
 void frmEdit::SaveWindowSettings() {
@@ -1249,6 +1292,50 @@ void frmEdit::ShowPicture(const PictureGrid& picture) {
         }
     }
     RefreshPreview();
+}
+
+bool frmEdit::FileExists(const std::string& path) {
+    return !path.empty() && QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+void frmEdit::FocusMainWindow() {
+    activateWindow();
+}
+
+void frmEdit::RunWithArgument(const std::string& program, const std::string& argument) {
+    if (services_.runWithArgument) {
+        services_.runWithArgument(program, argument);
+    }
+}
+
+void frmEdit::mnuSendNGG_Click() {
+    SendToSibling(settings_, ui_, *this, tempFolder_, tempCounter_, keys::Tamsel, "Tamsel Editor");
+}
+
+void frmEdit::mnuSendNOL_Click() {
+    SendToSibling(settings_, ui_, *this, tempFolder_, tempCounter_, keys::Vornik,
+                  "Vornik Uploader");
+}
+
+void frmEdit::mnuSendToAdd_Click(int index) {
+    QAction* item = findChild<QAction*>(QString("mnuSendToAdd%1").arg(index + 1));
+    const std::optional<SendToTarget> target =
+        SplitSendToTag(item->property("tag").toString().toStdString());
+    if (target) {
+        SendToSibling(settings_, ui_, *this, tempFolder_, tempCounter_, target->section,
+                      target->displayName);
+    }
+}
+
+void frmEdit::LoadSendToEntries() {
+    const auto entries = pixora::LoadSendToEntries(settings_);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        QAction* item = findChild<QAction*>(QString("mnuSendToAdd%1").arg(i + 1));
+        item->setText(QString::fromStdString(entries[i].caption));
+        item->setProperty("tag", QString::fromStdString(entries[i].tag));
+        item->setEnabled(entries[i].usable);
+        item->setVisible(entries[i].usable);
+    }
 }
 
 void frmEdit::SetWebCommandsVisible(bool visible) {

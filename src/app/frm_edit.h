@@ -16,6 +16,8 @@
 #include "core/picture_views.h"
 #include "core/settings.h"
 #include "core/user_interface.h"
+#include "shell/file_types.h"
+#include "shell/shell_host.h"
 #include "web/region.h"
 #include "web/temp_files.h"
 #include "web/web_address.h"
@@ -70,9 +72,18 @@ struct EditorServices {
     TempFileWriter* tempWriter = nullptr;
     // Whether the user's region is offered the web commands, and its dialling code.
     std::function<RegionResult()> regionCheck;
+    // One editor per user: a second start hands its file over and ends.
+    bool singleInstance = false;
+    // The desktop's file-type associations; none in tests that do not want them.
+    std::function<std::unique_ptr<FileTypeRegistry>()> fileTypeRegistry;
+    // Starts a program with one argument (the siblings).
+    std::function<bool(const std::string& program, const std::string& argument)> runWithArgument;
 };
 
-class frmEdit : public QMainWindow, public PhoneActions {
+class InstanceLock;
+class MessageHook;
+
+class frmEdit : public QMainWindow, public PhoneActions, public ShellHost {
     Q_OBJECT
 public:
     explicit frmEdit(EditorServices services, QWidget* parent = nullptr);
@@ -86,7 +97,7 @@ public:
     void UpdateTitle(bool saved);
     int AskSaveChanges();
     void ResetDocument();
-    void SetBusy(bool flag);
+    void SetBusy(bool flag) override;
     void SaveWindowSettings();
 
     // The picture and its views.
@@ -159,7 +170,17 @@ public:
     void OpenGraphicFile(const std::string& path);
     void AdoptOpenedFile(const std::string& path);
     // Saves picture and text; false when nothing was written.
-    bool WritePictureMessageFile(const std::string& path);
+    bool WritePictureMessageFile(const std::string& path) override;
+
+    // What the sibling hand-off and the file associations need of the window.
+    bool FileExists(const std::string& path) override;
+    void FocusMainWindow() override;
+    void RunWithArgument(const std::string& program, const std::string& argument) override;
+    void mnuSendNGG_Click();
+    void mnuSendNOL_Click();
+    // index 0 or 1 for mnuSendToAdd1, mnuSendToAdd2
+    void mnuSendToAdd_Click(int index);
+    void LoadSendToEntries();
     void AddRecentFile(const std::string& path);
 
     // The phone actions of the options dialog.
@@ -260,6 +281,8 @@ private:
     QTimer* tmrMonitor_ = nullptr;
     QUndoStack* history_ = nullptr;
     std::unique_ptr<SerialPhone> phone_;
+    std::unique_ptr<InstanceLock> instanceLock_;
+    MessageHook* messageHook_ = nullptr;
     std::unique_ptr<PortTest> portTest_;
     std::unique_ptr<SmscRead> smscRead_;
     frmOptionsDialog* optionsDialog_ = nullptr;

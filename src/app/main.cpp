@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "app/frm_edit.h"
+#include "platform/desktop_services.h"
 #include "platform/image_loader.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_settings_store.h"
@@ -14,6 +15,7 @@
 #include "platform/temp_folder.h"
 #include "platform/web_desktop_opener.h"
 #include "platform/web_temp_writer.h"
+#include "platform/xdg_file_types.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -58,6 +60,14 @@ int main(int argc, char** argv) {
     pixora::PrivateTempFileWriter tempWriter;
     services.tempWriter = &tempWriter;
     services.regionCheck = [] { return pixora::KeyboardRegionCheck(); };
+
+    services.singleInstance = true;
+    services.fileTypeRegistry = []() -> std::unique_ptr<pixora::FileTypeRegistry> {
+        return std::make_unique<pixora::XdgFileTypeRegistry>();
+    };
+    services.runWithArgument = [](const std::string& program, const std::string& argument) {
+        return pixora::RunWithArgument(program, argument);
+    };
 
     pixora::frmEdit window(services);
     ui.SetOwner(&window);

@@ -1,0 +1,144 @@
+// Two real editor processes: the second start hands its file to the first and ends.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "formats/npm_file.h"
+#include "platform/qt_settings_store.h"
+
+namespace pixora {
+namespace {
+
+class TwoEditors : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        for (const char* sub : {"config/Brellow", "data", "run", "tmp"}) {
+            ASSERT_TRUE(QDir(dir.path()).mkpath(sub));
+        }
+        chmod(QFile::encodeName(dir.filePath("run")).constData(), 0700);
+        ini = dir.filePath("config/Brellow/Brellow.ini");
+        QtSettingsStore store(ini);
+        store.Write("Settings", "UserName", "Tester");
+        // Associations are repaired silently, so no question holds the start.
+        store.Write("Settings", "FileTypeWarn", "0");
+        picture = dir.filePath("hand over.npm");
+        PictureGrid grid;
+        grid.Set(1, 1, 1);
+        QFile file(picture);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const std::string bytes = WritePictureMessageFile(grid, U"handed", "x");
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+
+    void TearDown() override {
+        if (first.state() != QProcess::NotRunning) {
+            first.kill();
+            first.waitForFinished(5000);
+        }
+    }
+
+    QProcessEnvironment Environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        env.insert("XDG_RUNTIME_DIR", dir.filePath("run"));
+        env.insert("TMPDIR", dir.filePath("tmp"));
+        return env;
+    }
+
+    void StartFirst() {
+        first.setProcessEnvironment(Environment());
+        first.start(PIXORA_EDITOR_PATH, {});
+        ASSERT_TRUE(first.waitForStarted(10000));
+        ASSERT_TRUE(WaitForTitle("Pixora [Untitled]"));
+    }
+
+    // Runs a second start to its end; its exit status, or -1 when it did not end in time.
+    int SecondStart(const QStringList& arguments) {
+        QProcess second;
+        second.setProcessEnvironment(Environment());
+        second.start(PIXORA_EDITOR_PATH, arguments);
+        if (!second.waitForFinished(20000)) {
+            second.kill();
+            second.waitForFinished(5000);
+            return -1;
+        }
+        return second.exitCode();
+    }
+
+    std::string Title() { return ReadText(store(), keys_CurrentAppname()).value_or(""); }
+
+    bool WaitForTitle(const std::string& title) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 15000) {
+            if (Title() == title) {
+                return true;
+            }
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    QtSettingsStore& store() {
+        if (!store_) {
+            store_ = std::make_unique<QtSettingsStore>(ini);
+        }
+        return *store_;
+    }
+    static TextKey keys_CurrentAppname() { return {"Zorvet Settings", "CurrentAppname", ""}; }
+    static std::optional<std::string> ReadText(QtSettingsStore& s, const TextKey& key) {
+        return s.Read(key.section, key.key);
+    }
+
+    QTemporaryDir dir;
+    QString ini;
+    QString picture;
+    QProcess first;
+    std::unique_ptr<QtSettingsStore> store_;
+};
+
+TEST_F(TwoEditors, TheSecondStartHandsItsFileToTheFirstAndEnds) {
+    StartFirst();
+    // The whole argument text is one path, spaces and all.
+    const QStringList words = picture.split(' ');
+    EXPECT_EQ(SecondStart(words), 0);
+    EXPECT_TRUE(WaitForTitle("Pixora [" + picture.toStdString() + "]")) << Title();
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    // A start without a file only raises the first window.
+    EXPECT_EQ(SecondStart({}), 0);
+    EXPECT_EQ(Title(), "Pixora [" + picture.toStdString() + "]");
+}
+
+TEST_F(TwoEditors, ABusyFirstInstanceIsLeftAlone) {
+    StartFirst();
+    store().Write("Zorvet Settings", "CurrentBusy", "True");
+    EXPECT_EQ(SecondStart({picture}), 0);
+    QTest::qWait(500);
+    EXPECT_EQ(Title(), "Pixora [Untitled]");
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(TwoEditors, AStartAfterACrashRunsAsTheFirstInstance) {
+    StartFirst();
+    first.kill();  // no shutdown: the lock and the caption stay behind
+    ASSERT_TRUE(first.waitForFinished(5000));
+    EXPECT_EQ(Title(), "Pixora [Untitled]");
+    first.start(PIXORA_EDITOR_PATH, {picture});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    EXPECT_TRUE(WaitForTitle("Pixora [" + picture.toStdString() + "]")) << Title();
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+}  // namespace
+}  // namespace pixora
