@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/document.h"
 #include "formats/npm_file.h"
 #include "platform/qt_settings_store.h"
 
@@ -112,12 +113,12 @@ TEST_F(TwoEditors, TheSecondStartHandsItsFileToTheFirstAndEnds) {
     // The whole argument text is one path, spaces and all.
     const QStringList words = picture.split(' ');
     EXPECT_EQ(SecondStart(words), 0);
-    EXPECT_TRUE(WaitForTitle("Pixora [" + picture.toStdString() + "]")) << Title();
+    EXPECT_TRUE(WaitForTitle(TitleFor(picture.toStdString(), true))) << Title();
     EXPECT_EQ(first.state(), QProcess::Running);
 
     // A start without a file only raises the first window.
     EXPECT_EQ(SecondStart({}), 0);
-    EXPECT_EQ(Title(), "Pixora [" + picture.toStdString() + "]");
+    EXPECT_EQ(Title(), TitleFor(picture.toStdString(), true));
 }
 
 TEST_F(TwoEditors, ABusyFirstInstanceIsLeftAlone) {
@@ -136,7 +137,7 @@ TEST_F(TwoEditors, AStartAfterACrashRunsAsTheFirstInstance) {
     EXPECT_EQ(Title(), "Pixora [Untitled]");
     first.start(PIXORA_EDITOR_PATH, {picture});
     ASSERT_TRUE(first.waitForStarted(10000));
-    EXPECT_TRUE(WaitForTitle("Pixora [" + picture.toStdString() + "]")) << Title();
+    EXPECT_TRUE(WaitForTitle(TitleFor(picture.toStdString(), true))) << Title();
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
