@@ -1,20 +1,17 @@
 #include "app/frm_reading.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "phone/phonebook.h"
 
 namespace pixora {
 
-frmReading::frmReading(QWidget* parent) : QDialog(parent) {
+frmReading::frmReading(QWidget* parent) : ProgressDialog(parent) {
     setObjectName("frmReading");
     setWindowTitle("Reading phonebook ...");
-    setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QGroupBox("Status", this);
     frame->setObjectName("fraStatus");
@@ -49,39 +46,8 @@ void frmReading::SetSources(bool sim, bool phone) {
     lblStatusME_->setEnabled(phone);
 }
 
-void frmReading::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    running_ = true;
+void frmReading::Restart() {
     myShowLabel(std::string());
-    QTimer::singleShot(0, this, [this] {
-        if (onShown) {
-            onShown();
-        }
-    });
-}
-
-void frmReading::Finished() {
-    running_ = false;
-    accept();
-}
-
-void frmReading::reject() {
-    if (running_ && onCancel) {
-        onCancel();
-        return;
-    }
-    QDialog::reject();
-}
-
-void frmReading::closeEvent(QCloseEvent* event) {
-    if (running_) {
-        event->ignore();
-        if (onCancel) {
-            onCancel();
-        }
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 }  // namespace pixora

@@ -1,16 +1,16 @@
 #pragma once
 // The modal progress form of a phonebook read, with its three stage labels.
 
-#include <QDialog>
 #include <functional>
 #include <string>
+#include "app/progress_dialog.h"
 
 class QLabel;
 class QPushButton;
 
 namespace pixora {
 
-class frmReading : public QDialog {
+class frmReading : public ProgressDialog {
     Q_OBJECT
 public:
     explicit frmReading(QWidget* parent = nullptr);
@@ -19,21 +19,14 @@ public:
     void myShowLabel(const std::string& label);
     // Memories switched off in the options show their stage disabled.
     void SetSources(bool sim, bool phone);
-    void Finished();
-
-    std::function<void()> onShown;
-    std::function<void()> onCancel;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    void Restart() override;
 
 private:
     QLabel* lblStatus1_ = nullptr;
     QLabel* lblStatusSM_ = nullptr;
     QLabel* lblStatusME_ = nullptr;
-    bool running_ = false;
 };
 
 }  // namespace pixora

@@ -1,20 +1,17 @@
 #include "app/frm_sending.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace pixora {
 
-frmSending::frmSending(QWidget* parent) : QDialog(parent) {
+frmSending::frmSending(QWidget* parent) : ProgressDialog(parent) {
     setObjectName("frmSending");
     setWindowTitle("Sending ...");
-    setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QGroupBox("Status", this);
     frame->setObjectName("fraStatus");
@@ -48,42 +45,10 @@ void frmSending::myUpdateSending(int percent) {
     repaint();
 }
 
-void frmSending::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+void frmSending::Restart() {
     shown_.clear();
     titles_.clear();
-    running_ = true;
     myUpdateSending(0);
-    // Once the modal loop runs, so that a send that ends at once can still hide the form.
-    QTimer::singleShot(0, this, [this] {
-        if (onShown) {
-            onShown();
-        }
-    });
-}
-
-void frmSending::Finished() {
-    running_ = false;
-    accept();
-}
-
-void frmSending::reject() {
-    if (running_ && onCancel) {
-        onCancel();
-        return;
-    }
-    QDialog::reject();
-}
-
-void frmSending::closeEvent(QCloseEvent* event) {
-    if (running_) {
-        event->ignore();
-        if (onCancel) {
-            onCancel();
-        }
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 }  // namespace pixora

@@ -1,38 +1,11 @@
 #include "core/settings.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <limits>
+
+#include "core/strings.h"
 
 namespace pixora {
-
-namespace {
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 std::optional<std::string> MemorySettingsStore::Read(std::string_view section,
                                                      std::string_view key) {
@@ -63,7 +36,7 @@ bool MemorySettingsStore::Has(std::string_view section, std::string_view key) co
 }
 
 std::optional<int> ParseSettingInt(std::string_view text) {
-    text = Trim(text);
+    text = TrimSpace(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }
@@ -77,7 +50,7 @@ std::optional<int> ParseSettingInt(std::string_view text) {
 }
 
 std::optional<double> ParseSettingCoordinate(std::string_view text) {
-    text = Trim(text);
+    text = TrimSpace(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }
@@ -91,7 +64,7 @@ std::optional<double> ParseSettingCoordinate(std::string_view text) {
 }
 
 std::optional<bool> ParseSettingBool(std::string_view text) {
-    const std::string_view t = Trim(text);
+    const std::string_view t = TrimSpace(text);
     if (EqualsNoCase(t, "true")) {
         return true;
     }

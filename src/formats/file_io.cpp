@@ -36,7 +36,9 @@ private:
     int fd_;
 };
 
-bool WriteAll(int fd, std::string_view bytes) {
+}  // namespace
+
+bool WriteAllToDescriptor(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -49,8 +51,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     }
     return true;
 }
-
-}  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxSize) {
     // O_NONBLOCK keeps a FIFO from blocking the open; such a file is refused just below.
@@ -117,7 +117,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
         return false;
     }
     FileDescriptor file(fd);
-    const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
+    const bool written = WriteAllToDescriptor(file.Get(), bytes) && ::fsync(file.Get()) == 0;
     if (!file.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;

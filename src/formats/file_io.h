@@ -21,4 +21,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxSize
 // permission bits are kept. False on any failure; no temporary file is left behind then.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Writes all of bytes to an open descriptor, going on after interrupted or partial writes.
+bool WriteAllToDescriptor(int fd, std::string_view bytes);
+
 }  // namespace pixora

@@ -1,5 +1,7 @@
 #include "phone/phonebook.h"
 
+#include "core/strings.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <map>
@@ -37,19 +39,9 @@ bool AllDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), IsDigit);
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // A bound as a number; nullopt for anything but 1..9 digits.
 std::optional<long> IndexValue(std::string_view text) {
-    text = Trim(text);
+    text = TrimBlanks(text, " ");
     if (text.empty() || text.size() > kMaxIndexDigits || !AllDigits(text)) {
         return std::nullopt;
     }
@@ -156,8 +148,8 @@ bool ParseIndexRange(std::string_view reply, std::string& indexLow, std::string&
     if (close == std::string_view::npos) {
         return false;
     }
-    const std::string_view low = Trim(reply.substr(start, dash - start));
-    const std::string_view high = Trim(reply.substr(dash + 1, close - dash - 1));
+    const std::string_view low = TrimBlanks(reply.substr(start, dash - start), " ");
+    const std::string_view high = TrimBlanks(reply.substr(dash + 1, close - dash - 1), " ");
     // The bounds go into the next command; text that is not a number would only earn an ERROR.
     if (!IndexValue(low) || !IndexValue(high)) {
         return false;

@@ -49,21 +49,6 @@ std::string CmsErrorMessage(std::string_view stepErrorText, std::string_view rep
     return std::string(stepErrorText) + "\r\nError: " + ExplainCmsError(reply);
 }
 
-PictureMessagePdus BuildSendTo(SettingsStore& settings, std::string_view destination,
-                               const PictureGrid& picture, std::u32string_view text,
-                               std::string_view smscNumber) {
-    // The same order of effects as the editor's build: the reference is taken (and advanced)
-    // before anything else is read.
-    PictureMessageRequest request;
-    request.picture = picture;
-    request.text = std::u32string(text);
-    request.smscNumber = std::string(smscNumber);
-    request.reference = TakeConcatReference(settings);
-    request.statusReport = ReadInt(settings, keys::StatusReport) == 1;
-    request.destination = std::string(destination);
-    return BuildPictureMessagePdus(request);
-}
-
 PictureSend::PictureSend(AtEngine& engine, SettingsStore& settings, Callbacks callbacks)
     : engine_(engine), settings_(settings), callbacks_(std::move(callbacks)) {}
 

@@ -49,12 +49,6 @@ std::string SendingSegmentTitle(int marker);
 // the code means (nothing after "Error: " for a code we do not know).
 std::string CmsErrorMessage(std::string_view stepErrorText, std::string_view reply);
 
-// The PDUs for an explicit destination, read from the same settings as the editor's send
-// ("StatusReport", and "ConcatCount", which advances) but without touching "LastDA".
-PictureMessagePdus BuildSendTo(SettingsStore& settings, std::string_view destination,
-                               const PictureGrid& picture, std::u32string_view text,
-                               std::string_view smscNumber);
-
 class PictureSend : public Conversation {
 public:
     struct Callbacks {

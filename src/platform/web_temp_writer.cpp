@@ -1,5 +1,7 @@
 #include "platform/web_temp_writer.h"
 
+#include "formats/file_io.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,20 +38,6 @@ private:
 // A planted name reappearing between our unlink and our create can only be someone racing us in
 // our own folder; a few tries are plenty for honest leftovers.
 constexpr int CreateAttempts = 3;
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -90,7 +78,8 @@ bool PrivateTempFileWriter::WriteNewFile(const std::string& path, std::string_vi
     }
     Descriptor file(fd);
     // The umask may only take bits away, but say it plainly: the page is for this user alone.
-    const bool ok = fchmod(file.Get(), S_IRUSR | S_IWUSR) == 0 && WriteAll(file.Get(), bytes);
+    const bool ok =
+        fchmod(file.Get(), S_IRUSR | S_IWUSR) == 0 && WriteAllToDescriptor(file.Get(), bytes);
     if (!file.Close() || !ok) {
         unlinkat(dir.Get(), name.c_str(), 0);
         return false;

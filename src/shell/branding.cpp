@@ -1,5 +1,7 @@
 #include "shell/branding.h"
 
+#include "core/strings.h"
+
 #include <cctype>
 
 #include "core/paths.h"
@@ -8,30 +10,6 @@
 namespace pixora {
 
 namespace {
-
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char ch) { return ch == ' ' || ch == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Cuts the next line off text, whatever its line ending.
 std::string_view NextLine(std::string_view& text) {
@@ -74,26 +52,27 @@ std::string ReadBrandingValue(std::string_view fileBytes, std::string_view secti
     }
     bool inSection = false;
     while (!fileBytes.empty()) {
-        const std::string_view line = Trim(NextLine(fileBytes));
+        const std::string_view line = TrimBlanks(NextLine(fileBytes));
         if (line.empty() || line.front() == ';') {
             continue;
         }
         if (line.front() == '[') {
             const size_t close = line.find(']');
             inSection = close != std::string_view::npos &&
-                        EqualsNoCase(Trim(line.substr(1, close - 1)), section);
+                        EqualsNoCase(TrimBlanks(line.substr(1, close - 1)), section);
             continue;
         }
         if (!inSection) {
             continue;
         }
         const size_t equals = line.find('=');
-        if (equals == std::string_view::npos || !EqualsNoCase(Trim(line.substr(0, equals)), key)) {
+        if (equals == std::string_view::npos ||
+            !EqualsNoCase(TrimBlanks(line.substr(0, equals)), key)) {
             continue;
         }
-        std::string_view value = Trim(line.substr(equals + 1));
+        std::string_view value = TrimBlanks(line.substr(equals + 1));
         if (value.size() > BrandingValueLimit) {
-            value = Trim(value.substr(0, BrandingValueLimit));
+            value = TrimBlanks(value.substr(0, BrandingValueLimit));
         }
         return std::string(value);
     }

@@ -103,16 +103,25 @@ int TakeConcatReference(SettingsStore& settings) {
     return reference;
 }
 
-PictureMessagePdus BuildSend(SettingsStore& settings, const PictureGrid& picture,
-                             std::u32string_view text, std::string_view smscNumber) {
+PictureMessagePdus BuildSendTo(SettingsStore& settings, std::string_view destination,
+                               const PictureGrid& picture, std::u32string_view text,
+                               std::string_view smscNumber) {
+    // The same order of effects as the editor's build: the reference is taken (and advanced)
+    // before anything else is read.
     PictureMessageRequest request;
     request.picture = picture;
     request.text = std::u32string(text);
     request.smscNumber = std::string(smscNumber);
     request.reference = TakeConcatReference(settings);
     request.statusReport = ReadInt(settings, keys::StatusReport) == 1;
-    request.destination = ReadText(settings, keys::LastDA, "0");
+    request.destination = std::string(destination);
     return BuildPictureMessagePdus(request);
+}
+
+PictureMessagePdus BuildSend(SettingsStore& settings, const PictureGrid& picture,
+                             std::u32string_view text, std::string_view smscNumber) {
+    // The reference is taken first in BuildSendTo; reading the number before has no effect.
+    return BuildSendTo(settings, ReadText(settings, keys::LastDA, "0"), picture, text, smscNumber);
 }
 
 }  // namespace pixora

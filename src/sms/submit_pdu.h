@@ -71,6 +71,12 @@ int TakeConcatReference(SettingsStore& settings);
 
 // Reads "LastDA", "StatusReport" and advances "ConcatCount", in that order of effect the send
 // needs; the picture, text and message-centre number come from the editor.
+// The PDUs for an explicit destination, read from the same settings as the editor's send
+// ("StatusReport", and "ConcatCount", which advances) but without touching "LastDA".
+PictureMessagePdus BuildSendTo(SettingsStore& settings, std::string_view destination,
+                               const PictureGrid& picture, std::u32string_view text,
+                               std::string_view smscNumber);
+
 PictureMessagePdus BuildSend(SettingsStore& settings, const PictureGrid& picture,
                              std::u32string_view text, std::string_view smscNumber);
 

@@ -11,11 +11,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
 #include <string>
 #include <vector>
+#include "cli/cli_run.h"
 
 #include "core/picture.h"
 #include "core/raster.h"
@@ -28,11 +30,7 @@
 namespace pixora {
 namespace {
 
-struct ProcessRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using ProcessRun = testing::CliRun;
 
 std::string ReadBytes(const QString& path) {
     QFile file(path);
@@ -176,27 +174,12 @@ protected:
     // Runs the program with a settings folder of its own and no display of any kind.
     ProcessRun RunCli(const QStringList& args, std::function<void()> inChild = {}) {
         QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", ConfigHome());
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
-        process.setProcessEnvironment(env);
+        process.setProcessEnvironment(testing::HeadlessEnvironment(ConfigHome()));
         if (inChild) {
             process.setChildProcessModifier(inChild);
         }
         process.start(PIXORA_CLI_PATH, args);
-        ProcessRun run;
-        if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-            process.kill();
-            process.waitForFinished();
-            run.err = "<did not finish normally>";
-            return run;
-        }
-        run.exitCode = process.exitCode();
-        run.out = process.readAllStandardOutput().toStdString();
-        run.err = process.readAllStandardError().toStdString();
-        return run;
+        return testing::FinishCliRun(process);
     }
 
     QTemporaryDir dir_;

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "cli/cli_run.h"
 #include "formats/npm_file.h"
 
 namespace pixora {
@@ -20,17 +21,11 @@ struct PduRun {
 
 PduRun RunPdu(const QStringList& args, const QString& configHome) {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", configHome);
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(testing::HeadlessEnvironment(configHome));
     process.start(PIXORA_CLI_PATH, QStringList{"pdu"} + args);
-    PduRun run;
-    if (process.waitForFinished(30000)) {
-        run.status = process.exitCode();
-    }
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const testing::CliRun finished = testing::FinishCliRun(process);
+    return {finished.exitCode, QString::fromStdString(finished.out),
+            QString::fromStdString(finished.err)};
 }
 
 class PduCommand : public ::testing::Test {

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_run.h"
 #include "core/picture.h"
 #include "formats/npm_file.h"
 #include "sms/submit_pdu.h"
@@ -26,11 +27,7 @@ namespace {
 using testing::FakePhone;
 using testing::PhoneBehaviour;
 
-struct SendRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using SendRun = testing::CliRun;
 
 PictureGrid Diagonal() {
     PictureGrid picture;
@@ -83,29 +80,12 @@ protected:
         env.remove("QT_QPA_PLATFORM");
         process.setProcessEnvironment(env);
         process.start(PIXORA_CLI_PATH, QStringList{"send"} + args);
-        SendRun run;
         if (!process.waitForStarted(10000)) {
+            SendRun run;
             run.err = "<did not start>";
             return run;
         }
-        QElapsedTimer clock;
-        clock.start();
-        while (!process.waitForFinished(20) && clock.elapsed() < 30000) {
-            if (whileRunning) {
-                whileRunning(process.processId());
-            }
-        }
-        if (process.state() != QProcess::NotRunning ||
-            process.exitStatus() != QProcess::NormalExit) {
-            process.kill();
-            process.waitForFinished();
-            run.err = "<did not finish normally>";
-            return run;
-        }
-        run.exitCode = process.exitCode();
-        run.out = process.readAllStandardOutput().toStdString();
-        run.err = process.readAllStandardError().toStdString();
-        return run;
+        return testing::FinishCliRun(process, whileRunning);
     }
 
     QTemporaryDir dir_;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_run.h"
 #include "core/picture.h"
 #include "formats/npm_file.h"
 #include "web/web_address.h"
@@ -43,11 +44,7 @@ PictureGrid Corners() {
     return picture;
 }
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
 
 class WebUrlTest : public ::testing::Test {
 protected:
@@ -81,17 +78,7 @@ protected:
         env.remove("WAYLAND_DISPLAY");
         process.setProcessEnvironment(env);
         process.start(ProgramFolder() + "/pixora-cli", QStringList{"weburl"} + args);
-        CliRun run;
-        if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-            process.kill();
-            process.waitForFinished();
-            run.err = "<did not finish normally>";
-            return run;
-        }
-        run.exitCode = process.exitCode();
-        run.out = process.readAllStandardOutput().toStdString();
-        run.err = process.readAllStandardError().toStdString();
-        return run;
+        return testing::FinishCliRun(process);
     }
 
     QTemporaryDir dir_;

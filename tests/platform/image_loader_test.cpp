@@ -1,4 +1,5 @@
 #include "platform/image_loader.h"
+#include "platform/test_application.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,6 @@
 
 namespace pixora {
 namespace {
-
-// Drawing SVG text needs a GUI application; the offscreen platform needs no display.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 std::string Fixture(const char* name) {
     return std::string(PIXORA_FIXTURES) + "/images/" + name;
@@ -200,7 +189,7 @@ struct RectangleCase {
 };
 
 TEST(ImageLoader, EachFormatLoadsToItsPicture) {
-    EnsureGuiApplication();
+    testing::EnsureTestApplication();
     const RectangleCase cases[] = {
         {"RLE8 bitmap", ReadFixture("rect_rle8.bmp"), "a.rle", 20, 10, 3, 2, 8, 6, 0, 0},
         {"RLE4 bitmap", Rle4Bitmap(), "b.bmp", 8, 4, 2, 1, 5, 2, 0, 0},
@@ -275,7 +264,7 @@ TEST(ImageLoader, FitReadsLargeImagesReducedButWhole) {
 }
 
 TEST(ImageLoader, FitDrawsMetafilesSmallerInsteadOfShrinkingThem) {
-    EnsureGuiApplication();
+    testing::EnsureTestApplication();
     TempFiles files;
     for (const auto& [name, bytes] :
          {std::pair{"r.wmf", RectangleWmf()}, std::pair{"r.emf", RectangleEmf()}}) {
@@ -367,7 +356,7 @@ std::vector<DamagedCase> DamagedFiles() {
 }
 
 TEST(ImageLoader, DamagedFilesGiveNothing) {
-    EnsureGuiApplication();
+    testing::EnsureTestApplication();
     TempFiles files;
     int index = 0;
     for (const DamagedCase& c : DamagedFiles()) {

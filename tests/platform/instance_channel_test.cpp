@@ -20,7 +20,7 @@
 namespace pixora {
 namespace {
 
-using testing::EnsureInstanceTestApplication;
+using testing::EnsureTestApplication;
 using testing::Helper;
 
 std::vector<uint8_t> Bytes(std::initializer_list<int> values) {
@@ -138,7 +138,7 @@ TEST(ReceiveCopyDataTest, OnlyWellFormedFileMessagesHaveAnEffect) {
 class TwoProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureInstanceTestApplication();
+        EnsureTestApplication();
         ASSERT_TRUE(runtime_.isValid());
         ASSERT_EQ(chmod(QFile::encodeName(runtime_.path()).constData(), 0700), 0);
         ini_ = settingsDir_.filePath("Brellow.ini");
@@ -307,7 +307,7 @@ TEST(OtherUserTest, ConnectionsFromAnotherUserAreDropped) {
     if (geteuid() != 0) {
         GTEST_SKIP() << "needs root to act as another user";
     }
-    EnsureInstanceTestApplication();
+    EnsureTestApplication();
     QTemporaryDir folder;
     ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
     std::vector<std::string> opened;

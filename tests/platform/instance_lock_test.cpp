@@ -14,7 +14,7 @@
 namespace pixora {
 namespace {
 
-using testing::EnsureInstanceTestApplication;
+using testing::EnsureTestApplication;
 using testing::Helper;
 
 void Age(const QString& path, int seconds) {
@@ -28,7 +28,7 @@ void Age(const QString& path, int seconds) {
 class InstanceLockTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureInstanceTestApplication();
+        EnsureTestApplication();
         ASSERT_TRUE(folder_.isValid());
     }
     QTemporaryDir folder_;
@@ -97,7 +97,7 @@ TEST_F(InstanceLockTest, WithoutAFolderTheProgramStillRuns) {
 class RuntimeFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureInstanceTestApplication();
+        EnsureTestApplication();
         savedRuntime_ = qgetenv("XDG_RUNTIME_DIR");
         savedTmp_ = qgetenv("TMPDIR");
         qputenv("TMPDIR", QFile::encodeName(tmp_.path()));

@@ -10,21 +10,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-namespace pixora::testing {
+#include "platform/test_application.h"
 
-// The test program has no main() of its own, so the application object comes on first use.
-inline void EnsureInstanceTestApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
+namespace pixora::testing {
 
 // One helper process with the test's runtime folder and settings file.
 class Helper {

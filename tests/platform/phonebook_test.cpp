@@ -14,6 +14,7 @@
 #include "formats/file_io.h"
 #include "phone/phonebook.h"
 #include "platform/serial_link.h"
+#include "platform/test_application.h"
 #include "support/fake_phone.h"
 #include "support/fake_user_interface.h"
 
@@ -22,26 +23,12 @@ namespace {
 
 using testing::FakePhone;
 using testing::FakeUserInterface;
-
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
 class SerialPhonebookTest : public ::testing::Test {
 protected:
     SerialPhonebookTest()
         : dir(std::filesystem::temp_directory_path() /
               ("pixora_serial_phonebook_" + std::to_string(::getpid()))) {
-        EnsureApplication();
+        testing::EnsureTestApplication();
         std::filesystem::create_directories(dir);
         WriteInt(settings, keys::COMPort, 1);
         if (phone.Ok()) {

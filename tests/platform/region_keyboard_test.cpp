@@ -1,6 +1,7 @@
 // The region of the web commands from real locale names, with the dialling codes looked up in
 // libphonenumber.
 #include "platform/region_keyboard.h"
+#include "platform/test_application.h"
 
 #include <gtest/gtest.h>
 
@@ -132,15 +133,7 @@ TEST(SystemLocaleNameTest, StartUpCheckFollowsTheEnvironment) {
 }
 
 TEST(SystemLocaleNameTest, GuiWithoutInputMethodLocaleKeepsTheBareLanguage) {
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "test_platform";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
-    }
+    testing::EnsureTestApplication();
     LocaleEnvironment environment;
     // Qt would widen "de" to de_DE; the offscreen input method reports nothing of its own, so
     // the name stays as the user wrote it and no dialling code is made up.

@@ -20,6 +20,7 @@
 #include "core/text.h"
 #include "phone/send.h"
 #include "platform/serial_link.h"
+#include "platform/test_application.h"
 #include "support/fake_phone.h"
 #include "support/fake_user_interface.h"
 #include "web/usage_counters.h"
@@ -30,26 +31,12 @@ namespace {
 using testing::FakePhone;
 using testing::FakeUserInterface;
 using testing::PhoneBehaviour;
-
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
 // The send as the editor wires it: the serial phone, CountUsage for the counter, and a record of
 // what the progress form was told.
 class SerialSendTest : public ::testing::Test {
 protected:
     SerialSendTest() {
-        EnsureApplication();
+        testing::EnsureTestApplication();
         WriteInt(settings, keys::COMPort, 1);
         WriteText(settings, keys::LastDA, "4412345678");
         if (phone.Ok()) {

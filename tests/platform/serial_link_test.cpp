@@ -1,5 +1,6 @@
 // The engine through the real QSerialPort link, against a simulated phone on a pseudo-terminal.
 #include "platform/serial_link.h"
+#include "platform/test_application.h"
 
 #include <gtest/gtest.h>
 
@@ -21,21 +22,6 @@ namespace {
 using testing::FakePhone;
 using testing::FakeUserInterface;
 using testing::PhoneBehaviour;
-
-// The test program has no main() of its own, so the application object comes on first use.
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
 TEST(SerialPortOrderTest, UsbAcmBluetoothFirstThenNames) {
     const QStringList ordered = OrderSerialPorts({"/dev/ttyS1", "/dev/ttyUSB10", "/dev/rfcomm0",
                                                   "/dev/ttyS0", "/dev/ttyACM0", "/dev/ttyUSB2",
@@ -109,7 +95,7 @@ private:
 class SerialLinkTest : public ::testing::Test {
 protected:
     SerialLinkTest() {
-        EnsureApplication();
+        testing::EnsureTestApplication();
         if (phone.Ok()) {
             settings.Write("Settings", "COMDevice1", phone.SlavePath());
         }

@@ -1,6 +1,7 @@
 // The desktop opener with QDesktopServices' own hook standing in for the desktop: every URL the
 // real implementation hands to Qt is recorded instead of starting a browser.
 #include "platform/web_desktop_opener.h"
+#include "platform/test_application.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,7 @@
 #include <vector>
 
 namespace pixora {
-namespace {
-
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // Receives what QDesktopServices would have given the desktop.
 class UrlRecorder : public QObject {
@@ -52,7 +38,7 @@ public slots:
 namespace {
 
 TEST(DesktopOpenerTest, DocumentsGoAsLocalFileUrls) {
-    EnsureApplication();
+    testing::EnsureTestApplication();
     struct Case {
         std::string path;
         bool opened;
@@ -80,7 +66,7 @@ TEST(DesktopOpenerTest, DocumentsGoAsLocalFileUrls) {
 }
 
 TEST(DesktopOpenerTest, AddressesArriveAsBuilt) {
-    EnsureApplication();
+    testing::EnsureTestApplication();
     struct Case {
         std::string url;
         bool opened;

@@ -17,7 +17,7 @@
 namespace pixora {
 namespace {
 
-using testing::EnsureInstanceTestApplication;
+using testing::EnsureTestApplication;
 using testing::FakeUserInterface;
 using testing::Helper;
 
@@ -107,7 +107,7 @@ TEST(XdgKeyFileTest, OneValueChangesEverythingElseStays) {
 }
 
 TEST(XdgRegistryTest, ANonWritableFolderFailsCleanly) {
-    EnsureInstanceTestApplication();
+    EnsureTestApplication();
     QTemporaryDir dir;
     QFile blocker(dir.filePath("not-a-folder"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -128,7 +128,7 @@ TEST(XdgRegistryTest, ANonWritableFolderFailsCleanly) {
 }
 
 TEST(XdgRegistryTest, MalformedArgumentsAreRefused) {
-    EnsureInstanceTestApplication();
+    EnsureTestApplication();
     QTemporaryDir dir;
     XdgFileTypeRegistry registry(dir.filePath("data"), dir.filePath("config"));
     std::string type;
@@ -145,7 +145,7 @@ TEST(XdgRegistryTest, MalformedArgumentsAreRefused) {
 }
 
 TEST(XdgRegistryTest, OpenCommandRoundTripsThroughTheDesktopEntry) {
-    EnsureInstanceTestApplication();
+    EnsureTestApplication();
     QTemporaryDir dir;
     const std::string program = "/opt/Tamsel Apps/tamsel";
     {
@@ -195,7 +195,7 @@ TEST(XdgRegistryTest, OpenCommandRoundTripsThroughTheDesktopEntry) {
 class XdgStartupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureInstanceTestApplication();
+        EnsureTestApplication();
         if (QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
             GTEST_SKIP() << "update-mime-database is not installed (package shared-mime-info)";
         }
@@ -298,7 +298,7 @@ TEST_F(XdgStartupTest, ForeignGmsAsksNoKeepsItYesTakesAllSix) {
 }
 
 TEST(DesktopServicesTest, ProgramGetsExactlyOneArgument) {
-    EnsureInstanceTestApplication();
+    EnsureTestApplication();
     QTemporaryDir dir;
     const QString script = dir.filePath("sibling tool");
     const QString record = dir.filePath("record");
