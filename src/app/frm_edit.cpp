@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -101,6 +102,8 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
     tmrMonitor_->setObjectName("tmrMonitor");
     tmrMonitor_->setInterval(1000);
     connect(tmrMonitor_, &QTimer::timeout, this, [this] { tmrMonitor_Timer(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager& manager) { SessionEnding(manager); });
     phone_ = std::make_unique<SerialPhone>(settings_, ui_);
     portTest_ = std::make_unique<PortTest>(phone_->Engine(),
                                            [this](int code) { OptionsDialog().myTestDone(code); });
@@ -549,7 +552,8 @@ void frmEdit::AskAuthorName() {
 }
 
 void frmEdit::closeEvent(QCloseEvent* event) {
-    if (duplicateInstance_) {
+    // A process that handed its file over, or a session that already agreed to end, just goes.
+    if (duplicateInstance_ || shutDown_) {
         event->accept();
         return;
     }
@@ -559,6 +563,29 @@ void frmEdit::closeEvent(QCloseEvent* event) {
     }
     Shutdown();
     event->accept();
+}
+
+void frmEdit::SessionEnding(QSessionManager& manager) {
+    // Logging off is a close request like any other: it may ask, and Cancel keeps the session.
+    if (duplicateInstance_ || shutDown_) {
+        return;
+    }
+    if (manager.allowsInteraction()) {
+        const bool proceed = QueryClose();
+        manager.release();
+        if (!proceed) {
+            manager.cancel();
+            return;
+        }
+    }
+    Shutdown();
+}
+
+void frmEdit::Terminate() {
+    // Asked to end from outside (SIGTERM): nobody can answer a question now, so the settings are
+    // kept and the instance keys removed, and the window goes.
+    Shutdown();
+    close();
 }
 
 bool frmEdit::QueryClose() {

@@ -23,6 +23,7 @@
 #include "web/web_address.h"
 
 class QAction;
+class QSessionManager;
 class QTimer;
 class QUndoStack;
 class QLabel;
@@ -99,6 +100,10 @@ public:
     void ResetDocument();
     void SetBusy(bool flag) override;
     void SaveWindowSettings();
+    // The desktop session ends (logging off, shutting down).
+    void SessionEnding(QSessionManager& manager);
+    // The process is told to end (SIGTERM).
+    void Terminate();
 
     // The picture and its views.
     void ClearPicture();

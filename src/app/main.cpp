@@ -1,9 +1,14 @@
 // Pixora: the editor for Smart Messaging picture messages.
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QStringList>
+#include <csignal>
 
 #include "app/frm_edit.h"
 #include "platform/desktop_services.h"
@@ -16,6 +21,37 @@
 #include "platform/web_desktop_opener.h"
 #include "platform/web_temp_writer.h"
 #include "platform/xdg_file_types.h"
+
+namespace {
+
+int terminatePipe[2] = {-1, -1};
+
+void OnTerminate(int) {
+    const char byte = 1;
+    // Only async-signal-safe calls here; the event loop does the rest.
+    [[maybe_unused]] const ssize_t written = write(terminatePipe[1], &byte, 1);
+}
+
+// SIGTERM reaches the window through a pipe watched by the event loop.
+void WatchTerminate(pixora::frmEdit& window) {
+    if (pipe2(terminatePipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(terminatePipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte = 0;
+        while (read(terminatePipe[0], &byte, 1) > 0) {
+        }
+        window.Terminate();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -74,6 +110,7 @@ int main(int argc, char** argv) {
     if (!window.Startup(commandLine)) {
         return 0;
     }
+    WatchTerminate(window);
     window.show();
     return app.exec();
 }

@@ -141,5 +141,18 @@ TEST_F(TwoEditors, AStartAfterACrashRunsAsTheFirstInstance) {
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
+TEST_F(TwoEditors, TerminationKeepsTheSettingsAndFreesTheInstance) {
+    StartFirst();
+    first.terminate();  // SIGTERM, as a shutting-down system sends it
+    ASSERT_TRUE(first.waitForFinished(10000));
+    QtSettingsStore reread(ini);
+    EXPECT_FALSE(reread.Read("Zorvet Settings", "CurrentAppname").has_value());
+    EXPECT_TRUE(reread.Read("Zorvet Settings", "Left").has_value());
+    // The next start is the first instance again.
+    first.start(PIXORA_EDITOR_PATH, {picture});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    EXPECT_TRUE(WaitForTitle(TitleFor(picture.toStdString(), true))) << Title();
+}
+
 }  // namespace
 }  // namespace pixora
