@@ -25,6 +25,9 @@
 namespace {
 
 int terminatePipe[2] = {-1, -1};
+// Set once the window is up; a SIGTERM during start-up waits for that.
+bool windowUp = false;
+bool terminateWaiting = false;
 
 void OnTerminate(int) {
     const char byte = 1;
@@ -42,7 +45,11 @@ void WatchTerminate(pixora::frmEdit& window) {
         char byte = 0;
         while (read(terminatePipe[0], &byte, 1) > 0) {
         }
-        window.Terminate();
+        if (windowUp) {
+            window.Terminate();
+        } else {
+            terminateWaiting = true;
+        }
     });
     struct sigaction action {};
     action.sa_handler = OnTerminate;
@@ -107,10 +114,15 @@ int main(int argc, char** argv) {
 
     pixora::frmEdit window(services);
     ui.SetOwner(&window);
+    WatchTerminate(window);
     if (!window.Startup(commandLine)) {
         return 0;
     }
-    WatchTerminate(window);
     window.show();
+    windowUp = true;
+    if (terminateWaiting) {
+        window.Terminate();
+        return 0;
+    }
     return app.exec();
 }
