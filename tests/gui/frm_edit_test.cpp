@@ -415,6 +415,8 @@ TEST(frmEditDocument, NormalExitWritesPositionAndFoldersIntoTheIniFile) {
         h.window->DrawPixel(2, 2);
         h.ui.answers = {AnswerNo};
         EXPECT_TRUE(h.window->close());
+        // The temporary pages and pictures go at start and again at exit.
+        EXPECT_EQ(h.cleared, std::vector<std::string>(2, "/tmp/pixora-test/"));
     }
     QtSettingsStore reread(ini);
     EXPECT_EQ(reread.Read("Zorvet Settings", "Left"), "2250");
