@@ -605,6 +605,7 @@ void frmEdit::Shutdown() {
     }
     SaveWindowSettings();
     DeleteKey(settings_, keys::CurrentAppname);
+    writtenTitle_.clear();
     DeleteKey(settings_, keys::CurrentBusy);
     if (messageHook_ != nullptr) {
         messageHook_->RemoveMessageHook();
@@ -633,8 +634,15 @@ void frmEdit::SaveWindowSettings() {
 void frmEdit::UpdateTitle(bool saved) {
     const std::string title = TitleFor(documentName_, saved);
     modified_ = saved ? 0 : 1;
+    // Typing calls this for every character; the shared settings file is written only when the
+    // caption really changes.
+    if (title == writtenTitle_) {
+        return;
+    }
     setWindowTitle(QString::fromStdString(title));
-    WriteText(settings_, keys::CurrentAppname, title);
+    if (WriteText(settings_, keys::CurrentAppname, title)) {
+        writtenTitle_ = title;
+    }
 }
 
 int frmEdit::AskSaveChanges() {

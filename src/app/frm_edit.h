@@ -298,6 +298,7 @@ private:
     frmReading* readingForm_ = nullptr;
     std::string smscNumber_;
     std::string keyboardCountryCode_;
+    std::string writtenTitle_;
     WebContext webContext_;
     TempFileCounter tempCounter_;
     bool smsSendHidden_ = false;
