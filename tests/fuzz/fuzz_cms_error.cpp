@@ -6,18 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_support.h"
 #include "phone/cms_errors.h"
 #include "phone/send.h"
 
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using pixora::fuzzing::Check;
+using pixora::fuzzing::CheckCells;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);

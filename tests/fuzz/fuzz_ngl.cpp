@@ -5,20 +5,10 @@
 #include <string_view>
 
 #include "formats/ngl_file.h"
+#include "fuzz_support.h"
 
-namespace {
-
-void CheckCells(const pixora::PictureGrid& picture) {
-    for (int y = 0; y < pixora::PictureHeight; ++y) {
-        for (int x = 0; x < pixora::PictureWidth; ++x) {
-            if (picture.At(x, y) != 0 && picture.At(x, y) != 1) {
-                std::abort();
-            }
-        }
-    }
-}
-
-}  // namespace
+using pixora::fuzzing::Check;
+using pixora::fuzzing::CheckCells;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -11,50 +11,16 @@
 #include <string_view>
 
 #include "formats/file_io.h"
+#include "fuzz_support.h"
 #include "phone/at_engine.h"
 #include "phone/phonebook.h"
 
 namespace {
 
-class QuietUi : public pixora::UserInterface {
-public:
-    int MessageBox(const std::string&, const std::string&, pixora::MessageIcon,
-                   pixora::MessageButtons) override {
-        return pixora::AnswerOk;
-    }
-    std::string InputBox(const std::string&, const std::string&, const std::string&, int,
-                         int) override {
-        return "";
-    }
-    void Beep() override {}
-    void SetBusyPointer(bool) override {}
-    std::string OpenFile(const std::string&, int, const std::string&) override { return ""; }
-    std::string SaveFile(const std::string&, const std::string&, int, const std::string&,
-                         const std::string&) override {
-        return "";
-    }
-    void ProcessEvents() override {}
-};
-
-class NullLink : public pixora::SerialLink {
-public:
-    bool Open(int, std::string_view) override { return open_ = true; }
-    bool Write(std::string_view) override { return open_; }
-    bool Close() override {
-        open_ = false;
-        return true;
-    }
-    bool IsOpen() const override { return open_; }
-
-private:
-    bool open_ = false;
-};
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using pixora::fuzzing::Check;
+using pixora::fuzzing::CheckCells;
+using pixora::fuzzing::NullLink;
+using pixora::fuzzing::QuietUi;
 
 bool Digits(std::string_view text) {
     for (char c : text) {
