@@ -72,7 +72,9 @@ std::string TextToHex(std::u32string_view text) {
 }
 
 std::vector<uint8_t> OtaBitmap(const PictureGrid& picture) {
-    std::vector<uint8_t> bytes = {0x00, PictureWidth, PictureHeight, 0x01};
+    std::vector<uint8_t> bytes;
+    bytes.reserve(OtaBitmapSize);
+    bytes.insert(bytes.end(), {0x00, PictureWidth, PictureHeight, 0x01});
     for (int y = 0; y < PictureHeight; ++y) {
         for (int x = 0; x < PictureWidth; x += 8) {
             bytes.push_back(RowByte(picture, x, y));
@@ -84,7 +86,10 @@ std::vector<uint8_t> OtaBitmap(const PictureGrid& picture) {
 std::vector<uint8_t> PictureMessagePayload(const PictureGrid& picture, std::u32string_view text) {
     const std::string code = EncodeCp1252(LimitText(text));
     const auto textLength = static_cast<uint16_t>(code.size());
-    std::vector<uint8_t> bytes = {0x30};  // version "0"
+    std::vector<uint8_t> bytes;
+    // The size is known up front: text item, bitmap item and their headers.
+    bytes.reserve(7 + code.size() + OtaBitmapSize);
+    bytes.push_back(0x30);  // version "0"
     // Text item, present even when empty.
     bytes.push_back(0x00);
     bytes.push_back(static_cast<uint8_t>(textLength >> 8));
