@@ -1,12 +1,17 @@
 #pragma once
 // Running pixora-cli as a whole process in the command-line tests.
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <functional>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace pixora::testing {
 
@@ -50,6 +55,21 @@ inline CliRun FinishCliRun(QProcess& process,
     run.out = process.readAllStandardOutput().toStdString();
     run.err = process.readAllStandardError().toStdString();
     return run;
+}
+
+inline std::string ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return "<missing>";
+    }
+    return file.readAll().toStdString();
+}
+
+inline void WriteBytes(const QString& path, const std::string& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 }  // namespace pixora::testing

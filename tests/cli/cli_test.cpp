@@ -32,20 +32,8 @@ namespace {
 
 using ProcessRun = testing::CliRun;
 
-std::string ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return "<missing>";
-    }
-    return file.readAll().toStdString();
-}
-
-void WriteBytes(const QString& path, const std::string& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 // The expected "show" output of a picture and its text.
 std::string ShowOf(const PictureGrid& picture, const std::string& textUtf8) {

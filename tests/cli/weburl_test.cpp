@@ -21,20 +21,8 @@ namespace {
 
 constexpr const char* Host = "http://skyrelay.brellow.example";
 
-std::string ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return "<missing>";
-    }
-    return file.readAll().toStdString();
-}
-
-void WriteBytes(const QString& path, const std::string& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 // A picture with a pixel in two corners, so its data is not all zeros.
 PictureGrid Corners() {

@@ -7,34 +7,11 @@
 
 #include "core/settings_keys.h"
 #include "formats/import_fit.h"
+#include "fuzz_support.h"
 
 namespace {
 
 // Answers every question from the input's first byte and shows nothing.
-class QuietUserInterface : public pixora::UserInterface {
-public:
-    explicit QuietUserInterface(int answer) : answer_(answer) {}
-    int MessageBox(const std::string&, const std::string&, pixora::MessageIcon,
-                   pixora::MessageButtons) override {
-        return answer_;
-    }
-    std::string InputBox(const std::string&, const std::string&, const std::string&, int,
-                         int) override {
-        return {};
-    }
-    void Beep() override {}
-    void SetBusyPointer(bool) override {}
-    std::string OpenFile(const std::string&, int, const std::string&) override { return {}; }
-    std::string SaveFile(const std::string&, const std::string&, int, const std::string&,
-                         const std::string&) override {
-        return {};
-    }
-    void ProcessEvents() override {}
-
-private:
-    int answer_;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -44,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int width = data[0] + (data[2] & 1 ? 256 : 0);
     const int height = data[1] % 120;
     const bool ask = (data[2] & 2) != 0;
-    QuietUserInterface ui((data[2] & 4) != 0 ? pixora::AnswerYes : pixora::AnswerNo);
+    pixora::fuzzing::QuietUi ui((data[2] & 4) != 0 ? pixora::AnswerYes : pixora::AnswerNo);
     pixora::MemorySettingsStore settings;
     pixora::WriteInt(settings, pixora::keys::WarnIfResize, ask ? 1 : 0);
     pixora::Raster image(width, height);

@@ -27,10 +27,12 @@ inline void CheckCells(const PictureGrid& picture) {
     }
 }
 
+// Says nothing and gives the same answer to every question.
 class QuietUi : public UserInterface {
 public:
+    explicit QuietUi(int answer = AnswerOk) : answer_(answer) {}
     int MessageBox(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
-        return AnswerOk;
+        return answer_;
     }
     std::string InputBox(const std::string&, const std::string&, const std::string&, int,
                          int) override {
@@ -44,6 +46,9 @@ public:
         return "";
     }
     void ProcessEvents() override {}
+
+private:
+    int answer_;
 };
 
 class NullLink : public SerialLink {

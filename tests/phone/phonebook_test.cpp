@@ -280,17 +280,8 @@ public:
 
     std::string Cache() const { return ReadWholeFile(read->CachePath()).value_or("<missing>"); }
 
-    int TicksUntilDone(const std::function<void(int)>& beforeTick = {}) {
-        int tick = 0;
-        while (engine.Running() && tick < 100) {
-            ++tick;
-            link.Deliver(engine);
-            if (beforeTick) {
-                beforeTick(tick);
-            }
-            engine.Tick();
-        }
-        return engine.Running() ? -1 : tick;
+    int TicksUntilDone(const std::function<void(int tick)>& beforeTick = {}) {
+        return testing::TicksUntilDone(engine, link, beforeTick);
     }
 
     std::filesystem::path dir;

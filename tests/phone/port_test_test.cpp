@@ -24,17 +24,7 @@ protected:
           portTest(engine, [this](int code) { codes.push_back(code); }),
           smscRead(engine, settings, [this](int code) { codes.push_back(code); }) {}
 
-    // Ticks until the conversation reports; returns the tick on which it did.
-    int TicksUntilDone() {
-        for (int tick = 1; tick <= 50 && engine.Running(); ++tick) {
-            link.Deliver(engine);
-            engine.Tick();
-            if (!engine.Running()) {
-                return tick;
-            }
-        }
-        return engine.Running() ? -1 : 0;
-    }
+    int TicksUntilDone() { return testing::TicksUntilDone(engine, link, {}, 50); }
 
     ScriptedLink link;
     FakeUserInterface ui;

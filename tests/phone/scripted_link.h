@@ -81,4 +81,21 @@ inline std::function<std::string(const std::string&)> AnswerTable(
     };
 }
 
+// Delivers the phone's answers and ticks until the conversation has ended. Returns the tick on
+// which it did (0: it was not running), or -1 when it still runs after `limit` ticks.
+// beforeTick runs after each delivery, just before the tick.
+inline int TicksUntilDone(AtEngine& engine, ScriptedLink& link,
+                          const std::function<void(int tick)>& beforeTick = {}, int limit = 100) {
+    int tick = 0;
+    while (engine.Running() && tick < limit) {
+        ++tick;
+        link.Deliver(engine);
+        if (beforeTick) {
+            beforeTick(tick);
+        }
+        engine.Tick();
+    }
+    return engine.Running() ? -1 : tick;
+}
+
 }  // namespace pixora::testing

@@ -136,18 +136,8 @@ protected:
         send.mySendSMS(picture, U"Hi", "12345678901");
     }
 
-    // Ticks until the send has ended; returns the tick on which it did (0: before any).
     int TicksUntilDone(const std::function<void(int tick)>& beforeTick = {}) {
-        int tick = 0;
-        while (engine.Running() && tick < 100) {
-            ++tick;
-            link.Deliver(engine);
-            if (beforeTick) {
-                beforeTick(tick);
-            }
-            engine.Tick();
-        }
-        return engine.Running() ? -1 : tick;
+        return testing::TicksUntilDone(engine, link, beforeTick);
     }
 
     ScriptedLink link;

@@ -23,6 +23,7 @@
 #include "platform/test_application.h"
 #include "support/fake_phone.h"
 #include "support/fake_user_interface.h"
+#include "support/python_peer.h"
 #include "web/usage_counters.h"
 
 namespace pixora {
@@ -81,8 +82,6 @@ protected:
     std::vector<bool> outcomes;
 };
 
-constexpr const char* kPython = "/usr/bin/python3";
-
 // Reads the accepted PDU lines as one linked picture message; prints text= and rows= lines.
 constexpr const char* kDecoder = R"PY(
 import binascii, sys
@@ -101,43 +100,18 @@ for e in (multi or {}).get('Entries', []):
 )PY";
 
 bool GammuAvailable() {
-    return std::filesystem::exists(kPython) &&
-           std::system((std::string(kPython) + " -c 'import gammu' >/dev/null 2>&1").c_str()) == 0;
+    return testing::PythonModuleAvailable("gammu");
 }
 
 std::map<std::string, std::string> DecodeWithGammu(const std::vector<std::string>& lines) {
-    const auto dir = std::filesystem::temp_directory_path();
-    const std::string stem = "pixora_send_peer_" + std::to_string(::getpid());
-    const auto script = dir / (stem + ".py");
-    const auto input = dir / (stem + ".txt");
-    std::ofstream(script) << kDecoder;
-    {
-        std::ofstream out(input);
-        for (const std::string& line : lines) {
-            out << line << "\n";
-        }
-    }
     std::map<std::string, std::string> result;
-    const std::string command =
-        std::string(kPython) + " " + script.string() + " " + input.string() + " 2>&1";
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        std::string output;
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            output.append(buffer, n);
-        }
-        ::pclose(pipe);
-        std::istringstream stream(output);
-        std::string line;
-        while (std::getline(stream, line)) {
-            const size_t eq = line.find('=');
-            result[eq == std::string::npos ? "noise" : line.substr(0, eq)] +=
-                eq == std::string::npos ? line + "\n" : line.substr(eq + 1);
-        }
+    std::istringstream stream(testing::RunPythonOverLines(kDecoder, lines));
+    std::string line;
+    while (std::getline(stream, line)) {
+        const size_t eq = line.find('=');
+        result[eq == std::string::npos ? "noise" : line.substr(0, eq)] +=
+            eq == std::string::npos ? line + "\n" : line.substr(eq + 1);
     }
-    std::filesystem::remove(script);
-    std::filesystem::remove(input);
     return result;
 }
 

@@ -16,11 +16,10 @@
 #include "core/picture.h"
 #include "sms/ota_payload.h"
 #include "sms/submit_pdu.h"
+#include "support/python_peer.h"
 
 namespace pixora {
 namespace {
-
-constexpr const char* kPython = "/usr/bin/python3";
 
 // Prints "key=value" lines about the decoded segments.
 constexpr const char* kDecoder = R"PY(
@@ -49,50 +48,27 @@ if multi:
 )PY";
 
 bool PeerAvailable() {
-    if (!std::filesystem::exists(kPython)) {
-        return false;
-    }
-    const std::string command = std::string(kPython) + " -c 'import gammu' >/dev/null 2>&1";
-    return std::system(command.c_str()) == 0;
+    return testing::PythonModuleAvailable("gammu");
 }
 
 std::map<std::string, std::string> RunPeer(const PictureMessagePdus& pdus) {
-    const auto dir = std::filesystem::temp_directory_path();
-    const auto script = dir / ("pixora_gammu_peer_" + std::to_string(::getpid()) + ".py");
-    const auto input = dir / ("pixora_gammu_peer_" + std::to_string(::getpid()) + ".txt");
-    std::ofstream(script) << kDecoder;
-    {
-        std::ofstream out(input);
-        for (const SubmitSegment& segment : pdus.segments) {
-            // The written line minus its Ctrl-Z: message-centre field + PDU.
-            out << segment.line.substr(0, segment.line.size() - 1) << "\n";
-        }
+    std::vector<std::string> lines;
+    for (const SubmitSegment& segment : pdus.segments) {
+        // The written line minus its Ctrl-Z: message-centre field + PDU.
+        lines.push_back(segment.line.substr(0, segment.line.size() - 1));
     }
-    const std::string command =
-        std::string(kPython) + " " + script.string() + " " + input.string() + " 2>&1";
     std::map<std::string, std::string> result;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        std::string output;
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            output.append(buffer, n);
-        }
-        ::pclose(pipe);
-        std::istringstream lines(output);
-        std::string line;
-        while (std::getline(lines, line)) {
-            const auto eq = line.find('=');
-            if (eq != std::string::npos) {
-                result[line.substr(0, eq)] +=
-                    (result.count(line.substr(0, eq)) ? "," : "") + line.substr(eq + 1);
-            } else {
-                result["noise"] += line + "\n";
-            }
+    std::istringstream output(testing::RunPythonOverLines(kDecoder, lines));
+    std::string line;
+    while (std::getline(output, line)) {
+        const auto eq = line.find('=');
+        if (eq != std::string::npos) {
+            result[line.substr(0, eq)] +=
+                (result.count(line.substr(0, eq)) ? "," : "") + line.substr(eq + 1);
+        } else {
+            result["noise"] += line + "\n";
         }
     }
-    std::filesystem::remove(script);
-    std::filesystem::remove(input);
     return result;
 }
 
