@@ -97,17 +97,23 @@ std::string MediaQuery(std::string_view media) {
     return media.empty() ? std::string() : "?media=" + EncodeMediaCode(media);
 }
 
+namespace {
+
+// What the gateway request and the update check both report: version, counters, country and
+// media code.
+std::string ReportedValues(const WebContext& context, std::string_view usageCounts) {
+    return context.versionCode + "&stats=" + UrlEncode(usageCounts) +
+           "&cc=" + context.keyboardCountryCode + MediaParameter(context.media);
+}
+
+}  // namespace
+
 std::string WebSendAddress(const WebContext& context, const PictureGrid& picture,
                            std::u32string_view text, std::string_view usageCounts) {
     std::string address = Base(context, "/wireless/sendsms.phtml?data=");
     address += OtaBitmapHex(picture);
     address += "&mode=send&app=kdx&ver=";
-    address += context.versionCode;
-    address += "&stats=";
-    address += UrlEncode(usageCounts);
-    address += "&cc=";
-    address += context.keyboardCountryCode;
-    address += MediaParameter(context.media);
+    address += ReportedValues(context, usageCounts);
     if (!text.empty()) {
         address += "&text=";
         address += UrlEncode(text);
@@ -165,12 +171,7 @@ std::string WebPageAddress(const WebContext& context, WebPage page) {
 
 std::string UpdateCheckAddress(const WebContext& context, std::string_view usageCounts) {
     std::string address = Base(context, "/wireless/update.phtml?app=kdx&ver=");
-    address += context.versionCode;
-    address += "&stats=";
-    address += UrlEncode(usageCounts);
-    address += "&cc=";
-    address += context.keyboardCountryCode;
-    address += MediaParameter(context.media);
+    address += ReportedValues(context, usageCounts);
     return address;
 }
 
