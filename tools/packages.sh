@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Pixora builds and tests with. Runs as root or through sudo.
+# --no-install-recommends drops what Debian only recommends, so everything needed at run time is
+# named here: libwmf renders text with the URW fonts, its link flags name expat and libjpeg, and
+# the web send opens its page through xdg-open.
 set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
@@ -7,11 +10,12 @@ packages=(cmake g++ make pkg-config clang-format
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
           qt6-image-formats-plugins libqt6svg6
           libgtest-dev libgmock-dev
-          libwmf-dev libemf2svg-dev libbenchmark-dev
+          libwmf-dev libexpat1-dev libjpeg-dev fonts-urw-base35
+          libemf2svg-dev libbenchmark-dev
           libphonenumber-dev chromium python3
           clang libclang-rt-14-dev
           python3-gammu netpbm
-          shared-mime-info desktop-file-utils libxml2-utils)
+          shared-mime-info desktop-file-utils libxml2-utils xdg-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
