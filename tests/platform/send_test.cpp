@@ -186,7 +186,7 @@ TEST_F(SerialSendTest, EveryFailurePathAgainstTheScriptedPhone) {
          [](FakePhone& p, MemorySettingsStore&) {
              p.Script("PDU", PhoneBehaviour::CmsError, -1, 500);
          },
-         0, "Can't send SMS (1/3).\r\nError: "},
+         0, "Can't send SMS (1/3).\r\nError: 500"},
         // AT, ATZ, AT+CMGF=0, AT+CMGS, PDU, AT+CMGS: the sixth command waits for its prompt.
         {"cancel waiting for prompt 2",
          [](FakePhone& p, MemorySettingsStore&) {
