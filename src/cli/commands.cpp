@@ -130,7 +130,18 @@ int Pdu(Context& context, std::span<const std::string> operands) {
     return ExitOk;
 }
 
-constexpr std::array<Command, 5> kCommands = {{
+// COM1 .. COM8 as the editor and send see them, and whether each can be opened now.
+int Ports(Context& context, std::span<const std::string>) {
+    std::string error;
+    const std::optional<int> status = RunPorts(context.out, error);
+    if (!status) {
+        context.err << ProgramName << ": " << error << "\n";
+        return ExitFailure;
+    }
+    return *status;
+}
+
+constexpr std::array<Command, 6> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
     {"convert", "INPUT OUTPUT", "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm", 2,
      Convert},
@@ -141,6 +152,8 @@ constexpr std::array<Command, 5> kCommands = {{
      Send},
     {"pdu", PduOperands, "print the AT+CMGS commands and PDU lines the phone would get",
      AnyOperands, Pdu},
+    {"ports", "", "list COM1 .. COM8: device, stable name, description, whether it opens now", 0,
+     Ports},
 }};
 
 const Command* FindCommand(std::string_view name) {
@@ -179,7 +192,9 @@ std::string HelpText() {
         "as the editor does.\n\n"
         "send talks to the phone on --device PATH, on COM port --port N (see the editor's\n"
         "options), or on the \"COMPort\" setting; the message centre is --smsc or the \"SMSC\"\n"
-        "setting. Progress goes to standard error; Ctrl+C, SIGTERM or --timeout cancel.\n\n"
+        "setting. Progress goes to standard error; Ctrl+C, SIGTERM or --timeout cancel.\n"
+        "ports shows which device each COM number stands for (the \"COMDevice\" settings,\n"
+        "else the system's serial ports in order) and why one that cannot be opened cannot.\n\n"
         "Exit status: 0 done, 1 a file was rejected or could not be written, or the message\n"
         "was not sent, 2 wrong usage.\n";
     return text;

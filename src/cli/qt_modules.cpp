@@ -98,4 +98,13 @@ std::optional<int> RunSend(const SendJob& job, std::string& error) {
     return send(&job);
 }
 
+std::optional<int> RunPorts(std::ostream& out, std::string& error) {
+    using Ports = decltype(&PixoraCliPorts);
+    auto ports = reinterpret_cast<Ports>(FindSymbol(SendModuleName, "PixoraCliPorts", error));
+    if (ports == nullptr) {
+        return std::nullopt;
+    }
+    return ports(&out);
+}
+
 }  // namespace pixora::cli

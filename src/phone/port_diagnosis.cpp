@@ -37,8 +37,8 @@ std::string PermissionProblem(const PortFacts& facts) {
         return "You may not open " + device + " (permission denied).";
     }
     if (facts.inGroupNow) {
-        return "You may not open " + device + " (permission denied), although you are in its group " +
-               group + ".";
+        return "You may not open " + device +
+               " (permission denied), although you are in its group " + group + ".";
     }
     if (facts.inGroupLater) {
         return "You may not open " + device + " yet: you are in its group " + group +
@@ -55,10 +55,9 @@ std::string OpenProblem(const PortFacts& facts) {
         return device + " is locked by " + Process(facts.lockOwner) + ".";
     }
     if (facts.opened) {
-        return facts.users.empty()
-                   ? std::string()
-                   : device + " is also open in " + Processes(facts.users) +
-                         ", which may take the phone's answers.";
+        return facts.users.empty() ? std::string()
+                                   : device + " is also open in " + Processes(facts.users) +
+                                         ", which may take the phone's answers.";
     }
     switch (facts.openErrno) {
         case ENOENT:
@@ -71,8 +70,7 @@ std::string OpenProblem(const PortFacts& facts) {
             return PermissionProblem(facts);
         case EBUSY:
             return device + " is in use by " +
-                   (facts.users.empty() ? std::string("another program")
-                                        : Processes(facts.users)) +
+                   (facts.users.empty() ? std::string("another program") : Processes(facts.users)) +
                    ".";
         case 0:
             if (!facts.users.empty()) {
@@ -80,8 +78,8 @@ std::string OpenProblem(const PortFacts& facts) {
             }
             return device + " cannot be opened.";
         default:
-            return device + " cannot be opened: " +
-                   std::generic_category().message(facts.openErrno) + ".";
+            return device +
+                   " cannot be opened: " + std::generic_category().message(facts.openErrno) + ".";
     }
 }
 
@@ -91,11 +89,11 @@ std::string PortProblem(const PortFacts& facts) {
     const std::string com = "COM" + std::to_string(facts.portNumber);
     if (facts.port.device.empty()) {
         if (facts.systemPortCount == 0) {
-            return com + " has no device: the system reports no serial port. Is the phone or its "
-                         "cable plugged in?";
+            return com +
+                   " has no device: the system reports no serial port. Is the phone or its "
+                   "cable plugged in?";
         }
-        return com + " has no device: the system reports " +
-               std::to_string(facts.systemPortCount) +
+        return com + " has no device: the system reports " + std::to_string(facts.systemPortCount) +
                (facts.systemPortCount == 1 ? " serial port." : " serial ports.");
     }
     std::string text = OpenProblem(facts);
@@ -129,11 +127,9 @@ std::string PortFailureReason(const PortFacts& facts) {
     if (facts.port.device.empty()) {
         return problem;
     }
-    std::string line = "COM" + std::to_string(facts.portNumber) + " is " + PortDeviceText(facts.port);
-    if (facts.pinned) {
-        line += ", as the setting \"COMDevice" + std::to_string(facts.portNumber) + "\" says";
-    }
-    return Append(line + ".", problem);
+    const std::string line =
+        "COM" + std::to_string(facts.portNumber) + " is " + PortDeviceText(facts.port) + ".";
+    return Append(line, problem);
 }
 
 }  // namespace pixora

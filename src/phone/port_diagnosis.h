@@ -16,9 +16,9 @@ struct PortUser {
 
 // What the system reports about a serial device.
 struct PortDescription {
-    std::string device;        // "/dev/ttyUSB0"; "" when COMn stands for no device
-    std::string stableName;    // "/dev/serial/by-id/usb-..."; "" when there is none
-    std::string description;   // the driver's or the USB device's own words
+    std::string device;       // "/dev/ttyUSB0"; "" when COMn stands for no device
+    std::string stableName;   // "/dev/serial/by-id/usb-..."; "" when there is none
+    std::string description;  // the driver's or the USB device's own words
     std::string manufacturer;
     std::string serialNumber;
 };
@@ -26,16 +26,15 @@ struct PortDescription {
 struct PortFacts {
     int portNumber = 0;
     PortDescription port;
-    int systemPortCount = 0;   // serial ports the system reports
-    bool pinned = false;       // "COMDevice" + n names the device
-    bool opened = false;       // a trial open succeeded
-    int openErrno = 0;         // errno of the failed open
-    std::string groupName;     // the device's group, "" when unknown
-    bool inGroupNow = false;   // the group is among this session's groups
-    bool inGroupLater = false;  // the group database lists the user, effective at the next login
+    int systemPortCount = 0;      // serial ports the system reports
+    bool opened = false;          // a trial open succeeded
+    int openErrno = 0;            // errno of the failed open
+    std::string groupName;        // the device's group, "" when unknown
+    bool inGroupNow = false;      // the group is among this session's groups
+    bool inGroupLater = false;    // the group database lists the user, effective at the next login
     std::vector<PortUser> users;  // processes that have the device open
-    PortUser lockOwner;        // the live process named by a UUCP lock file (pid 0: none)
-    bool modemManager = false;  // ModemManager manages the device
+    PortUser lockOwner;           // the live process named by a UUCP lock file (pid 0: none)
+    bool modemManager = false;    // ModemManager manages the device
 };
 
 // "COM1 is /dev/ttyUSB0 (/dev/serial/by-id/usb-...)." and, when it cannot be used, one more

@@ -15,7 +15,6 @@
 #include <fstream>
 #include <string>
 
-#include "core/settings_keys.h"
 #include "platform/serial_link.h"
 
 namespace pixora {
@@ -83,7 +82,8 @@ std::vector<PortUser> ProcessesHolding(const std::string& canonicalDevice) {
             continue;
         }
         std::error_code fdError;
-        for (const fs::directory_entry& fd : fs::directory_iterator(process.path() / "fd", fdError)) {
+        for (const fs::directory_entry& fd :
+             fs::directory_iterator(process.path() / "fd", fdError)) {
             std::error_code linkError;
             if (fs::read_symlink(fd.path(), linkError).string() == canonicalDevice) {
                 users.push_back({pid, CommandOf(pid)});
@@ -116,7 +116,8 @@ void GroupFacts(const std::string& device, PortFacts& facts) {
             ::getgrouplist(user->pw_name, user->pw_gid, listed.data(), &n);
         }
         for (int i = 0; i < n && i < static_cast<int>(listed.size()); ++i) {
-            facts.inGroupLater = facts.inGroupLater || listed[static_cast<size_t>(i)] == info.st_gid;
+            facts.inGroupLater =
+                facts.inGroupLater || listed[static_cast<size_t>(i)] == info.st_gid;
         }
     }
 }
@@ -164,8 +165,6 @@ PortFacts ProbePort(SettingsStore& settings, int portNumber, ModemManager* modem
     facts.portNumber = portNumber;
     facts.port = DescribeComPort(settings, portNumber);
     facts.systemPortCount = static_cast<int>(SystemSerialPorts().size());
-    const auto pinned = settings.Read(keys::General, ComDeviceKey(portNumber));
-    facts.pinned = pinned && !pinned->empty();
     const std::string& device = facts.port.device;
     if (device.empty()) {
         return facts;

@@ -198,7 +198,9 @@ TEST_F(SerialSendTest, EveryFailurePathAgainstTheScriptedPhone) {
          [](FakePhone&, MemorySettingsStore& s) {
              s.Write("Settings", "COMDevice1", "/dev/pixora-no-such-port");
          },
-         0, "Can't talk to COM1."},
+         0,
+         "Can't talk to COM1.\r\n\r\nCOM1 is /dev/pixora-no-such-port. /dev/pixora-no-such-port "
+         "does not exist: is the phone or its cable plugged in?"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
