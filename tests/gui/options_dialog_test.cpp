@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app/frm_options_dialog.h"
+#include "app/frm_send.h"
 #include "gui/gui_support.h"
 #include "platform/serial_link.h"
 #include "support/fake_phone.h"
@@ -245,6 +246,11 @@ TEST(OptionsDialog, EscAndTheCloseBoxWaitForThePhone) {
         h.settings.Write("Settings", "COMPort", "2");
         h.dialog->show();
         QWidget* button = h.Find<QWidget>(action);
+        const QList<QWidget*> widgets = h.dialog->findChildren<QWidget*>();
+        std::vector<bool> enabledBefore;
+        for (QWidget* widget : widgets) {
+            enabledBefore.push_back(widget->isEnabled());
+        }
         QMetaObject::invokeMethod(button, "click");
         QTest::keyClick(h.dialog.get(), Qt::Key_Escape);
         EXPECT_TRUE(h.dialog->isVisible());
@@ -255,9 +261,12 @@ TEST(OptionsDialog, EscAndTheCloseBoxWaitForThePhone) {
         } else {
             h.dialog->myReadSMSCDone(0);
         }
-        for (QWidget* widget : h.dialog->findChildren<QWidget*>()) {
-            EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
+        // Every control as it was before (Qt's own tab-scroll arrows stay off throughout).
+        for (qsizetype i = 0; i < widgets.size(); ++i) {
+            EXPECT_EQ(widgets[i]->isEnabled(), enabledBefore[static_cast<size_t>(i)])
+                << widgets[i]->objectName().toStdString();
         }
+        EXPECT_TRUE(h.Find<QPushButton>("cmdCancel")->isEnabled());
         EXPECT_EQ(h.ui.busyPointer, std::vector<bool>({true, false}));
         // Over: Esc is Cancel again.
         QTest::keyClick(h.dialog.get(), Qt::Key_Escape);
