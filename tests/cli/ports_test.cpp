@@ -1,6 +1,7 @@
 // pixora-cli ports as a whole process: the COM numbers of the editor, with a pseudo-terminal
 // standing in for a phone and a device that is not there.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -36,8 +37,12 @@ TEST(CliPortsTest, EachPortWithItsDeviceAndWhetherItOpens) {
     ASSERT_TRUE(process.waitForStarted(10000));
     const testing::CliRun run = testing::FinishCliRun(process);
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    const std::string expected = "COM1  " + phone.SlavePath() +
-                                 "\n      can be opened now\n"
+    // The simulated phone keeps the terminal open in this process, as a program that holds the
+    // port would: that is worth a word.
+    const std::string expected = "COM1  " + phone.SlavePath() + "\n      can be opened now; " +
+                                 phone.SlavePath() + " is also open in test_cli (process " +
+                                 std::to_string(::getpid()) +
+                                 "), which may take the phone's answers.\n"
                                  "COM2  /dev/pixora-none\n"
                                  "      cannot be opened: /dev/pixora-none does not exist: is the "
                                  "phone or its cable plugged in?\nCOM3  ";
