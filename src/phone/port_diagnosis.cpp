@@ -1,6 +1,8 @@
 #include "phone/port_diagnosis.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cstring>
 #include <system_error>
 
 namespace pixora {
@@ -84,6 +86,26 @@ std::string OpenProblem(const PortFacts& facts) {
 }
 
 }  // namespace
+
+int UucpLockPid(std::string_view contents) {
+    const size_t start = contents.find_first_not_of(" \t");
+    if (start != std::string_view::npos && contents[start] >= '0' && contents[start] <= '9') {
+        int pid = 0;
+        const char* end = contents.data() + contents.size();
+        const auto [next, error] = std::from_chars(contents.data() + start, end, pid);
+        // The number ends the line or the file; "12ab" is no pid.
+        if (error != std::errc() || (next != end && *next != '\n' && *next != '\r')) {
+            return 0;
+        }
+        return pid;
+    }
+    if (contents.size() == sizeof(int)) {
+        int pid = 0;
+        std::memcpy(&pid, contents.data(), sizeof pid);
+        return pid > 0 ? pid : 0;
+    }
+    return 0;
+}
 
 std::string PortProblem(const PortFacts& facts) {
     const std::string com = "COM" + std::to_string(facts.portNumber);

@@ -4,6 +4,7 @@
 // the reasoning from facts to text lives here, so that every case is testable without a device.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pixora {
@@ -36,6 +37,11 @@ struct PortFacts {
     PortUser lockOwner;           // the live process named by a UUCP lock file (pid 0: none)
     bool modemManager = false;    // ModemManager manages the device
 };
+
+// The owner's pid in a UUCP lock file ("LCK..ttyUSB0"): ten ASCII digits after blanks (HDB, and
+// Qt's lock files, which start with the pid too) or, from old programs, a 4-byte binary int.
+// 0 when the file names no process.
+int UucpLockPid(std::string_view contents);
 
 // "COM1 is /dev/ttyUSB0 (/dev/serial/by-id/usb-...)." and, when it cannot be used, one more
 // sentence with the reason and its fix. Empty only when nothing at all is known.

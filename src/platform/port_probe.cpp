@@ -40,23 +40,13 @@ bool Alive(int pid) {
     return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
 }
 
-// A UUCP lock holds the owner's pid, as ten ASCII digits (HDB) or, from old programs, as a
-// binary int; Qt's own lock files start with the pid in ASCII too.
 int LockPid(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    size_t start = text.find_first_not_of(" \t");
-    if (start != std::string::npos && text[start] >= '0' && text[start] <= '9') {
-        int pid = 0;
-        std::from_chars(text.data() + start, text.data() + text.size(), pid);
-        return pid;
-    }
-    if (text.size() == sizeof(int)) {
-        int pid = 0;
-        std::copy(text.begin(), text.end(), reinterpret_cast<char*>(&pid));
-        return pid;
-    }
-    return 0;
+    // A lock file is a line; anything longer is not one.
+    std::string text(64, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    return UucpLockPid(text);
 }
 
 PortUser LockOwner(const std::string& device, const ProbeOptions& options) {

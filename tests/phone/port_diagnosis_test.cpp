@@ -128,5 +128,30 @@ TEST(PortDiagnosisTest, DetailsLeaveOutWhatIsUnknownOrRepeated) {
     }
 }
 
+TEST(PortDiagnosisTest, LockFilesNameTheirOwner) {
+    const int binary = 4711;
+    const struct {
+        std::string contents;
+        int pid;
+    } cases[] = {
+        {"      4711\n", 4711},
+        {"4711\nminicom\nhost\n", 4711},  // Qt's lock files
+        {"4711", 4711},
+        {"\t812\r\n", 812},
+        {std::string(reinterpret_cast<const char*>(&binary), sizeof binary), 4711},
+        {"", 0},
+        {"\n", 0},
+        {"12ab\n", 0},
+        {"-5\n", 0},
+        {"99999999999999999999\n", 0},
+        {std::string("\xff\xff\xff\xff", 4), 0},
+        {"abc", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.contents);
+        EXPECT_EQ(UucpLockPid(c.contents), c.pid);
+    }
+}
+
 }  // namespace
 }  // namespace pixora
