@@ -28,10 +28,10 @@ struct Step {
 };
 
 struct ConversationRules {
-    int retryLimit = 3;          // re-sends allowed in the whole conversation
-    int intervalMs = 1000;       // tick interval
-    bool watchesBreak = false;   // Cancel is checked by the step driver and the tick
-    bool arrivingWaits = false;  // a reply still coming in postpones the judgement
+    int retryLimit = 3;                    // re-sends allowed in the whole conversation
+    int intervalMs = 1000;                 // tick interval
+    bool watchesBreak = false;             // Cancel is checked by the step driver and the tick
+    bool arrivingWaits = false;            // a reply still coming in postpones the judgement
     size_t replyLimit = ReplyBufferLimit;  // characters of the reply kept, the newest
 };
 

@@ -67,10 +67,10 @@ DBusModemManager::~DBusModemManager() {
 
 QDBusConnection* DBusModemManager::Service() {
     if (!connection_) {
-        connection_ = busAddress_.isEmpty()
-                          ? QDBusConnection::connectToBus(QDBusConnection::SystemBus,
-                                                          connectionName_)
-                          : QDBusConnection::connectToBus(busAddress_, connectionName_);
+        connection_ =
+            busAddress_.isEmpty()
+                ? QDBusConnection::connectToBus(QDBusConnection::SystemBus, connectionName_)
+                : QDBusConnection::connectToBus(busAddress_, connectionName_);
     }
     if (!connection_->isConnected() || connection_->interface() == nullptr) {
         return nullptr;
@@ -89,9 +89,8 @@ std::optional<std::string> DBusModemManager::ManagingModem(const std::string& de
         return std::nullopt;
     }
     const QString portName = QFileInfo(QString::fromStdString(devicePath)).fileName();
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath,
-                                                       "org.freedesktop.DBus.ObjectManager",
-                                                       "GetManagedObjects");
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kPath, "org.freedesktop.DBus.ObjectManager", "GetManagedObjects");
     const QDBusReply<ManagedObjects> reply = bus->call(call, QDBus::Block, kTimeoutMs);
     if (!reply.isValid()) {
         return std::nullopt;

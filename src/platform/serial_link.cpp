@@ -233,8 +233,8 @@ void QtSerialLink::LetModemManagerGo(const QString& device) {
         return;
     }
     const int answer = ui_.MessageBox(
-        "ModemManager manages " + path + " and talks to the phone there itself.\r\n\r\n" +
-            "Let " + ProductName + " have the port while it talks to the phone?",
+        "ModemManager manages " + path + " and talks to the phone there itself.\r\n\r\n" + "Let " +
+            ProductName + " have the port while it talks to the phone?",
         ProductName, MessageIcon::Question, MessageButtons::YesNo);
     if (answer == AnswerYes && modemManager_->Inhibit(*uid)) {
         inhibitedUid_ = *uid;
