@@ -139,8 +139,9 @@ bool IniDocument::IsValidKeyName(std::string_view name) {
 }
 
 bool IniDocument::IsValidValue(std::string_view value) {
-    // Blanks right after "=" are read as padding, so a value cannot start with one.
-    return !HasLineBreak(value) && (value.empty() || !IsBlank(value.front()));
+    // Leading blanks are written too but read back as padding, as the family's Windows programs
+    // did: refusing the value would lose all of it.
+    return !HasLineBreak(value);
 }
 
 void IniDocument::InsertLine(std::size_t at, std::string text) {
@@ -160,7 +161,8 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     ForEachEntry(section, key, [&](std::size_t i) { found.push_back(i); });
     if (!found.empty()) {
         Line& first = lines_[found.front()];
-        first.text = first.text.substr(0, first.valueAt) + std::string(value);
+        // Classified again so that it reads as the bytes will.
+        first = Classify(first.text.substr(0, first.valueAt) + std::string(value), first.end);
         for (auto it = found.rbegin(); it + 1 != found.rend(); ++it) {
             lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*it));
         }

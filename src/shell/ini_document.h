@@ -33,7 +33,8 @@ public:
     // stay as written) and drops the later duplicates, so that readers taking the last one agree.
     // A new key goes after the last key or other line of its section's first block, a new section
     // at the end of the file. False, and nothing changed, when the names or the value cannot stand
-    // in an INI line (line breaks, an "=" in a key, blanks at either end of a name, ...).
+    // in an INI line (line breaks, an "=" in a key, blanks at either end of a name, ...). Blanks
+    // at the start of a value are written but, as padding after "=", not read back.
     bool Set(std::string_view section, std::string_view key, std::string_view value);
 
     // Removes every such key of the section; true when one was there. The header stays.
