@@ -2,7 +2,7 @@
 // pixora-cli keeps Qt out of its own executable: reading a logo and writing a WBMP, NPM or BMP is
 // plain C++, and a process that links Qt Gui spends most of its short life loading it. The two
 // services that need Qt live in modules that are loaded only when a command first asks for them:
-//   pixora-cli-settings.so  the editor's settings store (QSettings, Qt Core only)
+//   pixora-cli-settings.so  the editor's settings store (Qt Core only)
 //   pixora-cli-import.so    the picture loader for Import (Qt Gui, metafile libraries)
 //   pixora-cli-send.so      the send through the phone (Qt Core, Qt SerialPort)
 //   pixora-cli-region.so    the keyboard region for "weburl" (libphonenumber, no Qt)
