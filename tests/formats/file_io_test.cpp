@@ -1,12 +1,19 @@
 #include "formats/file_io.h"
 
+#include <fcntl.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class FileIoTest : public ::testing::Test {
-protected:
+public:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
                   ("pixora_file_io_" + std::to_string(::getpid()) + "_" +
@@ -38,6 +45,253 @@ protected:
     fs::path folder_;
 };
 
+// Permissions do not stop root, so a save that must meet them runs in a child process as the
+// unprivileged user; the child sends its result back through a pipe.
+std::optional<FileStatus> WriteAsNobody(const std::string& path, std::string_view bytes) {
+    const passwd* nobody = ::getpwnam("nobody");
+    if (nobody == nullptr) {
+        return std::nullopt;
+    }
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        return std::nullopt;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        FileStatus status{FileError::WriteFailed, -1};
+        if (::geteuid() != 0 || (::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0)) {
+            status = WriteFile(path, bytes);
+        }
+        const ssize_t sent = ::write(channel[1], &status, sizeof status);
+        ::_exit(sent == sizeof status ? 0 : 1);
+    }
+    ::close(channel[1]);
+    FileStatus status{};
+    const ssize_t got = ::read(channel[0], &status, sizeof status);
+    ::close(channel[0]);
+    int exitStatus = 0;
+    ::waitpid(child, &exitStatus, 0);
+    if (got != sizeof status) {
+        return std::nullopt;
+    }
+    return status;
+}
+
+uid_t NobodyUid() {
+    const passwd* nobody = ::getpwnam("nobody");
+    return nobody != nullptr ? nobody->pw_uid : 0;
+}
+
+ino_t InodeOf(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// A process id that surely runs no process now: a child that has ended and been reaped.
+long EndedProcessId() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// An access list granting "nobody" read and write, in the kernel's binary form.
+std::string AccessListForNobody() {
+    std::string acl("\x02\x00\x00\x00", 4);
+    const auto entry = [&acl](uint16_t tag, uint16_t perm, uint32_t id) {
+        for (const unsigned value :
+             {unsigned(tag), unsigned(tag) >> 8, unsigned(perm), unsigned(perm) >> 8}) {
+            acl.push_back(static_cast<char>(value & 0xFF));
+        }
+        for (int shift = 0; shift < 32; shift += 8) {
+            acl.push_back(static_cast<char>((id >> shift) & 0xFF));
+        }
+    };
+    entry(0x01, 6, 0xFFFFFFFF);  // owner
+    entry(0x02, 6, NobodyUid());
+    entry(0x04, 4, 0xFFFFFFFF);  // owning group
+    entry(0x10, 6, 0xFFFFFFFF);  // mask
+    entry(0x20, 4, 0xFFFFFFFF);  // others
+    return acl;
+}
+
+// Where a rename would change what the user has, the save rewrites the file in place; where it
+// would not, the atomic replace stays. Either way the bytes arrive and no temporary is left.
+TEST_F(FileIoTest, SavesWhereverDeletingAndCreatingWould) {
+    struct Case {
+        const char* name;
+        // Makes the old file (and what goes with it); returns the path to save to, or "" to skip.
+        std::function<std::string(FileIoTest&)> prepare;
+        bool asNobody;
+        bool sameInode;  // rewritten in place rather than replaced
+    };
+    const auto plain = [](const std::string& name) {
+        return [name](FileIoTest& t) {
+            const std::string path = t.PathOf(name);
+            return WriteFileAtomically(path, "old") ? path : std::string("<failed>");
+        };
+    };
+    const Case cases[] = {
+        {"plain file", plain("a.npm"), false, false},
+        {"new file", [](FileIoTest& t) { return t.PathOf("new.npm"); }, false, false},
+        // A temporary of "." + name + 10 characters no longer fits beside such names.
+        {"name of 250 bytes", plain(std::string(246, 'n') + ".npm"), false, false},
+        {"new name of 255 bytes",
+         [](FileIoTest& t) { return t.PathOf(std::string(251, 'n') + ".npm"); }, false, false},
+        {"hard link kept linked",
+         [plain](FileIoTest& t) {
+             const std::string path = plain("linked.npm")(t);
+             return ::link(path.c_str(), t.PathOf("other-name.npm").c_str()) == 0 ? path : "";
+         },
+         false, true},
+        {"file of another owner",
+         [plain](FileIoTest& t) {
+             const std::string path = plain("theirs.npm")(t);
+             return ::chown(path.c_str(), NobodyUid(), static_cast<gid_t>(-1)) == 0 ? path : "";
+         },
+         false, true},
+        {"symbolic link",
+         [plain](FileIoTest& t) {
+             const std::string path = plain("target.npm")(t);
+             return ::symlink("target.npm", t.PathOf("shortcut.npm").c_str()) == 0
+                        ? t.PathOf("shortcut.npm")
+                        : "";
+         },
+         false, true},
+        {"access list",
+         [plain](FileIoTest& t) {
+             const std::string path = plain("shared.npm")(t);
+             const std::string acl = AccessListForNobody();
+             return ::setxattr(path.c_str(), "system.posix_acl_access", acl.data(), acl.size(),
+                               0) == 0
+                        ? path
+                        : "";  // no access lists on this file system
+         },
+         false, true},
+        // The folder is root's, the file the user's own.
+        {"writable file in a read-only folder",
+         [plain](FileIoTest& t) {
+             const std::string path = plain("mine.npm")(t);
+             return ::chown(path.c_str(), NobodyUid(), static_cast<gid_t>(-1)) == 0 ? path : "";
+         },
+         true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        const std::string path = c.prepare(*this);
+        if (path.empty() || (c.asNobody && (::geteuid() != 0 || NobodyUid() == 0))) {
+            continue;
+        }
+        const ino_t before = InodeOf(path);
+        const size_t entries = EntryCount();
+        const std::optional<FileStatus> status =
+            c.asNobody ? WriteAsNobody(path, "new bytes") : WriteFile(path, "new bytes");
+        ASSERT_TRUE(status.has_value());
+        EXPECT_TRUE(status->Ok()) << FileStatusText(*status);
+        EXPECT_EQ(ReadWholeFile(path), "new bytes");
+        EXPECT_EQ(EntryCount(), entries + (before == 0 ? 1 : 0));
+        if (before != 0) {
+            EXPECT_EQ(InodeOf(path) == before, c.sameInode);
+        }
+    }
+    // What the in-place saves kept: the other name of a hard link, and the link itself.
+    TearDown();
+    SetUp();
+    const std::string path = PathOf("linked.npm");
+    ASSERT_TRUE(WriteFileAtomically(path, "old"));
+    ASSERT_EQ(::link(path.c_str(), PathOf("twin.npm").c_str()), 0);
+    ASSERT_EQ(::symlink("linked.npm", PathOf("shortcut.npm").c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomically(PathOf("shortcut.npm"), "via link"));
+    EXPECT_EQ(ReadWholeFile(PathOf("twin.npm")), "via link");
+    EXPECT_TRUE(fs::is_symlink(folder_ / "shortcut.npm"));
+}
+
+TEST_F(FileIoTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
+    const std::string kept = PathOf("kept.npm");
+    ASSERT_TRUE(WriteFileAtomically(kept, "old bytes"));
+    fs::create_directories(folder_ / "dir");
+    struct Case {
+        std::string path;
+        FileError error;
+        int errnum;
+    } cases[] = {
+        {PathOf("missing/x.npm"), FileError::NotFound, ENOENT},
+        {PathOf("kept.npm/x.npm"), FileError::NotFound, ENOTDIR},
+        {PathOf("dir"), FileError::NotRegularFile, 0},
+        {PathOf("dir") + "/", FileError::NotRegularFile, 0},
+        {PathOf(std::string(300, 'n')), FileError::WriteFailed, ENAMETOOLONG},
+    };
+    for (const auto& c : cases) {
+        const FileStatus status = WriteFile(c.path, "new bytes");
+        EXPECT_EQ(status.error, c.error) << c.path;
+        EXPECT_EQ(status.errnum, c.errnum) << c.path;
+    }
+    EXPECT_EQ(FileStatusText(WriteFile(PathOf("missing/x.npm"), "x")), "No such file or directory");
+    EXPECT_EQ(FileStatusText(WriteFile(PathOf("dir"), "x")), "not a regular file");
+
+    // A read-only file of the user's own in a folder that is not theirs: no way to write it.
+    if (::geteuid() != 0 || NobodyUid() == 0) {
+        GTEST_SKIP() << "no unprivileged user to run as";
+    }
+    ASSERT_EQ(::chown(kept.c_str(), NobodyUid(), static_cast<gid_t>(-1)), 0);
+    ASSERT_EQ(::chmod(kept.c_str(), 0444), 0);
+    const std::optional<FileStatus> status = WriteAsNobody(kept, "new bytes");
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(status->error, FileError::WriteFailed);
+    EXPECT_EQ(status->errnum, EACCES);
+    EXPECT_EQ(FileStatusText(*status), "Permission denied");
+    EXPECT_EQ(ReadWholeFile(kept), "old bytes");
+    EXPECT_EQ(EntryCount(), 2u);
+}
+
+TEST_F(FileIoTest, StaleTemporariesOfOurOwnGoAndNothingElse) {
+    const long ended = EndedProcessId();
+    const long running = ::getppid();
+    const std::time_t now = std::time(nullptr);
+    struct Case {
+        std::string name;
+        long ageSeconds;
+        bool folder;
+        bool removed;
+    } cases[] = {
+        {TempSaveFileName(ended, 0x1234abcd), 0, false, true},
+        {TempSaveFileName(running, 0x1234abcd), 0, false, false},  // a save going on right now
+        {TempSaveFileName(running, 0xffffffff), 7 * 3600, false, true},
+        {TempSaveFileName(::getpid(), 7), 0, false, false},
+        {TempSaveFileName(ended, 1), 0, true, false},
+        {TempSaveFileName(ended, 1) + ".bak", 0, false, false},
+        {".pixora-save-" + std::to_string(ended) + "-XYZ.tmp", 0, false, false},
+        {".pixora-save--1-0.tmp", 0, false, false},
+        {".pixora-save-" + std::to_string(ended) + ".tmp", 0, false, false},
+        {"pixora-save-" + std::to_string(ended) + "-0.tmp", 0, false, false},
+        {".kept.npm.1a2b3c4d~", 7 * 3600, false, false},
+        {"picture.npm", 7 * 3600, false, false},
+    };
+    for (const auto& c : cases) {
+        const fs::path path = folder_ / c.name;
+        if (c.folder) {
+            fs::create_directories(path);
+        } else {
+            std::ofstream(path) << "x";
+        }
+        const timespec times[2] = {{now - c.ageSeconds, 0}, {now - c.ageSeconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    }
+    EXPECT_EQ(RemoveStaleSaveFiles(folder_.string()), 2);
+    for (const auto& c : cases) {
+        EXPECT_EQ(fs::exists(folder_ / c.name), !c.removed) << c.name;
+    }
+    // A save into the folder clears such leftovers too.
+    std::ofstream(folder_ / TempSaveFileName(ended, 99)) << "x";
+    ASSERT_TRUE(WriteFileAtomically(PathOf("picture.npm"), "new"));
+    EXPECT_FALSE(fs::exists(folder_ / TempSaveFileName(ended, 99)));
+}
+
 TEST_F(FileIoTest, WritesAndReadsBackEveryByte) {
     std::string bytes;
     for (int i = 0; i < 1000; ++i) {
@@ -53,17 +307,6 @@ TEST_F(FileIoTest, WritesAndReadsBackEveryByte) {
     EXPECT_EQ(EntryCount(), 1u);  // no temporary file left over
 }
 
-TEST_F(FileIoTest, AFailedWriteKeepsTheOldFile) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not stop root";
-    }
-    const std::string path = PathOf("keep.npm");
-    ASSERT_TRUE(WriteFileAtomically(path, "old bytes"));
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(WriteFileAtomically(path, "new bytes"));
-    EXPECT_EQ(ReadWholeFile(path), "old bytes");
-}
-
 TEST_F(FileIoTest, AWriteCutShortKeepsTheOldFile) {
     // A file-size limit makes the write fail part way, as a full disk does, even for root.
     const std::string path = PathOf("full.npm");
@@ -74,10 +317,11 @@ TEST_F(FileIoTest, AWriteCutShortKeepsTheOldFile) {
     rlimit tight = saved;
     tight.rlim_cur = 100;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const bool written = WriteFileAtomically(path, std::string(1000, 'n'));
+    const FileStatus written = WriteFile(path, std::string(1000, 'n'));
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(written);
+    EXPECT_EQ(written.error, FileError::WriteFailed);
+    EXPECT_EQ(written.errnum, EFBIG);
     EXPECT_EQ(ReadWholeFile(path), "old bytes");
     EXPECT_EQ(EntryCount(), 1u);
 }
@@ -105,16 +349,35 @@ TEST_F(FileIoTest, KeepsTheOldFilesPermissions) {
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
-TEST_F(FileIoTest, ReadRefusesWhatIsNoPlainFile) {
-    EXPECT_FALSE(ReadWholeFile(PathOf("missing.npm")));
-    EXPECT_FALSE(ReadWholeFile(folder_.string()));
+TEST_F(FileIoTest, ReadRefusesWhatIsNoPlainFileAndSaysWhich) {
     const std::string fifo = PathOf("pipe.npm");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(ReadWholeFile(fifo));  // and does not block
     const std::string big = PathOf("big.npm");
     ASSERT_TRUE(WriteFileAtomically(big, std::string(101, 'x')));
-    EXPECT_FALSE(ReadWholeFile(big, 100));
-    EXPECT_TRUE(ReadWholeFile(big, 101));
+    struct Case {
+        std::string path;
+        size_t maxSize;
+        FileError error;
+        int errnum;
+    } cases[] = {
+        {PathOf("missing.npm"), 1000, FileError::NotFound, ENOENT},
+        {big + "/x", 1000, FileError::NotFound, ENOTDIR},
+        {folder_.string(), 1000, FileError::NotRegularFile, 0},
+        {fifo, 1000, FileError::NotRegularFile, 0},  // and does not wait for a writer
+        {"/dev/null", 1000, FileError::NotRegularFile, 0},
+        {big, 100, FileError::TooLarge, 0},
+        {big, 101, FileError::None, 0},
+    };
+    for (const auto& c : cases) {
+        const FileRead read = ReadFile(c.path, c.maxSize);
+        EXPECT_EQ(read.status.error, c.error) << c.path;
+        EXPECT_EQ(read.status.errnum, c.errnum) << c.path;
+        EXPECT_EQ(read.bytes.size(), c.error == FileError::None ? 101u : 0u) << c.path;
+        EXPECT_EQ(ReadWholeFile(c.path, c.maxSize).has_value(), c.error == FileError::None);
+    }
+    EXPECT_EQ(CheckRegularFile(fifo).error, FileError::NotRegularFile);
+    EXPECT_EQ(CheckRegularFile(big).error, FileError::None);
+    EXPECT_EQ(FileStatusText(ReadFile(fifo).status), "not a regular file");
 }
 
 TEST(FileNames, ProposedNameAndSaveRule) {
