@@ -327,6 +327,11 @@ FileStatus WriteFile(const std::string& path, std::string_view bytes) {
     if (!S_ISREG(old.st_mode)) {
         return Failed(FileError::NotRegularFile, 0);
     }
+    // A file the user may not write stays as it is, even where its folder would let a rename
+    // replace it: read-only is what its owner asked for.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+        return Failed(FileError::WriteFailed, errno);
+    }
     struct stat named {};
     // A rename would replace a symbolic link, not the file it points to; it would split hard
     // links; and a new file would be ours, without the old one's access list.

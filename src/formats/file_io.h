@@ -56,8 +56,9 @@ FileStatus CheckRegularFile(const std::string& path);
 // place instead: when the folder cannot take a new file but the file itself is writable, when
 // the temporary name does not fit, when the file has further hard links (a rename would split
 // them), or when it has an owner other than us or an access-control list (a new file would
-// drop both). An existing file's permission bits and group are kept. A real failure (no space,
-// no permission) reports errno; a failed atomic save leaves no temporary file behind.
+// drop both). An existing file's permission bits and group are kept; a file we may not write
+// is refused even where its folder would allow replacing it. A real failure (no space, no
+// permission) reports errno; a failed atomic save leaves no temporary file behind.
 FileStatus WriteFile(const std::string& path, std::string_view bytes);
 // As WriteFile, for callers that need no reason.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);

@@ -234,19 +234,28 @@ TEST_F(FileIoTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
     EXPECT_EQ(FileStatusText(WriteFile(PathOf("missing/x.npm"), "x")), "No such file or directory");
     EXPECT_EQ(FileStatusText(WriteFile(PathOf("dir"), "x")), "not a regular file");
 
-    // A read-only file of the user's own in a folder that is not theirs: no way to write it.
+    // A read-only file of the user's own, in a folder of theirs and in one that is not: it is
+    // refused either way, although the first folder would let a rename replace it.
     if (::geteuid() != 0 || NobodyUid() == 0) {
         GTEST_SKIP() << "no unprivileged user to run as";
     }
-    ASSERT_EQ(::chown(kept.c_str(), NobodyUid(), static_cast<gid_t>(-1)), 0);
-    ASSERT_EQ(::chmod(kept.c_str(), 0444), 0);
-    const std::optional<FileStatus> status = WriteAsNobody(kept, "new bytes");
-    ASSERT_TRUE(status.has_value());
-    EXPECT_EQ(status->error, FileError::WriteFailed);
-    EXPECT_EQ(status->errnum, EACCES);
-    EXPECT_EQ(FileStatusText(*status), "Permission denied");
-    EXPECT_EQ(ReadWholeFile(kept), "old bytes");
-    EXPECT_EQ(EntryCount(), 2u);
+    const std::string ownFolder = PathOf("own");
+    ASSERT_EQ(::mkdir(ownFolder.c_str(), 0755), 0);
+    ASSERT_EQ(::chown(ownFolder.c_str(), NobodyUid(), static_cast<gid_t>(-1)), 0);
+    for (const std::string& path : {kept, ownFolder + "/kept.npm"}) {
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(WriteFileAtomically(path, "old bytes"));
+        ASSERT_EQ(::chown(path.c_str(), NobodyUid(), static_cast<gid_t>(-1)), 0);
+        ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+        const std::optional<FileStatus> status = WriteAsNobody(path, "new bytes");
+        ASSERT_TRUE(status.has_value());
+        EXPECT_EQ(status->error, FileError::WriteFailed);
+        EXPECT_EQ(status->errnum, EACCES);
+        EXPECT_EQ(FileStatusText(*status), "Permission denied");
+        EXPECT_EQ(ReadWholeFile(path), "old bytes");
+    }
+    EXPECT_EQ(EntryCount(), 3u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ownFolder), {}), 1);
 }
 
 TEST_F(FileIoTest, StaleTemporariesOfOurOwnGoAndNothingElse) {
