@@ -13,7 +13,6 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class FileIoTest : public ::testing::Test {
-public:
+protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
                   ("pixora_file_io_" + std::to_string(::getpid()) + "_" +
@@ -98,117 +97,79 @@ long EndedProcessId() {
     return child;
 }
 
-// An access list granting "nobody" read and write, in the kernel's binary form.
-std::string AccessListForNobody() {
-    std::string acl("\x02\x00\x00\x00", 4);
-    const auto entry = [&acl](uint16_t tag, uint16_t perm, uint32_t id) {
-        for (const unsigned value :
-             {unsigned(tag), unsigned(tag) >> 8, unsigned(perm), unsigned(perm) >> 8}) {
-            acl.push_back(static_cast<char>(value & 0xFF));
-        }
-        for (int shift = 0; shift < 32; shift += 8) {
-            acl.push_back(static_cast<char>((id >> shift) & 0xFF));
-        }
-    };
-    entry(0x01, 6, 0xFFFFFFFF);  // owner
-    entry(0x02, 6, NobodyUid());
-    entry(0x04, 4, 0xFFFFFFFF);  // owning group
-    entry(0x10, 6, 0xFFFFFFFF);  // mask
-    entry(0x20, 4, 0xFFFFFFFF);  // others
-    return acl;
-}
-
 // Where a rename would change what the user has, the save rewrites the file in place; where it
 // would not, the atomic replace stays. Either way the bytes arrive and no temporary is left.
 TEST_F(FileIoTest, SavesWhereverDeletingAndCreatingWould) {
+    enum class Old {
+        Plain,
+        None,
+        HardLink,
+        OtherOwner,
+        SymbolicLink,
+        AccessList,
+        OwnInRootsFolder
+    };
     struct Case {
-        const char* name;
-        // Makes the old file (and what goes with it); returns the path to save to, or "" to skip.
-        std::function<std::string(FileIoTest&)> prepare;
-        bool asNobody;
+        std::string name;
+        Old old;
         bool sameInode;  // rewritten in place rather than replaced
+    } cases[] = {
+        {"a.npm", Old::Plain, false},
+        {"new.npm", Old::None, false},
+        // The old temporary, "." + name + 10 characters, did not fit beside such names.
+        {std::string(246, 'n') + ".npm", Old::Plain, false},
+        {std::string(251, 'n') + ".npm", Old::None, false},
+        {"linked.npm", Old::HardLink, true},
+        {"theirs.npm", Old::OtherOwner, true},
+        {"shortcut.npm", Old::SymbolicLink, true},
+        {"shared.npm", Old::AccessList, true},
+        {"mine.npm", Old::OwnInRootsFolder, true},  // a writable file in a read-only folder
     };
-    const auto plain = [](const std::string& name) {
-        return [name](FileIoTest& t) {
-            const std::string path = t.PathOf(name);
-            return WriteFileAtomically(path, "old") ? path : std::string("<failed>");
-        };
-    };
-    const Case cases[] = {
-        {"plain file", plain("a.npm"), false, false},
-        {"new file", [](FileIoTest& t) { return t.PathOf("new.npm"); }, false, false},
-        // A temporary of "." + name + 10 characters no longer fits beside such names.
-        {"name of 250 bytes", plain(std::string(246, 'n') + ".npm"), false, false},
-        {"new name of 255 bytes",
-         [](FileIoTest& t) { return t.PathOf(std::string(251, 'n') + ".npm"); }, false, false},
-        {"hard link kept linked",
-         [plain](FileIoTest& t) {
-             const std::string path = plain("linked.npm")(t);
-             return ::link(path.c_str(), t.PathOf("other-name.npm").c_str()) == 0 ? path : "";
-         },
-         false, true},
-        {"file of another owner",
-         [plain](FileIoTest& t) {
-             const std::string path = plain("theirs.npm")(t);
-             return ::chown(path.c_str(), NobodyUid(), static_cast<gid_t>(-1)) == 0 ? path : "";
-         },
-         false, true},
-        {"symbolic link",
-         [plain](FileIoTest& t) {
-             const std::string path = plain("target.npm")(t);
-             return ::symlink("target.npm", t.PathOf("shortcut.npm").c_str()) == 0
-                        ? t.PathOf("shortcut.npm")
-                        : "";
-         },
-         false, true},
-        {"access list",
-         [plain](FileIoTest& t) {
-             const std::string path = plain("shared.npm")(t);
-             const std::string acl = AccessListForNobody();
-             return ::setxattr(path.c_str(), "system.posix_acl_access", acl.data(), acl.size(),
-                               0) == 0
-                        ? path
-                        : "";  // no access lists on this file system
-         },
-         false, true},
-        // The folder is root's, the file the user's own.
-        {"writable file in a read-only folder",
-         [plain](FileIoTest& t) {
-             const std::string path = plain("mine.npm")(t);
-             return ::chown(path.c_str(), NobodyUid(), static_cast<gid_t>(-1)) == 0 ? path : "";
-         },
-         true, true},
-    };
+    // Owner, a second user (12345) with read and write, owning group, mask, others.
+    const std::string accessList(
+        "\x02\x00\x00\x00\x01\x00\x06\x00\xff\xff\xff\xff\x02\x00\x06\x00\x39\x30\x00\x00"
+        "\x04\x00\x04\x00\xff\xff\xff\xff\x10\x00\x06\x00\xff\xff\xff\xff\x20\x00\x04\x00"
+        "\xff\xff\xff\xff",
+        44);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.name.substr(0, 20));
         TearDown();
         SetUp();
-        const std::string path = c.prepare(*this);
-        if (path.empty() || (c.asNobody && (::geteuid() != 0 || NobodyUid() == 0))) {
-            continue;
+        const std::string path = PathOf(c.name);
+        const std::string target = c.old == Old::SymbolicLink ? PathOf("target.npm") : path;
+        if (c.old != Old::None) {
+            ASSERT_TRUE(WriteFileAtomically(target, "old"));
+        }
+        const bool ready =
+            c.old == Old::HardLink       ? ::link(path.c_str(), PathOf("twin.npm").c_str()) == 0
+            : c.old == Old::SymbolicLink ? ::symlink("target.npm", path.c_str()) == 0
+            : c.old == Old::AccessList   ? ::setxattr(path.c_str(), "system.posix_acl_access",
+                                                      accessList.data(), accessList.size(), 0) == 0
+            : c.old == Old::OtherOwner || c.old == Old::OwnInRootsFolder
+                ? ::chown(path.c_str(), NobodyUid(), static_cast<gid_t>(-1)) == 0
+                : true;
+        const bool asNobody = c.old == Old::OwnInRootsFolder;
+        if (!ready || (asNobody && (::geteuid() != 0 || NobodyUid() == 0))) {
+            continue;  // not root, or no access lists on this file system
         }
         const ino_t before = InodeOf(path);
         const size_t entries = EntryCount();
         const std::optional<FileStatus> status =
-            c.asNobody ? WriteAsNobody(path, "new bytes") : WriteFile(path, "new bytes");
+            asNobody ? WriteAsNobody(path, "new bytes") : WriteFile(path, "new bytes");
         ASSERT_TRUE(status.has_value());
         EXPECT_TRUE(status->Ok()) << FileStatusText(*status);
         EXPECT_EQ(ReadWholeFile(path), "new bytes");
-        EXPECT_EQ(EntryCount(), entries + (before == 0 ? 1 : 0));
-        if (before != 0) {
+        EXPECT_EQ(EntryCount(), entries + (c.old == Old::None ? 1 : 0));
+        if (c.old != Old::None) {
             EXPECT_EQ(InodeOf(path) == before, c.sameInode);
         }
+        if (c.old == Old::HardLink) {
+            EXPECT_EQ(ReadWholeFile(PathOf("twin.npm")), "new bytes");
+        }
+        if (c.old == Old::SymbolicLink) {
+            EXPECT_TRUE(fs::is_symlink(path));
+        }
     }
-    // What the in-place saves kept: the other name of a hard link, and the link itself.
-    TearDown();
-    SetUp();
-    const std::string path = PathOf("linked.npm");
-    ASSERT_TRUE(WriteFileAtomically(path, "old"));
-    ASSERT_EQ(::link(path.c_str(), PathOf("twin.npm").c_str()), 0);
-    ASSERT_EQ(::symlink("linked.npm", PathOf("shortcut.npm").c_str()), 0);
-    ASSERT_TRUE(WriteFileAtomically(PathOf("shortcut.npm"), "via link"));
-    EXPECT_EQ(ReadWholeFile(PathOf("twin.npm")), "via link");
-    EXPECT_TRUE(fs::is_symlink(folder_ / "shortcut.npm"));
 }
 
 TEST_F(FileIoTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
