@@ -511,10 +511,10 @@ bool frmEdit::Startup(const std::string& commandLine) {
     }
     // A save killed half way leaves its temporary file; the folders we save into are cleared
     // of such leftovers of our own (the next save into any other folder clears that one).
-    for (const std::string* folder :
-         {&folders_.userDir, &folders_.userDirSave, &folders_.exportDir}) {
-        if (!folder->empty()) {
-            RemoveStaleSaveFiles(*folder);
+    for (const std::string& folder : {folders_.userDir, folders_.userDirSave, folders_.exportDir,
+                                      FolderOf(phonebookCachePath_)}) {
+        if (!folder.empty()) {
+            RemoveStaleSaveFiles(folder);
         }
     }
     picMain_->setFocus();

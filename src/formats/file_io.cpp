@@ -163,10 +163,10 @@ AtomicOutcome ReplaceAtomically(const std::string& path, std::string_view bytes,
                                 ::fchown(file.Get(), static_cast<uid_t>(-1), old->st_gid) == 0);
         // The umask must not narrow the old file's permissions.
         if (!sameGroup || ::fchmod(file.Get(), mode) != 0) {
+            AtomicOutcome outcome{Failed(FileError::WriteFailed, errno)};
+            outcome.refused = true;
             file.Close();
             ::unlink(temporary.c_str());
-            AtomicOutcome outcome;
-            outcome.refused = true;
             return outcome;
         }
     }
@@ -333,14 +333,18 @@ FileStatus WriteFile(const std::string& path, std::string_view bytes) {
         return Failed(FileError::WriteFailed, errno);
     }
     struct stat named {};
-    // A rename would replace a symbolic link, not the file it points to; it would split hard
-    // links; and a new file would be ours, without the old one's access list.
-    const bool inPlace = (::lstat(path.c_str(), &named) == 0 && S_ISLNK(named.st_mode)) ||
-                         old.st_nlink > 1 || old.st_uid != ::geteuid() || HasAccessList(path) ||
-                         ::access(FolderForCalls(path).c_str(), W_OK | X_OK) != 0;
+    const bool isLink = ::lstat(path.c_str(), &named) == 0 && S_ISLNK(named.st_mode);
+    // A link someone else planted is never written through; at most it is replaced.
+    const bool foreignLink = isLink && named.st_uid != ::geteuid();
+    // A rename would replace a link of ours, not the file it points to; it would split hard
+    // links; and a new file would be ours, without the old one's owner and access list.
+    const bool inPlace =
+        !foreignLink &&
+        (isLink || old.st_nlink > 1 || old.st_uid != ::geteuid() || HasAccessList(path) ||
+         ::faccessat(AT_FDCWD, FolderForCalls(path).c_str(), W_OK | X_OK, AT_EACCESS) != 0);
     if (!inPlace) {
         const AtomicOutcome outcome = ReplaceAtomically(path, bytes, &old);
-        if (!outcome.refused) {
+        if (!outcome.refused || foreignLink) {
             return outcome.status;
         }
     }

@@ -106,6 +106,7 @@ TEST_F(FileIoTest, SavesWhereverDeletingAndCreatingWould) {
         HardLink,
         OtherOwner,
         SymbolicLink,
+        ForeignLink,  // someone else's link to their file: replaced, never written through
         AccessList,
         OwnInRootsFolder
     };
@@ -122,6 +123,7 @@ TEST_F(FileIoTest, SavesWhereverDeletingAndCreatingWould) {
         {"linked.npm", Old::HardLink, true},
         {"theirs.npm", Old::OtherOwner, true},
         {"shortcut.npm", Old::SymbolicLink, true},
+        {"planted.npm", Old::ForeignLink, false},
         {"shared.npm", Old::AccessList, true},
         {"mine.npm", Old::OwnInRootsFolder, true},  // a writable file in a read-only folder
     };
@@ -136,15 +138,20 @@ TEST_F(FileIoTest, SavesWhereverDeletingAndCreatingWould) {
         TearDown();
         SetUp();
         const std::string path = PathOf(c.name);
-        const std::string target = c.old == Old::SymbolicLink ? PathOf("target.npm") : path;
+        const bool link = c.old == Old::SymbolicLink || c.old == Old::ForeignLink;
+        const std::string target = link ? PathOf("target.npm") : path;
         if (c.old != Old::None) {
             ASSERT_TRUE(WriteFileAtomically(target, "old"));
         }
         const bool ready =
             c.old == Old::HardLink       ? ::link(path.c_str(), PathOf("twin.npm").c_str()) == 0
             : c.old == Old::SymbolicLink ? ::symlink("target.npm", path.c_str()) == 0
-            : c.old == Old::AccessList   ? ::setxattr(path.c_str(), "system.posix_acl_access",
-                                                      accessList.data(), accessList.size(), 0) == 0
+            : c.old == Old::ForeignLink
+                ? ::symlink("target.npm", path.c_str()) == 0 &&
+                      ::lchown(path.c_str(), NobodyUid(), static_cast<gid_t>(-1)) == 0 &&
+                      ::chown(target.c_str(), NobodyUid(), static_cast<gid_t>(-1)) == 0
+            : c.old == Old::AccessList ? ::setxattr(path.c_str(), "system.posix_acl_access",
+                                                    accessList.data(), accessList.size(), 0) == 0
             : c.old == Old::OtherOwner || c.old == Old::OwnInRootsFolder
                 ? ::chown(path.c_str(), NobodyUid(), static_cast<gid_t>(-1)) == 0
                 : true;
@@ -166,8 +173,9 @@ TEST_F(FileIoTest, SavesWhereverDeletingAndCreatingWould) {
         if (c.old == Old::HardLink) {
             EXPECT_EQ(ReadWholeFile(PathOf("twin.npm")), "new bytes");
         }
-        if (c.old == Old::SymbolicLink) {
-            EXPECT_TRUE(fs::is_symlink(path));
+        if (link) {
+            EXPECT_EQ(fs::is_symlink(path), c.old == Old::SymbolicLink);
+            EXPECT_EQ(ReadWholeFile(target), c.old == Old::SymbolicLink ? "new bytes" : "old");
         }
     }
 }

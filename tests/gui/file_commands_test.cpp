@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QAction>
 #include <QDropEvent>
 #include <QFile>
@@ -14,7 +16,9 @@
 #include "app/raster_view.h"
 #include "core/document.h"
 #include "core/picture_views.h"
+#include "core/settings_keys.h"
 #include "core/strings.h"
+#include "formats/file_io.h"
 #include "formats/npm_file.h"
 #include "formats/wbmp_file.h"
 #include "gui/gui_support.h"
@@ -30,6 +34,16 @@ std::string ReadBytes(const std::string& path) {
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
+}
+
+// A process id that runs no process now: a child that has ended and been reaped.
+long EndedProcessId() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
 }
 
 PictureGrid Smiley() {
@@ -389,6 +403,18 @@ TEST(StartupFile, TheCommandLineFileOpensAndHeadsTheStoredList) {
     EXPECT_EQ(h.window->RecentFiles()[1], "/older/one.npm");
     EXPECT_EQ(h.window->DialogFolders().userDir, h.folder);
     EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
+}
+
+TEST(StartupFile, LeftoversOfAKilledSaveGoFromTheSaveFolder) {
+    FileHarness h;
+    const std::string stale = h.folder + TempSaveFileName(EndedProcessId(), 1);
+    const std::string foreign = h.folder + ".other-editor.tmp";
+    WriteBytes(stale, "half a picture");
+    WriteBytes(foreign, "not ours");
+    h.settings->Write(keys::UserDirSave.section, keys::UserDirSave.key, h.folder);
+    ASSERT_TRUE(h.Start());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(stale)));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(foreign)));
 }
 
 }  // namespace
