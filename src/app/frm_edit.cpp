@@ -31,6 +31,7 @@
 #include "core/output_checks.h"
 #include "core/paths.h"
 #include "core/settings_keys.h"
+#include "core/strings.h"
 #include "core/text.h"
 #include "formats/bmp_file.h"
 #include "formats/file_io.h"
@@ -63,6 +64,8 @@ QColor ToQColor(Rgb c) {
 }
 
 constexpr int HistoryLimit = 200;
+
+constexpr const char* CantSaveFileMessage = "Can't save this file.";
 
 }  // namespace
 
@@ -506,6 +509,14 @@ bool frmEdit::Startup(const std::string& commandLine) {
     if (services_.deleteTempFiles && !tempFolder_.empty()) {
         services_.deleteTempFiles(tempFolder_);
     }
+    // A save killed half way leaves its temporary file; the folders we save into are cleared
+    // of such leftovers of our own (the next save into any other folder clears that one).
+    for (const std::string& folder : {folders_.userDir, folders_.userDirSave, folders_.exportDir,
+                                      FolderOf(phonebookCachePath_)}) {
+        if (!folder.empty()) {
+            RemoveStaleSaveFiles(folder);
+        }
+    }
     picMain_->setFocus();
     return true;
 }
@@ -653,8 +664,11 @@ int frmEdit::AskSaveChanges() {
             documentName_ + "\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?",
             ProductName, MessageIcon::Warning, MessageButtons::YesNoCancel);
         if (answer == AnswerYes) {
-            // Whatever the save does, the caller goes on.
-            mnuSave_Click();
+            // Only a picture that really reached its file may be discarded: a cancelled save
+            // dialog or a failed write is the same as Cancel.
+            if (!SaveDocument()) {
+                result = AnswerCancel;
+            }
         } else if (answer == AnswerCancel) {
             result = AnswerCancel;
         }
@@ -1123,6 +1137,12 @@ bool frmEdit::ImportPicture(const std::string& path) {
     if (!services_.loadPicture) {
         return false;
     }
+    // A pipe or a device named like a picture would keep the loader waiting for ever.
+    if (const FileStatus status = CheckRegularFile(path);
+        status.error == FileError::NotRegularFile) {
+        ShowFileProblem(CantReadFileMessage, path, status);
+        return false;
+    }
     std::optional<Raster> image = services_.loadPicture(path);
     if (!image || image->Empty()) {
         return false;
@@ -1163,12 +1183,14 @@ void frmEdit::OpenGraphicFile(const std::string& path) {
         ImportPicture(path);
         return;
     }
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    std::optional<std::string_view> view;
-    if (bytes) {
-        view = *bytes;
+    const FileRead read = ReadFile(path);
+    if (!read.status.Ok()) {
+        // Nothing was read, so the picture and the text stay; the reason tells a missing file
+        // from a pipe or a folder.
+        ShowFileProblem(CantReadFileMessage, path, read.status);
+        return;
     }
-    const OpenResult result = pixora::OpenGraphicFile(path, view);
+    const OpenResult result = pixora::OpenGraphicFile(path, std::string_view(read.bytes));
     if (result.beep || !result.message.empty()) {
         activateWindow();
     }
@@ -1236,17 +1258,26 @@ void frmEdit::OpenRecentFile(int index) {
 }
 
 void frmEdit::mnuSave_Click() {
-    if (SaveNeedsDialog(documentName_)) {
-        mnuSaveAs_Click();
-        return;
-    }
-    SetBusy(true);
-    WritePictureMessageFile(documentName_);
-    SetBusy(false);
+    SaveDocument();
 }
 
 void frmEdit::mnuSaveAs_Click() {
+    SaveDocumentAs();
+}
+
+bool frmEdit::SaveDocument() {
+    if (SaveNeedsDialog(documentName_)) {
+        return SaveDocumentAs();
+    }
     SetBusy(true);
+    const bool saved = WritePictureMessageFile(documentName_);
+    SetBusy(false);
+    return saved;
+}
+
+bool frmEdit::SaveDocumentAs() {
+    SetBusy(true);
+    bool saved = false;
     if (CheckBeforeOutput()) {
         const std::string folder =
             folders_.userDirSave.empty() ? folders_.userDir : folders_.userDirSave;
@@ -1254,10 +1285,18 @@ void frmEdit::mnuSaveAs_Click() {
                                               1, folder, PictureMessageExtension);
         if (!path.empty()) {
             folders_.userDirSave = FolderOf(path);
-            WritePictureMessageFile(path);
+            saved = WritePictureMessageFile(path);
         }
     }
     SetBusy(false);
+    return saved;
+}
+
+void frmEdit::ShowFileProblem(const std::string& firstLine, const std::string& path,
+                              const FileStatus& status) {
+    activateWindow();
+    ui_.MessageBox(firstLine + "\r\n" + QuotedName(path) + "\r\n" + FileStatusText(status),
+                   ProductName, MessageIcon::Warning, MessageButtons::Ok);
 }
 
 bool frmEdit::WritePictureMessageFile(const std::string& path) {
@@ -1267,15 +1306,19 @@ bool frmEdit::WritePictureMessageFile(const std::string& path) {
     ui_.SetBusyPointer(true);
     const std::string bytes = pixora::WritePictureMessageFile(
         picture_, pictureText_.toStdU32String(), ReadText(settings_, keys::UserName));
-    // Written beside the old file and renamed over it, so a failed write keeps the old one.
-    const bool written = WriteFileAtomically(path, bytes);
-    if (written && !IsPictureMessageHandOverName(path)) {
+    // Written beside the old file and renamed over it where that can be done, so a failed write
+    // keeps the old one; a failure is said, and the picture stays modified.
+    const FileStatus status = WriteFile(path, bytes);
+    if (status.Ok() && !IsPictureMessageHandOverName(path)) {
         documentName_ = path;
         AddRecentFile(path);
         UpdateTitle(true);
     }
     ui_.SetBusyPointer(false);
-    return written;
+    if (!status.Ok()) {
+        ShowFileProblem(CantSaveFileMessage, path, status);
+    }
+    return status.Ok();
 }
 
 void frmEdit::mnuExport_Click() {
@@ -1288,10 +1331,11 @@ void frmEdit::mnuExport_Click() {
         if (!path.empty()) {
             folders_.exportDir = FolderOf(path);
             // The final name alone decides the format, whatever filter was picked.
-            if (IsWbmpExportName(path)) {
-                WriteFileAtomically(path, WriteWbmpFile(picture_));
-            } else {
-                WriteFileAtomically(path, WriteBmpFile(views_.Output()));
+            const FileStatus status =
+                WriteFile(path, IsWbmpExportName(path) ? WriteWbmpFile(picture_)
+                                                       : WriteBmpFile(views_.Output()));
+            if (!status.Ok()) {
+                ShowFileProblem(CantSaveFileMessage, path, status);
             }
         }
     }

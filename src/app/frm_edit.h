@@ -36,6 +36,7 @@ class QToolButton;
 namespace pixora {
 
 class PMTextEdit;
+struct FileStatus;
 class PhonebookRead;
 class PictureSend;
 class PortTest;
@@ -247,6 +248,13 @@ private:
     void RepaintViews();
     // Whether the window may close now; asks about unsaved changes.
     bool QueryClose();
+    // Save and Save As; true only when the picture was written, so that a question about
+    // unsaved changes never lets a cancelled or failed save discard the picture.
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    // Tells which file could not be read or written and why; firstLine says what failed.
+    void ShowFileProblem(const std::string& firstLine, const std::string& path,
+                         const FileStatus& status);
     void Shutdown();
     // Shows a picture from the undo history and marks the document modified.
     void ShowPicture(const PictureGrid& picture);

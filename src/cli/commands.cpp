@@ -7,6 +7,7 @@
 #include "cli/qt_modules.h"
 #include "cli/send_command.h"
 #include "cli/web_url.h"
+#include "core/strings.h"
 #include "formats/file_io.h"
 #include "phone/send.h"
 #include "shell/phone_numbers.h"
@@ -41,7 +42,7 @@ int Convert(Context& context, std::span<const std::string> operands) {
     // Judged before the input is read, so a mistyped name costs no decoding.
     const std::optional<OutputFormat> format = ChooseOutputFormat(output);
     if (!format) {
-        context.err << ProgramName << ": " << output
+        context.err << ProgramName << ": " << QuotedName(output)
                     << ": unknown output type; use .npm, .bmp or .wbmp\n";
         return ExitFailure;
     }
@@ -49,8 +50,11 @@ int Convert(Context& context, std::span<const std::string> operands) {
     if (!picture) {
         return ExitFailure;
     }
-    if (!WriteFileAtomically(output, EncodeOutput(*format, *picture, context.settings))) {
-        context.err << ProgramName << ": " << output << ": cannot write the file\n";
+    // The editor's save: atomic where it can be, in place where a rename would lose something.
+    const FileStatus status = WriteFile(output, EncodeOutput(*format, *picture, context.settings));
+    if (!status.Ok()) {
+        context.err << ProgramName << ": " << QuotedName(output)
+                    << ": cannot write the file: " << FileStatusText(status) << "\n";
         return ExitFailure;
     }
     return ExitOk;

@@ -325,8 +325,9 @@ TEST(frmEditDocument, AskSaveChangesFollowsTheAnswerAndTheWarningSwitch) {
     } cases[] = {
         {nullptr, 1, {AnswerNo}, AnswerNo, 1},
         {nullptr, 1, {AnswerCancel}, AnswerCancel, 1},
-        // Yes saves: the empty picture's question comes next, and No there still goes on.
-        {"1", 1, {AnswerYes, AnswerNo}, AnswerNo, 2},
+        // Yes saves: the empty picture's question comes next, and No there saves nothing, so
+        // the picture must stay.
+        {"1", 1, {AnswerYes, AnswerNo}, AnswerCancel, 2},
         {"0", 1, {}, AnswerNo, 0},
         {"1", 0, {}, AnswerNo, 0},
         {"abc", 1, {AnswerNo}, AnswerNo, 1},
