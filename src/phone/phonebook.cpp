@@ -214,6 +214,53 @@ int ParsePhonebookEntries(std::string_view reply, std::string_view memory,
     return appended;
 }
 
+PhonebookStage StageOfMarker(int marker) {
+    if (marker == kSimSizeMarker || marker == kPhoneSizeMarker) {
+        return PhonebookStage::SizeQuery;
+    }
+    if (marker == kSimEntriesMarker || marker == kPhoneEntriesMarker) {
+        return PhonebookStage::EntryRead;
+    }
+    return PhonebookStage::Other;
+}
+
+size_t ForeignAnswerLength(std::string_view reply, PhonebookStage stage) {
+    const auto holdsListing = [](std::string_view answer) {
+        for (size_t at = answer.find(kEntryKey); at != std::string_view::npos;
+             at = answer.find(kEntryKey, at + 1)) {
+            const size_t digit = at + kEntryKey.size();
+            if (digit < answer.size() && IsDigit(answer[digit])) {
+                return true;
+            }
+        }
+        return false;
+    };
+    size_t dropped = 0;
+    while (dropped < reply.size()) {
+        const std::string_view rest = reply.substr(dropped);
+        // The answer ends with the first final result line.
+        size_t end = std::string_view::npos;
+        for (std::string_view final : {std::string_view("OK\r\n"), std::string_view("ERROR\r\n")}) {
+            const size_t at = rest.find(final);
+            if (at != std::string_view::npos) {
+                end = std::min(end, at + final.size());
+            }
+        }
+        if (end == std::string_view::npos) {
+            break;
+        }
+        const std::string_view answer = rest.substr(0, end);
+        const bool foreign = (stage != PhonebookStage::EntryRead && holdsListing(answer)) ||
+                             (stage != PhonebookStage::SizeQuery &&
+                              answer.find(kRangeKey) != std::string_view::npos);
+        if (!foreign) {
+            break;
+        }
+        dropped += end;
+    }
+    return dropped;
+}
+
 std::string PhonebookCacheText(const Phonebook& table) {
     std::string text;
     for (int i = 0; i < table.PhonebookCount(); ++i) {
@@ -386,7 +433,24 @@ void PhonebookRead::BeforeStep(AtEngine& engine) {
     }
 }
 
+void PhonebookRead::SiftReply(AtEngine& engine) {
+    // A command re-sent after silence may be answered twice; the second answer then arrives
+    // while a later step waits, and would otherwise be taken for that step's reply.
+    const size_t foreign =
+        ForeignAnswerLength(engine.ReplyBuffer(), StageOfMarker(engine.StepInProgress().marker));
+    if (foreign > 0) {
+        engine.DropReply(foreign);
+    }
+}
+
 void PhonebookRead::BeforeJudge(AtEngine& engine) {
+    const PhonebookStage stage = StageOfMarker(engine.StepInProgress().marker);
+    if (stage == PhonebookStage::EntryRead && !engine.HeardSinceWrite()) {
+        // The "OK" still standing from the size query is no listing: the entry read is done
+        // only by an answer of its own. Until one begins, silence counts as silence.
+        engine.SetReplyState(reply::Nothing);
+        return;
+    }
     if (engine.ReplyState() != reply::Range) {
         return;
     }

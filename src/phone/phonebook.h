@@ -76,6 +76,14 @@ bool ParseIndexRange(std::string_view reply, std::string& indexLow, std::string&
 int ParsePhonebookEntries(std::string_view reply, std::string_view memory,
                           std::string_view indexLow, std::string_view indexHigh, Phonebook& table);
 
+// Which answers a phonebook step takes: only the size query takes a range, only the entry read
+// takes a listing.
+enum class PhonebookStage { Other, SizeQuery, EntryRead };
+PhonebookStage StageOfMarker(int marker);
+// How many characters at the front of the reply are whole answers (up to their "OK" or "ERROR"
+// line) that the stage does not take: a listing or a range that a re-sent command brought late.
+size_t ForeignAnswerLength(std::string_view reply, PhonebookStage stage);
+
 // The cache file's bytes for the first PhonebookCount entries that have an index.
 std::string PhonebookCacheText(const Phonebook& table);
 
@@ -138,6 +146,7 @@ public:
 
     ConversationRules Rules() const override;
     void BeforeStep(AtEngine& engine) override;
+    void SiftReply(AtEngine& engine) override;
     void BeforeJudge(AtEngine& engine) override;
     void OnFinished(AtEngine& engine) override;
     void OnTimedOut(AtEngine& engine) override;

@@ -49,6 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(Digits(low) && low.size() <= 9);
         Check(Digits(high) && high.size() <= 9);
     }
+    for (pixora::PhonebookStage stage :
+         {pixora::PhonebookStage::Other, pixora::PhonebookStage::SizeQuery,
+          pixora::PhonebookStage::EntryRead}) {
+        Check(pixora::ForeignAnswerLength(input, stage) <= input.size());
+    }
     pixora::Phonebook table;
     const int found = pixora::ParsePhonebookEntries(input, pixora::SimMemory, low, high, table);
     Check(found == table.PhonebookCount());
