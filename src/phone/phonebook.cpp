@@ -3,6 +3,8 @@
 #include "core/strings.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -214,6 +216,11 @@ int ParsePhonebookEntries(std::string_view reply, std::string_view memory,
     return appended;
 }
 
+std::string PhonebookCacheErrorText(std::string_view path, std::string_view reason) {
+    return "Can't save the phonebook to\r\n" + std::string(path) + "\r\n" + std::string(reason) +
+           ".";
+}
+
 PhonebookStage StageOfMarker(int marker) {
     if (marker == kSimSizeMarker || marker == kPhoneSizeMarker) {
         return PhonebookStage::SizeQuery;
@@ -394,11 +401,22 @@ bool PhonebookRead::myPhonebookLoad() {
 }
 
 bool PhonebookRead::SavePhonebookCache() {
-    if (!WriteFileAtomically(cachePath_, PhonebookCacheText(table_))) {
-        engine_.Ui().Beep();
-        return false;
+    // On a fresh installation the data folder does not exist yet.
+    std::error_code folderError;
+    const std::filesystem::path folder = std::filesystem::path(cachePath_).parent_path();
+    if (!folder.empty()) {
+        std::filesystem::create_directories(folder, folderError);
     }
-    return true;
+    std::string reason = folderError ? folderError.message() : std::string();
+    if (reason.empty()) {
+        errno = 0;
+        if (WriteFileAtomically(cachePath_, PhonebookCacheText(table_))) {
+            return true;
+        }
+        reason = errno != 0 ? std::strerror(errno) : "the file could not be written";
+    }
+    engine_.ShowError(PhonebookCacheErrorText(cachePath_, reason));
+    return false;
 }
 
 ConversationRules PhonebookRead::Rules() const {

@@ -84,6 +84,9 @@ PhonebookStage StageOfMarker(int marker);
 // line) that the stage does not take: a listing or a range that a re-sent command brought late.
 size_t ForeignAnswerLength(std::string_view reply, PhonebookStage stage);
 
+// The error box of a cache that cannot be written: the file and why.
+std::string PhonebookCacheErrorText(std::string_view path, std::string_view reason);
+
 // The cache file's bytes for the first PhonebookCount entries that have an index.
 std::string PhonebookCacheText(const Phonebook& table);
 
@@ -134,7 +137,8 @@ public:
 
     // Loads the cache file; true when it existed and was read to its end. A damaged file beeps.
     bool myPhonebookLoad();
-    // Writes the cache file; beeps when it cannot.
+    // Writes the cache file, creating its folder; an error box names the file and the reason
+    // when it cannot.
     bool SavePhonebookCache();
 
     const Phonebook& Table() const { return table_; }

@@ -546,6 +546,38 @@ TEST_F(PhonebookReadTest, FailuresLeaveCacheAndLoadedStateAlone) {
     }
 }
 
+TEST_F(PhonebookReadTest, CacheFolderIsCreatedAndAFailedWriteIsNamed) {
+    WriteBool(settings, keys::PBookReadME, false);
+    const std::filesystem::path fresh = dir / "data" / "Brellow" / "Pixora" / "KDXPBOOK.CSV";
+    const std::filesystem::path blocked = dir / "plain-file" / "KDXPBOOK.CSV";
+    ASSERT_TRUE(WriteFileAtomically((dir / "plain-file").string(), "x"));
+    const struct {
+        std::filesystem::path path;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {fresh, {"Phonebook read."}},
+        {blocked,
+         {"Can't save the phonebook to\r\n" + blocked.string() + "\r\nNot a directory.",
+          "Phonebook read."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.string());
+        ui.messages.clear();
+        PhonebookRead reader(engine, settings, c.path.string(), {});
+        reader.myReadPhonebook();
+        EXPECT_GT(TicksUntilDone(), 0);
+        std::vector<std::string> texts;
+        for (const auto& m : ui.messages) {
+            texts.push_back(m.text);
+        }
+        EXPECT_EQ(texts, c.messages);
+        EXPECT_EQ(std::filesystem::exists(c.path), c.messages.size() == 1);
+        // What the read wrote is what a later run loads.
+        PhonebookRead later(engine, settings, c.path.string(), {});
+        EXPECT_EQ(later.myPhonebookLoad(), c.messages.size() == 1);
+    }
+}
+
 TEST_F(PhonebookReadTest, CacheLoadFromDisk) {
     // No file: false, quietly.
     EXPECT_FALSE(read->myPhonebookLoad());
