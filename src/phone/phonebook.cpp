@@ -401,6 +401,9 @@ bool PhonebookRead::myPhonebookLoad() {
 }
 
 bool PhonebookRead::SavePhonebookCache() {
+    if (cachePath_.empty()) {
+        return true;
+    }
     // On a fresh installation the data folder does not exist yet.
     std::error_code folderError;
     const std::filesystem::path folder = std::filesystem::path(cachePath_).parent_path();
@@ -488,7 +491,7 @@ void PhonebookRead::BeforeJudge(AtEngine& engine) {
 
 void PhonebookRead::OnFinished(AtEngine& engine) {
     phonebookLoaded_ = true;
-    SavePhonebookCache();
+    cacheSaved_ = SavePhonebookCache();
     engine.ShowInformation("Phonebook read.");
     Finish(true);
 }

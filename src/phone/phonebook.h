@@ -138,8 +138,10 @@ public:
     // Loads the cache file; true when it existed and was read to its end. A damaged file beeps.
     bool myPhonebookLoad();
     // Writes the cache file, creating its folder; an error box names the file and the reason
-    // when it cannot.
+    // when it cannot. With an empty cache path the table is kept in memory only.
     bool SavePhonebookCache();
+    // The last completed read wrote its cache (or had none to write).
+    bool CacheSaved() const { return cacheSaved_; }
 
     const Phonebook& Table() const { return table_; }
     bool PhonebookLoaded() const { return phonebookLoaded_; }
@@ -167,6 +169,7 @@ private:
     Callbacks callbacks_;
     Phonebook table_;
     bool phonebookLoaded_ = false;
+    bool cacheSaved_ = false;
     std::string indexLow_;
     std::string indexHigh_;
 };
