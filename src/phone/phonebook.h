@@ -111,8 +111,8 @@ inline constexpr const char* LastUsedNumberItem = " Last used number";
 inline constexpr int LastUsedNumberData = 9999;
 inline constexpr const char* NoPhonebookItem = "No phonebook";
 
-// The entries that have an index, sorted by name as the list sorts them (case ignored, equal
-// names in table order).
+// The entries that have an index, sorted by name (code points, case ignored, equal names in
+// table order). The send dialog sorts them again for the user's language.
 std::vector<PhonebookComboItem> myPhonebook2Combo(const Phonebook& table);
 
 // The phonebook conversation and what the main window keeps of the phonebook.
