@@ -98,4 +98,13 @@ std::optional<int> RunSend(const SendJob& job, std::string& error) {
     return send(&job);
 }
 
+std::optional<int> RunPhonebook(const PhonebookJob& job, std::string& error) {
+    using Read = decltype(&PixoraCliPhonebook);
+    auto read = reinterpret_cast<Read>(FindSymbol(SendModuleName, "PixoraCliPhonebook", error));
+    if (read == nullptr) {
+        return std::nullopt;
+    }
+    return read(&job);
+}
+
 }  // namespace pixora::cli

@@ -4,7 +4,7 @@
 // services that need Qt live in modules that are loaded only when a command first asks for them:
 //   pixora-cli-settings.so  the editor's settings store (Qt Core only)
 //   pixora-cli-import.so    the picture loader for Import (Qt Gui, metafile libraries)
-//   pixora-cli-send.so      the send through the phone (Qt Core, Qt SerialPort)
+//   pixora-cli-send.so      the phone conversations: send, phonebook (Qt Core, Qt SerialPort)
 //   pixora-cli-region.so    the keyboard region for "weburl" (libphonenumber, no Qt)
 // They sit beside the executable in the build tree and in <libdir>/pixora when installed.
 
@@ -32,6 +32,18 @@ struct SendJob {
     std::ostream* err = nullptr;      // progress and failures
 };
 
+// One phonebook read, as pixora-cli phonebook was asked for it.
+struct PhonebookJob {
+    std::string device;           // empty: by port number
+    int port = 0;                 // 0: the "COMPort" setting
+    std::optional<bool> sim;      // nullopt: the "PBookReadSM" setting
+    std::optional<bool> phone;    // nullopt: the "PBookReadME" setting
+    bool save = false;            // also write the editor's cache file
+    int timeoutSeconds = 0;       // 0: none
+    std::ostream* out = nullptr;  // the cache lines
+    std::ostream* err = nullptr;  // stages, "Phonebook read." and failures
+};
+
 }  // namespace pixora::cli
 #include "web/region.h"
 
@@ -47,6 +59,8 @@ bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora:
 void PixoraCliKeyboardRegion(pixora::RegionResult* out);
 // Runs the send to its end; the exit status (0 sent, 1 not sent).
 int PixoraCliSend(const pixora::cli::SendJob* job);
+// Runs the phonebook read to its end; the exit status (0 read, 1 not).
+int PixoraCliPhonebook(const pixora::cli::PhonebookJob* job);
 }
 
 namespace pixora::cli {
@@ -74,5 +88,7 @@ std::optional<RegionResult> KeyboardRegionThroughModule(std::string& error);
 
 // The send through the send module; nullopt (with the reason in error) when it cannot be loaded.
 std::optional<int> RunSend(const SendJob& job, std::string& error);
+// The phonebook read through the same module.
+std::optional<int> RunPhonebook(const PhonebookJob& job, std::string& error);
 
 }  // namespace pixora::cli
