@@ -8,14 +8,23 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
+#include <optional>
+#include <string>
 
+#include "platform/hostile_folder.h"
 #include "platform/instance_test_support.h"
+#include "platform/temp_folder.h"
 
 namespace pixora {
 namespace {
 
+using testing::Describe;
 using testing::EnsureTestApplication;
 using testing::Helper;
+using testing::Plant;
+using testing::PlantName;
+using testing::ScopedEnvironment;
 
 void Age(const QString& path, int seconds) {
     struct timeval times[2];
@@ -38,6 +47,8 @@ TEST_F(InstanceLockTest, OneHolderAtATime) {
     InstanceLock first(folder_.path());
     InstanceLock second(folder_.path());
     EXPECT_TRUE(first.TryAcquire());
+    EXPECT_TRUE(first.Held());
+    EXPECT_FALSE(first.Unusable());
     EXPECT_FALSE(second.TryAcquire());
     first.Release();
     EXPECT_TRUE(second.TryAcquire());
@@ -89,63 +100,154 @@ TEST_F(InstanceLockTest, AnUnreadableOldLockIsTakenOverAFreshOneIsNot) {
     }
 }
 
-TEST_F(InstanceLockTest, WithoutAFolderTheProgramStillRuns) {
+TEST_F(InstanceLockTest, WithoutAFolderTheProgramStillRunsAndSaysSo) {
     InstanceLock lock{QString()};
     EXPECT_TRUE(lock.TryAcquire());
+    EXPECT_FALSE(lock.Held());
+    EXPECT_TRUE(lock.Unusable());
 }
 
-class RuntimeFolderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        EnsureTestApplication();
-        savedRuntime_ = qgetenv("XDG_RUNTIME_DIR");
-        savedTmp_ = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(tmp_.path()));
+TEST_F(InstanceLockTest, SomethingThatIsNoLockFileIsReportedAndLeftAlone) {
+    const std::string path = folder_.filePath("pixora.lock").toStdString();
+    const std::string ours = folder_.filePath("ours.txt").toStdString();
+    testing::WriteMarker(ours);
+    const struct {
+        const char* what;
+        std::function<int()> make;
+    } cases[] = {
+        {"a folder", [&] { return mkdir(path.c_str(), 0700); }},
+        {"a link to a file of ours", [&] { return symlink(ours.c_str(), path.c_str()); }},
+        {"a dangling link", [&] { return symlink("/nonexistent/lock", path.c_str()); }},
+        {"a pipe", [&] { return mkfifo(path.c_str(), 0600); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(c.make(), 0);
+        const std::string before = Describe(path);
+        const std::string oursBefore = Describe(ours);
+        InstanceLock lock(folder_.path());
+        EXPECT_TRUE(lock.TryAcquire());
+        EXPECT_FALSE(lock.Held());
+        EXPECT_TRUE(lock.Unusable());
+        EXPECT_EQ(Describe(path), before);
+        EXPECT_EQ(Describe(ours), oursBefore);
+        QFile::remove(QString::fromStdString(path));
+        rmdir(path.c_str());
     }
-    void TearDown() override {
-        Restore("XDG_RUNTIME_DIR", savedRuntime_);
-        Restore("TMPDIR", savedTmp_);
-    }
-    static void Restore(const char* name, const QByteArray& value) {
-        if (value.isNull()) {
-            qunsetenv(name);
-        } else {
-            qputenv(name, value);
+}
+
+// Where the lock and the socket go, with hostile things at each of the candidate names.
+TEST(RuntimeFolderTest, TheFirstFitCandidateIsUsedAndTheUnfitOnesAreLeftAlone) {
+    enum class Choice { Runtime, Cache, Temp, None };
+    const struct {
+        std::optional<Plant> runtime;  // XDG_RUNTIME_DIR: nullopt = unset, Nothing = fit
+        Plant cache;                   // at "pixora" in the cache folder
+        Plant temp;                    // at "pixora-runtime-<uid>" in TMPDIR
+        Choice choice;
+    } cases[] = {
+        {Plant::Nothing, Plant::Nothing, Plant::Nothing, Choice::Runtime},
+        {std::nullopt, Plant::Nothing, Plant::Nothing, Choice::Cache},
+        // A hijacked temporary name changes nothing: every start still meets in the cache.
+        {std::nullopt, Plant::Nothing, Plant::OtherOwner, Choice::Cache},
+        {std::nullopt, Plant::Nothing, Plant::RegularFile, Choice::Cache},
+        {Plant::OpenMode, Plant::Nothing, Plant::Nothing, Choice::Cache},
+        {Plant::LinkToOurs, Plant::Nothing, Plant::Nothing, Choice::Cache},
+        {Plant::RegularFile, Plant::Nothing, Plant::Nothing, Choice::Cache},
+        {Plant::OtherOwner, Plant::Nothing, Plant::Nothing, Choice::Cache},
+        {std::nullopt, Plant::OtherOwner, Plant::Nothing, Choice::Temp},
+        {std::nullopt, Plant::LinkToOurs, Plant::Nothing, Choice::Temp},
+        {std::nullopt, Plant::RegularFile, Plant::OpenMode, Choice::None},
+        {std::nullopt, Plant::OtherOwner, Plant::LinkToOurs, Choice::None},
+        {std::nullopt, Plant::RegularFile, Plant::OtherOwner, Choice::None},
+    };
+    EnsureTestApplication();
+    bool skipped = false;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.runtime ? PlantName(*c.runtime) : "unset") + " / " +
+                     PlantName(c.cache) + " / " + PlantName(c.temp));
+        if (!testing::CanPlant(c.runtime.value_or(Plant::Nothing)) || !testing::CanPlant(c.cache) ||
+            !testing::CanPlant(c.temp)) {
+            skipped = true;
+            continue;
         }
-    }
-    QString Fallback() const {
-        return tmp_.path() + "/pixora-runtime-" + QString::number(getuid());
-    }
-    QByteArray savedRuntime_;
-    QByteArray savedTmp_;
-    QTemporaryDir tmp_;
-};
+        QTemporaryDir root;
+        const std::string base = root.path().toStdString();
+        for (const char* sub : {"cache", "tmp", "elsewhere"}) {
+            ASSERT_EQ(mkdir((base + "/" + sub).c_str(), 0700), 0);
+        }
+        const std::string elsewhere = base + "/elsewhere";
+        const std::string runtime = base + "/run";
+        const std::string cache = base + "/cache/pixora";
+        const std::string temp = base + "/tmp/pixora-runtime-" + std::to_string(getuid());
+        if (c.runtime) {
+            ASSERT_TRUE(PlantAt(runtime, *c.runtime, elsewhere));
+            if (*c.runtime == Plant::Nothing) {
+                ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
+            }
+        }
+        ASSERT_TRUE(PlantAt(cache, c.cache, elsewhere));
+        ASSERT_TRUE(PlantAt(temp, c.temp, elsewhere));
+        const std::string runtimeBefore = Describe(runtime);
+        const std::string cacheBefore = Describe(cache);
+        const std::string tempBefore = Describe(temp);
 
-TEST_F(RuntimeFolderTest, UsesXdgRuntimeDirWhenSet) {
-    QTemporaryDir runtime;
-    chmod(QFile::encodeName(runtime.path()).constData(), 0700);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    EXPECT_EQ(InstanceRuntimeFolder(), runtime.path());
+        ScopedEnvironment xdgRuntime("XDG_RUNTIME_DIR",
+                                     c.runtime ? QByteArray(runtime.c_str()) : QByteArray());
+        ScopedEnvironment xdgCache("XDG_CACHE_HOME", QByteArray((base + "/cache").c_str()));
+        ScopedEnvironment tmp("TMPDIR", QByteArray((base + "/tmp").c_str()));
+        const std::string folder = InstanceRuntimeFolder().toStdString();
+        switch (c.choice) {
+            case Choice::Runtime:
+                EXPECT_EQ(folder, runtime);
+                break;
+            case Choice::Cache:
+                EXPECT_EQ(folder.rfind(cache + "/run-", 0), 0u) << folder;
+                EXPECT_EQ(folder.find('/', cache.size() + 1), std::string::npos) << folder;
+                EXPECT_TRUE(IsPrivateFolder(folder));
+                break;
+            case Choice::Temp:
+                EXPECT_EQ(folder, temp);
+                EXPECT_TRUE(IsPrivateFolder(folder));
+                break;
+            case Choice::None:
+                EXPECT_EQ(folder, "");
+                break;
+        }
+        if (c.runtime && *c.runtime != Plant::Nothing) {
+            EXPECT_EQ(Describe(runtime), runtimeBefore);
+        }
+        if (c.cache != Plant::Nothing) {
+            EXPECT_EQ(Describe(cache), cacheBefore);
+        }
+        if (c.temp != Plant::Nothing) {
+            EXPECT_EQ(Describe(temp), tempBefore);
+        }
+        // Every start arrives at the same folder.
+        EXPECT_EQ(InstanceRuntimeFolder().toStdString(), folder);
+    }
+    if (skipped) {
+        GTEST_SKIP() << "a folder of another user needs root to make";
+    }
 }
 
-TEST_F(RuntimeFolderTest, WithoutXdgRuntimeDirMakesAPrivateFolder) {
-    qunsetenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(InstanceRuntimeFolder(), Fallback());
-    struct stat info {};
-    ASSERT_EQ(stat(QFile::encodeName(Fallback()).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
-    // A folder opened up by someone is closed again.
-    chmod(QFile::encodeName(Fallback()).constData(), 0777);
-    EXPECT_EQ(InstanceRuntimeFolder(), Fallback());
-    ASSERT_EQ(stat(QFile::encodeName(Fallback()).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
-}
+// Without XDG_RUNTIME_DIR and with the temporary name taken, two starts still meet.
+TEST(RuntimeFolderTest, AHijackedTemporaryNameDoesNotMakeTwoFirstInstances) {
+    EnsureTestApplication();
+    QTemporaryDir root;
+    const QString tmpFolder = root.filePath("tmp");
+    ASSERT_TRUE(QDir().mkpath(tmpFolder));
+    ASSERT_TRUE(PlantAt((tmpFolder + "/pixora-runtime-" + QString::number(getuid())).toStdString(),
+                        Plant::RegularFile, root.path().toStdString()));
+    ScopedEnvironment xdgRuntime("XDG_RUNTIME_DIR", QByteArray());
+    ScopedEnvironment xdgCache("XDG_CACHE_HOME", QFile::encodeName(root.filePath("cache")));
+    ScopedEnvironment tmp("TMPDIR", QFile::encodeName(tmpFolder));
 
-TEST_F(RuntimeFolderTest, APlantedLinkIsRefused) {
-    qunsetenv("XDG_RUNTIME_DIR");
-    QTemporaryDir elsewhere;
-    ASSERT_TRUE(QFile::link(elsewhere.path(), Fallback()));
-    EXPECT_EQ(InstanceRuntimeFolder(), QString());
+    Helper holder(QString(), {"hold-lock"},
+                  {"XDG_CACHE_HOME=" + root.filePath("cache"), "TMPDIR=" + tmpFolder});
+    ASSERT_EQ(holder.NextLine(), "HOLDING");
+    InstanceLock lock;
+    EXPECT_FALSE(lock.FileName().isEmpty());
+    EXPECT_FALSE(lock.TryAcquire());
 }
 
 }  // namespace
