@@ -13,22 +13,16 @@
 
 namespace pixora::testing {
 
-enum class Plant { Nothing, OtherOwner, OpenMode, LinkToOurs, RegularFile };
+enum class Plant { Nothing, Private, OtherOwner, OpenMode, LinkToOurs, RegularFile };
 
 inline const char* PlantName(Plant plant) {
-    switch (plant) {
-        case Plant::Nothing:
-            return "nothing";
-        case Plant::OtherOwner:
-            return "a folder of another user";
-        case Plant::OpenMode:
-            return "a folder of ours with mode 0755";
-        case Plant::LinkToOurs:
-            return "a link to a private folder of ours";
-        case Plant::RegularFile:
-            return "a regular file";
-    }
-    return "?";
+    static const char* const names[] = {"nothing",
+                                        "a private folder of ours",
+                                        "a folder of another user",
+                                        "a folder of ours with mode 0755",
+                                        "a link to a private folder of ours",
+                                        "a regular file"};
+    return names[static_cast<int>(plant)];
 }
 
 // A folder owned by someone else needs root to make.
@@ -49,6 +43,8 @@ inline bool PlantAt(const std::string& path, Plant plant, const std::string& els
     switch (plant) {
         case Plant::Nothing:
             return true;
+        case Plant::Private:
+            return mkdir(path.c_str(), 0700) == 0;
         case Plant::OtherOwner:
         case Plant::OpenMode:
             if (mkdir(path.c_str(), 0700) != 0) {

@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -136,94 +138,73 @@ TEST_F(InstanceLockTest, SomethingThatIsNoLockFileIsReportedAndLeftAlone) {
     }
 }
 
-// Where the lock and the socket go, with hostile things at each of the candidate names.
+// Where the lock and the socket go, with hostile things at each of the candidate names: 0 is
+// XDG_RUNTIME_DIR (unset when nullopt), 1 "pixora" in the cache folder (the folder used is
+// "run-<host>" in it), 2 "pixora-runtime-<uid>" in TMPDIR, 3 none.
 TEST(RuntimeFolderTest, TheFirstFitCandidateIsUsedAndTheUnfitOnesAreLeftAlone) {
-    enum class Choice { Runtime, Cache, Temp, None };
     const struct {
-        std::optional<Plant> runtime;  // XDG_RUNTIME_DIR: nullopt = unset, Nothing = fit
-        Plant cache;                   // at "pixora" in the cache folder
-        Plant temp;                    // at "pixora-runtime-<uid>" in TMPDIR
-        Choice choice;
+        std::optional<Plant> runtime;
+        Plant cache;
+        Plant temp;
+        int chosen;
     } cases[] = {
-        {Plant::Nothing, Plant::Nothing, Plant::Nothing, Choice::Runtime},
-        {std::nullopt, Plant::Nothing, Plant::Nothing, Choice::Cache},
+        {Plant::Private, Plant::Nothing, Plant::Nothing, 0},
+        {std::nullopt, Plant::Nothing, Plant::Nothing, 1},
         // A hijacked temporary name changes nothing: every start still meets in the cache.
-        {std::nullopt, Plant::Nothing, Plant::OtherOwner, Choice::Cache},
-        {std::nullopt, Plant::Nothing, Plant::RegularFile, Choice::Cache},
-        {Plant::OpenMode, Plant::Nothing, Plant::Nothing, Choice::Cache},
-        {Plant::LinkToOurs, Plant::Nothing, Plant::Nothing, Choice::Cache},
-        {Plant::RegularFile, Plant::Nothing, Plant::Nothing, Choice::Cache},
-        {Plant::OtherOwner, Plant::Nothing, Plant::Nothing, Choice::Cache},
-        {std::nullopt, Plant::OtherOwner, Plant::Nothing, Choice::Temp},
-        {std::nullopt, Plant::LinkToOurs, Plant::Nothing, Choice::Temp},
-        {std::nullopt, Plant::RegularFile, Plant::OpenMode, Choice::None},
-        {std::nullopt, Plant::OtherOwner, Plant::LinkToOurs, Choice::None},
-        {std::nullopt, Plant::RegularFile, Plant::OtherOwner, Choice::None},
+        {std::nullopt, Plant::Nothing, Plant::OtherOwner, 1},
+        {std::nullopt, Plant::Nothing, Plant::RegularFile, 1},
+        {Plant::OpenMode, Plant::Nothing, Plant::Nothing, 1},
+        {Plant::LinkToOurs, Plant::Nothing, Plant::Nothing, 1},
+        {Plant::RegularFile, Plant::Nothing, Plant::Nothing, 1},
+        {Plant::OtherOwner, Plant::Nothing, Plant::Nothing, 1},
+        {std::nullopt, Plant::OtherOwner, Plant::Nothing, 2},
+        {std::nullopt, Plant::LinkToOurs, Plant::Nothing, 2},
+        {std::nullopt, Plant::RegularFile, Plant::OpenMode, 3},
+        {std::nullopt, Plant::OtherOwner, Plant::LinkToOurs, 3},
+        {std::nullopt, Plant::RegularFile, Plant::OtherOwner, 3},
     };
     EnsureTestApplication();
     bool skipped = false;
     for (const auto& c : cases) {
+        const Plant plants[] = {c.runtime.value_or(Plant::Nothing), c.cache, c.temp};
         SCOPED_TRACE(std::string(c.runtime ? PlantName(*c.runtime) : "unset") + " / " +
                      PlantName(c.cache) + " / " + PlantName(c.temp));
-        if (!testing::CanPlant(c.runtime.value_or(Plant::Nothing)) || !testing::CanPlant(c.cache) ||
-            !testing::CanPlant(c.temp)) {
+        if (!std::all_of(std::begin(plants), std::end(plants), testing::CanPlant)) {
             skipped = true;
             continue;
         }
         QTemporaryDir root;
         const std::string base = root.path().toStdString();
-        for (const char* sub : {"cache", "tmp", "elsewhere"}) {
-            ASSERT_EQ(mkdir((base + "/" + sub).c_str(), 0700), 0);
+        ASSERT_EQ(mkdir((base + "/cache").c_str(), 0700), 0);
+        ASSERT_EQ(mkdir((base + "/tmp").c_str(), 0700), 0);
+        const std::string paths[] = {base + "/run", base + "/cache/pixora",
+                                     base + "/tmp/pixora-runtime-" + std::to_string(getuid())};
+        std::string before[3];
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_TRUE(PlantAt(paths[i], plants[i], base));
+            before[i] = Describe(paths[i]);
         }
-        const std::string elsewhere = base + "/elsewhere";
-        const std::string runtime = base + "/run";
-        const std::string cache = base + "/cache/pixora";
-        const std::string temp = base + "/tmp/pixora-runtime-" + std::to_string(getuid());
-        if (c.runtime) {
-            ASSERT_TRUE(PlantAt(runtime, *c.runtime, elsewhere));
-            if (*c.runtime == Plant::Nothing) {
-                ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
-            }
-        }
-        ASSERT_TRUE(PlantAt(cache, c.cache, elsewhere));
-        ASSERT_TRUE(PlantAt(temp, c.temp, elsewhere));
-        const std::string runtimeBefore = Describe(runtime);
-        const std::string cacheBefore = Describe(cache);
-        const std::string tempBefore = Describe(temp);
-
         ScopedEnvironment xdgRuntime("XDG_RUNTIME_DIR",
-                                     c.runtime ? QByteArray(runtime.c_str()) : QByteArray());
+                                     c.runtime ? QByteArray(paths[0].c_str()) : QByteArray());
         ScopedEnvironment xdgCache("XDG_CACHE_HOME", QByteArray((base + "/cache").c_str()));
         ScopedEnvironment tmp("TMPDIR", QByteArray((base + "/tmp").c_str()));
-        const std::string folder = InstanceRuntimeFolder().toStdString();
-        switch (c.choice) {
-            case Choice::Runtime:
-                EXPECT_EQ(folder, runtime);
-                break;
-            case Choice::Cache:
-                EXPECT_EQ(folder.rfind(cache + "/run-", 0), 0u) << folder;
-                EXPECT_EQ(folder.find('/', cache.size() + 1), std::string::npos) << folder;
-                EXPECT_TRUE(IsPrivateFolder(folder));
-                break;
-            case Choice::Temp:
-                EXPECT_EQ(folder, temp);
-                EXPECT_TRUE(IsPrivateFolder(folder));
-                break;
-            case Choice::None:
-                EXPECT_EQ(folder, "");
-                break;
+
+        const QString folder = InstanceRuntimeFolder();
+        const std::string want = c.chosen < 3 ? paths[c.chosen] : "";
+        if (c.chosen == 1) {
+            EXPECT_EQ(QFileInfo(folder).path().toStdString(), want);
+            EXPECT_TRUE(QFileInfo(folder).fileName().startsWith("run-")) << folder.toStdString();
+        } else {
+            EXPECT_EQ(folder.toStdString(), want);
         }
-        if (c.runtime && *c.runtime != Plant::Nothing) {
-            EXPECT_EQ(Describe(runtime), runtimeBefore);
-        }
-        if (c.cache != Plant::Nothing) {
-            EXPECT_EQ(Describe(cache), cacheBefore);
-        }
-        if (c.temp != Plant::Nothing) {
-            EXPECT_EQ(Describe(temp), tempBefore);
+        EXPECT_TRUE(folder.isEmpty() || IsPrivateFolder(folder.toStdString()));
+        for (int i = 0; i < 3; ++i) {
+            if (i != c.chosen) {
+                EXPECT_EQ(Describe(paths[i]), before[i]) << i;
+            }
         }
         // Every start arrives at the same folder.
-        EXPECT_EQ(InstanceRuntimeFolder().toStdString(), folder);
+        EXPECT_EQ(InstanceRuntimeFolder(), folder);
     }
     if (skipped) {
         GTEST_SKIP() << "a folder of another user needs root to make";

@@ -48,15 +48,6 @@ TEST(PrivateTempFolderTest, AnUnfitUsualFolderIsLeftAloneAndAFreshPrivateOneIsUs
     }
 }
 
-TEST(PrivateTempFolderTest, OursIsUsedAsItIs) {
-    QTemporaryDir root;
-    ScopedEnvironment tmp("TMPDIR", QFile::encodeName(root.path()));
-    const std::string usual = root.path().toStdString() + "/pixora-" + std::to_string(getuid());
-    EXPECT_EQ(PrivateTempFolder(), usual + "/");
-    EXPECT_TRUE(IsPrivateFolder(usual));
-    EXPECT_EQ(PrivateTempFolder(), usual + "/");
-}
-
 TEST(PrivateTempFolderTest, AMissingTmpdirMeansTheSystemFolderNotTheRoot) {
     QTemporaryDir root;
     ScopedEnvironment tmp("TMPDIR", QFile::encodeName(root.filePath("missing")));
