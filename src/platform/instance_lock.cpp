@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
 
 #include <QDateTime>
 #include <QDir>
