@@ -410,6 +410,15 @@ bool frmEdit::Startup(const std::string& commandLine) {
             RunSecondStart(settings_, ui_, commandLine_);
             return false;
         }
+        if (instanceLock_->Unusable()) {
+            // This start runs all the same; the user learns why later starts open windows too.
+            ui_.MessageBox(InstanceLockProblemText(instanceLock_->FileName().toStdString()),
+                           ProductName, MessageIcon::Warning, MessageButtons::Ok);
+        } else {
+            // No other editor of ours runs, so a "CurrentBusy" found now is a crashed run's and
+            // would make every later start only beep.
+            SetBusy(false);
+        }
         // 3. The receiver for files handed over by later starts and by the siblings.
         messageHook_ =
             new MessageHook([this](const std::string& path) { myOpenFileReceived(path); },
@@ -1387,12 +1396,22 @@ void frmEdit::RunWithArgument(const std::string& program, const std::string& arg
     }
 }
 
+const std::string& frmEdit::CurrentTempFolder() {
+    // Asked again before each use: the folder of the start may have been cleared away since, or
+    // may not have been had at all.
+    if (services_.tempFolder) {
+        tempFolder_ = services_.tempFolder();
+    }
+    return tempFolder_;
+}
+
 void frmEdit::mnuSendNGG_Click() {
-    SendToSibling(settings_, ui_, *this, tempFolder_, tempCounter_, keys::Tamsel, "Tamsel Editor");
+    SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, keys::Tamsel,
+                  "Tamsel Editor");
 }
 
 void frmEdit::mnuSendNOL_Click() {
-    SendToSibling(settings_, ui_, *this, tempFolder_, tempCounter_, keys::Vornik,
+    SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, keys::Vornik,
                   "Vornik Uploader");
 }
 
@@ -1401,7 +1420,7 @@ void frmEdit::mnuSendToAdd_Click(int index) {
     const std::optional<SendToTarget> target =
         SplitSendToTag(item->property("tag").toString().toStdString());
     if (target) {
-        SendToSibling(settings_, ui_, *this, tempFolder_, tempCounter_, target->section,
+        SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, target->section,
                       target->displayName);
     }
 }
@@ -1469,11 +1488,15 @@ void frmEdit::ApplyBranding() {
 void frmEdit::mnuInternet_Click() {
     SetBusy(true);
     if (ConfirmNotEmpty() && services_.tempWriter != nullptr) {
-        const std::optional<std::string> page =
-            WriteWebSendPage(webContext_, picture_, pictureText_.toStdU32String(), settings_,
-                             tempFolder_, tempCounter_, *services_.tempWriter);
-        if (page && services_.openDocument) {
-            services_.openDocument(*page);
+        if (CurrentTempFolder().empty()) {
+            ui_.MessageBox(NoTempFolderText, ProductName, MessageIcon::Warning, MessageButtons::Ok);
+        } else {
+            const std::optional<std::string> page =
+                WriteWebSendPage(webContext_, picture_, pictureText_.toStdU32String(), settings_,
+                                 tempFolder_, tempCounter_, *services_.tempWriter);
+            if (page && services_.openDocument) {
+                services_.openDocument(*page);
+            }
         }
     }
     SetBusy(false);

@@ -245,6 +245,8 @@ private:
                      const QKeySequence& shortcut, void (frmEdit::*handler)());
     void PlaceWindow();
     void AskAuthorName();
+    // The private temporary folder as it is now (ending in "/"), or empty when there is none.
+    const std::string& CurrentTempFolder();
     void RepaintViews();
     // Whether the window may close now; asks about unsaved changes.
     bool QueryClose();

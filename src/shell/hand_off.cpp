@@ -88,6 +88,17 @@ std::string CommandLinePath(int argc, const char* const* argv) {
     return path;
 }
 
+std::string InstanceLockProblemText(std::string_view lockPath) {
+    const std::string consequence =
+        ",\r\nso Pixora can't tell whether it is running already.\r\n\r\n";
+    if (lockPath.empty()) {
+        return "Can't find a folder for the lock file that only you can use" + consequence +
+               "Every start opens a window of its own.";
+    }
+    return "Can't use the lock file " + std::string(lockPath) + consequence +
+           "Please remove it; until then every start opens a window of its own.";
+}
+
 SecondStartAction DecideSecondStart(SettingsStore& store) {
     return ReadBool(store, keys::CurrentBusy) ? SecondStartAction::Beep
                                               : SecondStartAction::HandOff;

@@ -54,4 +54,8 @@ std::string CommandLinePath(int argc, const char* const* argv);
 enum class SecondStartAction { Beep, HandOff };
 SecondStartAction DecideSecondStart(SettingsStore& store);
 
+// What a start is told when it cannot learn whether another instance runs: lockPath is the lock
+// file that cannot be used, or empty when there is no private folder to put one in.
+std::string InstanceLockProblemText(std::string_view lockPath);
+
 }  // namespace pixora

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,7 +16,9 @@
 #include "app/raster_view.h"
 #include "core/picture_views.h"
 #include "gui/gui_support.h"
+#include "platform/hostile_folder.h"
 #include "platform/qt_settings_store.h"
+#include "shell/hand_off.h"
 
 namespace pixora::testing {
 namespace {
@@ -427,6 +431,22 @@ TEST(frmEditDocument, NormalExitWritesPositionAndFoldersIntoTheIniFile) {
     EXPECT_EQ(reread.Read("Zorvet Recent File List", "File2"), "/pics/b.npm");
     EXPECT_FALSE(reread.Read("Zorvet Settings", "CurrentAppname").has_value());
     EXPECT_FALSE(reread.Read("Zorvet Settings", "CurrentBusy").has_value());
+}
+
+// The lock cannot be had: the editor runs and says why later starts will open windows too.
+TEST(SingleInstanceStart, ALockThatIsAFolderIsReportedAndTheEditorRuns) {
+    QTemporaryDir runtime;
+    ScopedEnvironment xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString lock = runtime.filePath("pixora.lock");
+    ASSERT_TRUE(QDir().mkdir(lock));
+    EditorHarness h(nullptr, [](EditorServices& s) { s.singleInstance = true; });
+    ASSERT_TRUE(h.Start());
+    ASSERT_EQ(h.ui.messages.size(), 1u);
+    EXPECT_EQ(h.ui.messages[0].text, InstanceLockProblemText(lock.toStdString()));
+    EXPECT_NE(h.ui.messages[0].text.find(lock.toStdString()), std::string::npos);
+    EXPECT_EQ(h.ui.messages[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(QFileInfo(lock).isDir());
+    EXPECT_TRUE(h.window->isVisible());
 }
 
 }  // namespace

@@ -141,6 +141,19 @@ TEST_F(TwoEditors, AStartAfterACrashRunsAsTheFirstInstance) {
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
+TEST_F(TwoEditors, ABusyMarkLeftByACrashIsClearedByTheNextFirstInstance) {
+    StartFirst();
+    store().Write("Zorvet Settings", "CurrentBusy", "True");  // crashed inside a dialog
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(5000));
+    store().Delete("Zorvet Settings", "CurrentAppname");  // so the wait below sees the new run
+    StartFirst();
+    EXPECT_FALSE(store().Read("Zorvet Settings", "CurrentBusy").has_value());
+    // Hand-overs reach it again instead of ending in a beep.
+    EXPECT_EQ(SecondStart({picture}), 0);
+    EXPECT_TRUE(WaitForTitle(TitleFor(picture.toStdString(), true))) << Title();
+}
+
 TEST_F(TwoEditors, TerminationKeepsTheSettingsAndFreesTheInstance) {
     StartFirst();
     first.terminate();  // SIGTERM, as a shutting-down system sends it

@@ -193,16 +193,5 @@ TEST(TempFolder, IsPrivateAndLosesOnlyTheOldPagesAndPictures) {
     EXPECT_EQ(left, QStringList({"OTHER.NPM", "PMTMP003.TXT", "pmtmp002.htm"}));
 }
 
-TEST(TempFolder, RefusesALinkPlantedInItsPlace) {
-    QTemporaryDir dir;
-    QTemporaryDir elsewhere;
-    const QString planted = dir.path() + "/pixora-" + QString::number(getuid());
-    ASSERT_TRUE(QFile::link(elsewhere.path(), planted));
-    qputenv("TMPDIR", dir.path().toUtf8());
-    const std::string folder = PrivateTempFolder();
-    qunsetenv("TMPDIR");
-    EXPECT_TRUE(folder.empty());
-}
-
 }  // namespace
 }  // namespace pixora
