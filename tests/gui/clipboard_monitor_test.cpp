@@ -18,12 +18,19 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
         std::deque<int> answers;
         std::deque<std::string> openPaths;
         void (frmEdit::*command)();
+        int copiedAt;  // the question or dialog (counted from 0) during which the bitmap comes
     } cases[] = {
         // The save dialog is where a pasted picture would be saved in place of the user's.
-        {"Save As, cancelled", "0", {}, {}, &frmEdit::mnuSaveAs_Click},
-        // Yes saves (cancelled here) inside Open; the inner command's end is not Open's end.
-        {"Open after the save question", "1", {AnswerYes, AnswerNo}, {""}, &frmEdit::mnuOpen_Click},
-        {"New, cancelled", "1", {AnswerCancel, AnswerNo}, {}, &frmEdit::mnuNew_Click},
+        {"Save As, cancelled", "0", {}, {}, &frmEdit::mnuSaveAs_Click, 0},
+        // Yes saves inside Open (the save dialog is cancelled here); the end of that inner
+        // command is not the end of Open, whose own dialog comes next.
+        {"Open after the save question",
+         "1",
+         {AnswerYes, AnswerNo},
+         {""},
+         &frmEdit::mnuOpen_Click,
+         2},
+        {"New, cancelled", "1", {AnswerCancel, AnswerNo}, {}, &frmEdit::mnuNew_Click, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -37,22 +44,21 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
         h.ui.openPaths = c.openPaths;
         h.ui.savePaths = {""};
         bool inCommand = true;
-        int looks = 0;
+        int asked = 0;
         // Another program copies a bitmap while the user looks at the dialog, and the monitor's
         // tick comes inside the dialog's event loop.
         h.ui.whileAsking = [&] {
-            if (!inCommand) {
+            if (!inCommand || asked++ != c.copiedAt) {
                 return;
             }
             h.clipboard.bitmap = Raster(72, 28, MakeRgb(0, 0, 0));
             h.window->tmrMonitor_Timer();
-            ++looks;
             EXPECT_EQ(h.window->Picture().SetCount(), 1);
             EXPECT_TRUE(h.clipboard.bitmap.has_value());
         };
         (h.window.get()->*c.command)();
         inCommand = false;
-        EXPECT_GE(looks, 1);
+        EXPECT_GT(asked, c.copiedAt);
         EXPECT_EQ(h.window->Picture().SetCount(), 1);
         // Once the command is over the monitor looks again by itself, and pastes once.
         QTest::qWait(20);

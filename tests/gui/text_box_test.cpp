@@ -60,22 +60,25 @@ TEST(TextBoxKeys, UndoKeysUndoTheTypingAndTheOtherKeysStayWithThePicture) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     auto* box = h.Find<QPlainTextEdit>("txtPMText");
     box->setFocus();
+    // The picture has a step to undo, so a key that reached the picture's undo would show.
     h.window->Picture().Set(0, 0, 1);
-    const PictureGrid picture = h.window->Picture();
+    h.Find<QAction>("mnuFlipY")->trigger();
+    const PictureGrid flipped = h.window->Picture();
+    ASSERT_TRUE(flipped.IsSet(0, 27));
     QTest::keyClicks(box, "abc");
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->toPlainText(), "");
     EXPECT_EQ(h.window->PictureText(), "");
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(box->toPlainText(), "abc");
-    EXPECT_EQ(h.window->Picture(), picture);
+    EXPECT_EQ(h.window->Picture(), flipped);
 
-    // Ctrl+Y is Flip Vertical wherever the focus is, and the picture's undo takes it back.
+    // Ctrl+Y is Flip Vertical wherever the focus is; the Edit menu's undo is the picture's.
     QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_TRUE(h.window->Picture().IsSet(0, 27));
+    EXPECT_TRUE(h.window->Picture().IsSet(0, 0));
     EXPECT_EQ(box->toPlainText(), "abc");
     h.Find<QAction>("mnuUndo")->trigger();
-    EXPECT_EQ(h.window->Picture(), picture);
+    EXPECT_EQ(h.window->Picture(), flipped);
     EXPECT_EQ(box->toPlainText(), "abc");
 }
 
@@ -87,12 +90,14 @@ TEST(TextBoxKeys, TheContextMenuShowsOnlyKeysThatDoItsCommands) {
         return std::make_tuple(box->toPlainText(), box->textCursor().selectedText(),
                                h.window->Picture());
     };
-    // Two steps of typing, the second one undone: undo, redo and select-all all have work.
+    // Two steps of typing, the second one undone, and a picture step: undo, redo and select-all
+    // all have work, and a key that reached the picture would show.
     auto prepare = [](EditorHarness& h) {
         EXPECT_TRUE(h.Start());
         EXPECT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
         auto* box = static_cast<PMTextEdit*>(h.Find<QPlainTextEdit>("txtPMText"));
         box->setFocus();
+        h.Find<QAction>("mnuInvert")->trigger();
         QTest::keyClicks(box, "abc");
         QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
         QTest::keyClicks(box, "d");
