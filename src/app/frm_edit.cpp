@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -47,6 +48,7 @@
 #include "platform/instance_lock.h"
 #include "platform/serial_link.h"
 #include "shell/branding.h"
+#include "shell/hand_off.h"
 #include "shell/recent_files.h"
 #include "shell/send_to.h"
 #include "web/usage_counters.h"
@@ -243,8 +245,9 @@ void frmEdit::BuildMenus() {
         entry->setProperty("index", i);
         connect(entry, &QAction::triggered, this, [this, i] { mnuOther_Click(i); });
     }
-    separator(extras);
-    AddItem(extras, "mnuOtherPartner", "Partnerprogram for Webmasters", QKeySequence(),
+    // The partner page is a web command too, so it lives in the submenu and hides with it.
+    separator(other, "mnuSep20");
+    AddItem(other, "mnuOtherPartner", "Partnerprogram for Webmasters", QKeySequence(),
             &frmEdit::mnuOtherPartner_Click);
 
     QMenu* help = addMenu(nullptr, "mnuHelp", "&Help");
@@ -399,8 +402,9 @@ void frmEdit::BuildViews() {
 // ---- Start-up and shutdown ----
 
 bool frmEdit::Startup(const std::string& commandLine) {
-    // 1. The whole command line is one path.
-    commandLine_ = commandLine;
+    // 1. The whole command line is one path, made absolute here: the running instance this
+    // process may hand it to works in another folder.
+    commandLine_ = AbsoluteCommandLinePath(commandLine, QDir::currentPath().toStdString());
     // 2. Another editor of this user runs: it gets the file and this process ends unseen.
     duplicateInstance_ = false;
     if (services_.singleInstance) {
@@ -530,17 +534,17 @@ bool frmEdit::Startup(const std::string& commandLine) {
     return true;
 }
 
-void frmEdit::PlaceWindow() {
-    adjustSize();
-    const QRect screen = QGuiApplication::primaryScreen() != nullptr
-                             ? QGuiApplication::primaryScreen()->availableGeometry()
-                             : QRect(0, 0, 1024, 768);
-    const double leftTwips = ReadCoordinate(settings_, keys::Left);
-    const double topTwips = ReadCoordinate(settings_, keys::Top);
-    // Huge stored values are clamped before conversion so they cannot overflow an int.
-    double left = std::clamp(leftTwips / TwipsPerPixel, -1e6, 1e6);
-    double top = std::clamp(topTwips / TwipsPerPixel, -1e6, 1e6);
-    const QSize frame = frameGeometry().size().expandedTo(size());
+namespace {
+
+QRect AvailableScreen() {
+    return QGuiApplication::primaryScreen() != nullptr
+               ? QGuiApplication::primaryScreen()->availableGeometry()
+               : QRect(0, 0, 1024, 768);
+}
+
+// The frame's top-left (relative to the screen) that keeps a frame of this size on the screen:
+// pulled back from the right and bottom edges first, then from the left and top ones.
+QPoint FrameOnScreen(double left, double top, const QSize& frame, const QRect& screen) {
     if (screen.width() - frame.width() < left) {
         left = screen.width() - frame.width();
     }
@@ -553,8 +557,46 @@ void frmEdit::PlaceWindow() {
     if (top < 0) {
         top = 0;
     }
-    move(screen.left() + static_cast<int>(std::lround(left)),
-         screen.top() + static_cast<int>(std::lround(top)));
+    return QPoint(screen.left() + static_cast<int>(std::lround(left)),
+                  screen.top() + static_cast<int>(std::lround(top)));
+}
+
+}  // namespace
+
+void frmEdit::PlaceWindow() {
+    adjustSize();
+    const QRect screen = AvailableScreen();
+    const double leftTwips = ReadCoordinate(settings_, keys::Left);
+    const double topTwips = ReadCoordinate(settings_, keys::Top);
+    // Huge stored values are clamped before conversion so they cannot overflow an int.
+    const double left = std::clamp(leftTwips / TwipsPerPixel, -1e6, 1e6);
+    const double top = std::clamp(topTwips / TwipsPerPixel, -1e6, 1e6);
+    // The frame is not known before the window shows; KeepFrameOnScreen corrects it then.
+    move(FrameOnScreen(left, top, frameGeometry().size().expandedTo(size()), screen));
+    placing_ = true;
+}
+
+void frmEdit::KeepFrameOnScreen() {
+    // The position is that of the frame, so the title bar and the borders count too: a window
+    // placed by its inner size alone would hang its bottom edge below the screen.
+    const QRect screen = AvailableScreen();
+    const QRect frame = frameGeometry();
+    const QPoint place = FrameOnScreen(frame.left() - screen.left(), frame.top() - screen.top(),
+                                       frame.size(), screen);
+    if (place != frame.topLeft()) {
+        move(place);
+    }
+}
+
+void frmEdit::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (placing_) {
+        placing_ = false;
+        // The window manager adds its frame once the window is mapped, a little later on some
+        // desktops; the position is checked again then. Looking twice moves nothing that fits.
+        QTimer::singleShot(0, this, [this] { KeepFrameOnScreen(); });
+        QTimer::singleShot(300, this, [this] { KeepFrameOnScreen(); });
+    }
 }
 
 void frmEdit::AskAuthorName() {
@@ -697,6 +739,19 @@ void frmEdit::ResetDocument() {
 
 void frmEdit::SetBusy(bool flag) {
     busy_ = flag;
+    // Commands call one another (Open asks to save, Save may become Save As), and the inner
+    // command's end must not let the clipboard monitor in while the outer one still asks the
+    // user; the depth says when the last of them has ended.
+    commandDepth_ = flag ? commandDepth_ + 1 : std::max(0, commandDepth_ - 1);
+    if (!flag && commandDepth_ == 0 && monitorDeferred_) {
+        // Looked at once more when the command is over, not in its middle.
+        QTimer::singleShot(0, this, [this] {
+            if (monitorDeferred_ && tmrMonitor_->isActive()) {
+                monitorDeferred_ = false;
+                MonitorLook();
+            }
+        });
+    }
     if (flag) {
         WriteBool(settings_, keys::CurrentBusy, true);
     } else {
@@ -839,9 +894,12 @@ void frmEdit::picMain_KeyDown(int key) {
 
 void frmEdit::txtPMText_Change() {
     txtPos_->setText(QString::fromStdString(CharsLeftReadout(txtPMText_->Length())));
-    pictureText_ = txtPMText_->toPlainText();
+    const QString text = txtPMText_->toPlainText();
+    // Composing with an input method redraws the box without changing its text.
+    const bool changed = text != pictureText_;
+    pictureText_ = text;
     // Deleting or pasting text changes the document as much as typing does.
-    if (!txtPMText_->SettingQuietly() && modified_ != 1) {
+    if (changed && !txtPMText_->SettingQuietly() && modified_ != 1) {
         UpdateTitle(false);
     }
 }
@@ -1110,9 +1168,22 @@ void frmEdit::mnuMonitor_Click() {
 }
 
 void frmEdit::tmrMonitor_Timer() {
-    QAction* monitor = findChild<QAction*>("mnuMonitor");
     QAction* monitoring = findChild<QAction*>("mnuMonitoring");
     monitoring->setVisible(!monitoring->isVisible());
+    MonitorLook();
+}
+
+void frmEdit::MonitorLook() {
+    // A tick arrives inside every nested event loop: a file dialog, a message box, the options
+    // or the sending form. Pasting then would replace the picture under the command that is
+    // using it (Save As would save the pasted picture), so the monitor waits for the end.
+    if (commandDepth_ > 0 || QApplication::activeModalWidget() != nullptr) {
+        monitorDeferred_ = true;
+        return;
+    }
+    monitorDeferred_ = false;
+    QAction* monitor = findChild<QAction*>("mnuMonitor");
+    QAction* monitoring = findChild<QAction*>("mnuMonitoring");
     if (services_.clipboard == nullptr || !services_.clipboard->HasBitmap()) {
         return;
     }

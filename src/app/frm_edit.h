@@ -235,6 +235,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -244,6 +245,8 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, void (frmEdit::*handler)());
     void PlaceWindow();
+    // Moves the window back so its frame lies wholly on the screen.
+    void KeepFrameOnScreen();
     void AskAuthorName();
     // The private temporary folder as it is now (ending in "/"), or empty when there is none.
     const std::string& CurrentTempFolder();
@@ -263,6 +266,8 @@ private:
     // Records a whole-picture edit as one undo step when it changed anything.
     void RecordStep(const PictureGrid& before, const char* what);
     void RunMove(int direction);
+    // The clipboard monitor's look at the clipboard, unless a command or a dialog is running.
+    void MonitorLook();
     friend class PictureStep;
 
     EditorServices services_;
@@ -275,10 +280,16 @@ private:
     std::string documentName_ = "Untitled";
     int modified_ = 0;
     bool busy_ = false;
+    // Commands running, counted so nested ones do not end it early (the monitor waits for 0).
+    int commandDepth_ = 0;
+    // The monitor wanted to look while a command ran; it looks once more when it has ended.
+    bool monitorDeferred_ = false;
     bool buttonHeld_ = false;
     bool duplicateInstance_ = false;
     bool phonebookLoaded_ = false;
     bool shutDown_ = false;
+    // Placed from the settings and not yet shown: the frame is checked once it is known.
+    bool placing_ = false;
     QString pictureText_;
     std::string programFolder_;
     std::string phonebookCachePath_;

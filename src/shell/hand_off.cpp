@@ -99,6 +99,32 @@ std::string InstanceLockProblemText(std::string_view lockPath) {
            "Please remove it; until then every start opens a window of its own.";
 }
 
+std::string AbsoluteCommandLinePath(std::string_view path, std::string_view workingFolder) {
+    if (path.empty() || path.front() == '/') {
+        return std::string(path);
+    }
+    std::string absolute(workingFolder);
+    if (absolute.empty() || absolute.back() != '/') {
+        absolute += '/';
+    }
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('/', start);
+        if (end == std::string_view::npos) {
+            end = path.size();
+        }
+        const std::string_view segment = path.substr(start, end - start);
+        if (!segment.empty() && segment != ".") {
+            absolute += segment;
+            if (end < path.size()) {
+                absolute += '/';
+            }
+        }
+        start = end + 1;
+    }
+    return absolute;
+}
+
 SecondStartAction DecideSecondStart(SettingsStore& store) {
     return ReadBool(store, keys::CurrentBusy) ? SecondStartAction::Beep
                                               : SecondStartAction::HandOff;

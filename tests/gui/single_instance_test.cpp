@@ -64,9 +64,10 @@ protected:
     }
 
     // Runs a second start to its end; its exit status, or -1 when it did not end in time.
-    int SecondStart(const QStringList& arguments) {
+    int SecondStart(const QStringList& arguments, const QString& workingFolder = QString()) {
         QProcess second;
         second.setProcessEnvironment(Environment());
+        second.setWorkingDirectory(workingFolder);
         second.start(PIXORA_EDITOR_PATH, arguments);
         if (!second.waitForFinished(20000)) {
             second.kill();
@@ -119,6 +120,36 @@ TEST_F(TwoEditors, TheSecondStartHandsItsFileToTheFirstAndEnds) {
     // A start without a file only raises the first window.
     EXPECT_EQ(SecondStart({}), 0);
     EXPECT_EQ(Title(), TitleFor(picture.toStdString(), true));
+}
+
+TEST_F(TwoEditors, ARelativeNameIsResolvedWhereItWasGiven) {
+    // The name is relative to the folder of the process that got it on its command line, whether
+    // that process opens the file itself or hands it to the running one.
+    const QString sub = dir.filePath("pics");
+    ASSERT_TRUE(QDir(sub).mkpath("."));
+    const QString absolute = sub + "/hand over.npm";
+    ASSERT_TRUE(QFile::copy(picture, absolute));
+    for (const bool handedOver : {false, true}) {
+        SCOPED_TRACE(handedOver ? "handed over" : "opened at start");
+        first.setProcessEnvironment(Environment());
+        if (handedOver) {
+            StartFirst();
+            EXPECT_EQ(SecondStart({"./pics/hand", "over.npm"}, dir.path()), 0);
+        } else {
+            first.setWorkingDirectory(dir.path());
+            first.start(PIXORA_EDITOR_PATH, {"./pics/hand", "over.npm"});
+            ASSERT_TRUE(first.waitForStarted(10000));
+        }
+        EXPECT_TRUE(WaitForTitle(TitleFor(absolute.toStdString(), true))) << Title();
+        first.terminate();
+        ASSERT_TRUE(first.waitForFinished(10000));
+        QtSettingsStore reread(ini);
+        EXPECT_EQ(reread.Read("Zorvet Recent File List", "File1"), absolute.toStdString());
+        EXPECT_EQ(reread.Read("Zorvet Settings", "UserDir"), (sub + "/").toStdString());
+        reread.Delete("Zorvet Recent File List", "File1");
+        reread.Delete("Zorvet Settings", "UserDir");
+        first.setWorkingDirectory(QString());
+    }
 }
 
 TEST_F(TwoEditors, ABusyFirstInstanceIsLeftAlone) {
