@@ -16,7 +16,8 @@ packages=(cmake g++ make pkg-config clang-format
           libphonenumber-dev chromium python3
           clang libclang-rt-14-dev
           python3-gammu netpbm dbus-daemon python3-dbus python3-gi
-          shared-mime-info desktop-file-utils libxml2-utils xdg-utils)
+          shared-mime-info desktop-file-utils libxml2-utils xdg-utils
+          libxcb1-dev xvfb xclip)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -31,6 +32,7 @@
 #include "core/output_checks.h"
 #include "core/paths.h"
 #include "core/settings_keys.h"
+#include "core/strings.h"
 #include "core/text.h"
 #include "formats/bmp_file.h"
 #include "formats/file_io.h"
@@ -47,6 +49,7 @@
 #include "platform/port_probe.h"
 #include "platform/serial_link.h"
 #include "shell/branding.h"
+#include "shell/hand_off.h"
 #include "shell/recent_files.h"
 #include "shell/send_to.h"
 #include "web/usage_counters.h"
@@ -64,6 +67,8 @@ QColor ToQColor(Rgb c) {
 }
 
 constexpr int HistoryLimit = 200;
+
+constexpr const char* CantSaveFileMessage = "Can't save this file.";
 
 }  // namespace
 
@@ -241,8 +246,9 @@ void frmEdit::BuildMenus() {
         entry->setProperty("index", i);
         connect(entry, &QAction::triggered, this, [this, i] { mnuOther_Click(i); });
     }
-    separator(extras);
-    AddItem(extras, "mnuOtherPartner", "Partnerprogram for Webmasters", QKeySequence(),
+    // The partner page is a web command too, so it lives in the submenu and hides with it.
+    separator(other, "mnuSep20");
+    AddItem(other, "mnuOtherPartner", "Partnerprogram for Webmasters", QKeySequence(),
             &frmEdit::mnuOtherPartner_Click);
 
     QMenu* help = addMenu(nullptr, "mnuHelp", "&Help");
@@ -397,8 +403,9 @@ void frmEdit::BuildViews() {
 // ---- Start-up and shutdown ----
 
 bool frmEdit::Startup(const std::string& commandLine) {
-    // 1. The whole command line is one path.
-    commandLine_ = commandLine;
+    // 1. The whole command line is one path, made absolute here: the running instance this
+    // process may hand it to works in another folder.
+    commandLine_ = AbsoluteCommandLinePath(commandLine, QDir::currentPath().toStdString());
     // 2. Another editor of this user runs: it gets the file and this process ends unseen.
     duplicateInstance_ = false;
     if (services_.singleInstance) {
@@ -407,6 +414,15 @@ bool frmEdit::Startup(const std::string& commandLine) {
             duplicateInstance_ = true;
             RunSecondStart(settings_, ui_, commandLine_);
             return false;
+        }
+        if (instanceLock_->Unusable()) {
+            // This start runs all the same; the user learns why later starts open windows too.
+            ui_.MessageBox(InstanceLockProblemText(instanceLock_->FileName().toStdString()),
+                           ProductName, MessageIcon::Warning, MessageButtons::Ok);
+        } else {
+            // No other editor of ours runs, so a "CurrentBusy" found now is a crashed run's and
+            // would make every later start only beep.
+            SetBusy(false);
         }
         // 3. The receiver for files handed over by later starts and by the siblings.
         messageHook_ =
@@ -507,21 +523,29 @@ bool frmEdit::Startup(const std::string& commandLine) {
     if (services_.deleteTempFiles && !tempFolder_.empty()) {
         services_.deleteTempFiles(tempFolder_);
     }
+    // A save killed half way leaves its temporary file; the folders we save into are cleared
+    // of such leftovers of our own (the next save into any other folder clears that one).
+    for (const std::string& folder : {folders_.userDir, folders_.userDirSave, folders_.exportDir,
+                                      FolderOf(phonebookCachePath_)}) {
+        if (!folder.empty()) {
+            RemoveStaleSaveFiles(folder);
+        }
+    }
     picMain_->setFocus();
     return true;
 }
 
-void frmEdit::PlaceWindow() {
-    adjustSize();
-    const QRect screen = QGuiApplication::primaryScreen() != nullptr
-                             ? QGuiApplication::primaryScreen()->availableGeometry()
-                             : QRect(0, 0, 1024, 768);
-    const double leftTwips = ReadCoordinate(settings_, keys::Left);
-    const double topTwips = ReadCoordinate(settings_, keys::Top);
-    // Huge stored values are clamped before conversion so they cannot overflow an int.
-    double left = std::clamp(leftTwips / TwipsPerPixel, -1e6, 1e6);
-    double top = std::clamp(topTwips / TwipsPerPixel, -1e6, 1e6);
-    const QSize frame = frameGeometry().size().expandedTo(size());
+namespace {
+
+QRect AvailableScreen() {
+    return QGuiApplication::primaryScreen() != nullptr
+               ? QGuiApplication::primaryScreen()->availableGeometry()
+               : QRect(0, 0, 1024, 768);
+}
+
+// The frame's top-left (relative to the screen) that keeps a frame of this size on the screen:
+// pulled back from the right and bottom edges first, then from the left and top ones.
+QPoint FrameOnScreen(double left, double top, const QSize& frame, const QRect& screen) {
     if (screen.width() - frame.width() < left) {
         left = screen.width() - frame.width();
     }
@@ -534,8 +558,46 @@ void frmEdit::PlaceWindow() {
     if (top < 0) {
         top = 0;
     }
-    move(screen.left() + static_cast<int>(std::lround(left)),
-         screen.top() + static_cast<int>(std::lround(top)));
+    return QPoint(screen.left() + static_cast<int>(std::lround(left)),
+                  screen.top() + static_cast<int>(std::lround(top)));
+}
+
+}  // namespace
+
+void frmEdit::PlaceWindow() {
+    adjustSize();
+    const QRect screen = AvailableScreen();
+    const double leftTwips = ReadCoordinate(settings_, keys::Left);
+    const double topTwips = ReadCoordinate(settings_, keys::Top);
+    // Huge stored values are clamped before conversion so they cannot overflow an int.
+    const double left = std::clamp(leftTwips / TwipsPerPixel, -1e6, 1e6);
+    const double top = std::clamp(topTwips / TwipsPerPixel, -1e6, 1e6);
+    // The frame is not known before the window shows; KeepFrameOnScreen corrects it then.
+    move(FrameOnScreen(left, top, frameGeometry().size().expandedTo(size()), screen));
+    placing_ = true;
+}
+
+void frmEdit::KeepFrameOnScreen() {
+    // The position is that of the frame, so the title bar and the borders count too: a window
+    // placed by its inner size alone would hang its bottom edge below the screen.
+    const QRect screen = AvailableScreen();
+    const QRect frame = frameGeometry();
+    const QPoint place = FrameOnScreen(frame.left() - screen.left(), frame.top() - screen.top(),
+                                       frame.size(), screen);
+    if (place != frame.topLeft()) {
+        move(place);
+    }
+}
+
+void frmEdit::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (placing_) {
+        placing_ = false;
+        // The window manager adds its frame once the window is mapped, a little later on some
+        // desktops; the position is checked again then. Looking twice moves nothing that fits.
+        QTimer::singleShot(0, this, [this] { KeepFrameOnScreen(); });
+        QTimer::singleShot(300, this, [this] { KeepFrameOnScreen(); });
+    }
 }
 
 void frmEdit::AskAuthorName() {
@@ -654,8 +716,11 @@ int frmEdit::AskSaveChanges() {
             documentName_ + "\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?",
             ProductName, MessageIcon::Warning, MessageButtons::YesNoCancel);
         if (answer == AnswerYes) {
-            // Whatever the save does, the caller goes on.
-            mnuSave_Click();
+            // Only a picture that really reached its file may be discarded: a cancelled save
+            // dialog or a failed write is the same as Cancel.
+            if (!SaveDocument()) {
+                result = AnswerCancel;
+            }
         } else if (answer == AnswerCancel) {
             result = AnswerCancel;
         }
@@ -675,6 +740,19 @@ void frmEdit::ResetDocument() {
 
 void frmEdit::SetBusy(bool flag) {
     busy_ = flag;
+    // Commands call one another (Open asks to save, Save may become Save As), and the inner
+    // command's end must not let the clipboard monitor in while the outer one still asks the
+    // user; the depth says when the last of them has ended.
+    commandDepth_ = flag ? commandDepth_ + 1 : std::max(0, commandDepth_ - 1);
+    if (!flag && commandDepth_ == 0 && monitorDeferred_) {
+        // Looked at once more when the command is over, not in its middle.
+        QTimer::singleShot(0, this, [this] {
+            if (monitorDeferred_ && tmrMonitor_->isActive()) {
+                monitorDeferred_ = false;
+                MonitorLook();
+            }
+        });
+    }
     if (flag) {
         WriteBool(settings_, keys::CurrentBusy, true);
     } else {
@@ -817,9 +895,12 @@ void frmEdit::picMain_KeyDown(int key) {
 
 void frmEdit::txtPMText_Change() {
     txtPos_->setText(QString::fromStdString(CharsLeftReadout(txtPMText_->Length())));
-    pictureText_ = txtPMText_->toPlainText();
+    const QString text = txtPMText_->toPlainText();
+    // Composing with an input method redraws the box without changing its text.
+    const bool changed = text != pictureText_;
+    pictureText_ = text;
     // Deleting or pasting text changes the document as much as typing does.
-    if (!txtPMText_->SettingQuietly() && modified_ != 1) {
+    if (changed && !txtPMText_->SettingQuietly() && modified_ != 1) {
         UpdateTitle(false);
     }
 }
@@ -1120,9 +1201,22 @@ void frmEdit::mnuMonitor_Click() {
 }
 
 void frmEdit::tmrMonitor_Timer() {
-    QAction* monitor = findChild<QAction*>("mnuMonitor");
     QAction* monitoring = findChild<QAction*>("mnuMonitoring");
     monitoring->setVisible(!monitoring->isVisible());
+    MonitorLook();
+}
+
+void frmEdit::MonitorLook() {
+    // A tick arrives inside every nested event loop: a file dialog, a message box, the options
+    // or the sending form. Pasting then would replace the picture under the command that is
+    // using it (Save As would save the pasted picture), so the monitor waits for the end.
+    if (commandDepth_ > 0 || QApplication::activeModalWidget() != nullptr) {
+        monitorDeferred_ = true;
+        return;
+    }
+    monitorDeferred_ = false;
+    QAction* monitor = findChild<QAction*>("mnuMonitor");
+    QAction* monitoring = findChild<QAction*>("mnuMonitoring");
     if (services_.clipboard == nullptr || !services_.clipboard->HasBitmap()) {
         return;
     }
@@ -1154,6 +1248,12 @@ void frmEdit::mnuImport_Click() {
 
 bool frmEdit::ImportPicture(const std::string& path) {
     if (!services_.loadPicture) {
+        return false;
+    }
+    // A pipe or a device named like a picture would keep the loader waiting for ever.
+    if (const FileStatus status = CheckRegularFile(path);
+        status.error == FileError::NotRegularFile) {
+        ShowFileProblem(CantReadFileMessage, path, status);
         return false;
     }
     std::optional<Raster> image = services_.loadPicture(path);
@@ -1196,12 +1296,14 @@ void frmEdit::OpenGraphicFile(const std::string& path) {
         ImportPicture(path);
         return;
     }
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    std::optional<std::string_view> view;
-    if (bytes) {
-        view = *bytes;
+    const FileRead read = ReadFile(path);
+    if (!read.status.Ok()) {
+        // Nothing was read, so the picture and the text stay; the reason tells a missing file
+        // from a pipe or a folder.
+        ShowFileProblem(CantReadFileMessage, path, read.status);
+        return;
     }
-    const OpenResult result = pixora::OpenGraphicFile(path, view);
+    const OpenResult result = pixora::OpenGraphicFile(path, std::string_view(read.bytes));
     if (result.beep || !result.message.empty()) {
         activateWindow();
     }
@@ -1269,17 +1371,26 @@ void frmEdit::OpenRecentFile(int index) {
 }
 
 void frmEdit::mnuSave_Click() {
-    if (SaveNeedsDialog(documentName_)) {
-        mnuSaveAs_Click();
-        return;
-    }
-    SetBusy(true);
-    WritePictureMessageFile(documentName_);
-    SetBusy(false);
+    SaveDocument();
 }
 
 void frmEdit::mnuSaveAs_Click() {
+    SaveDocumentAs();
+}
+
+bool frmEdit::SaveDocument() {
+    if (SaveNeedsDialog(documentName_)) {
+        return SaveDocumentAs();
+    }
     SetBusy(true);
+    const bool saved = WritePictureMessageFile(documentName_);
+    SetBusy(false);
+    return saved;
+}
+
+bool frmEdit::SaveDocumentAs() {
+    SetBusy(true);
+    bool saved = false;
     if (CheckBeforeOutput()) {
         const std::string folder =
             folders_.userDirSave.empty() ? folders_.userDir : folders_.userDirSave;
@@ -1287,10 +1398,18 @@ void frmEdit::mnuSaveAs_Click() {
                                               1, folder, PictureMessageExtension);
         if (!path.empty()) {
             folders_.userDirSave = FolderOf(path);
-            WritePictureMessageFile(path);
+            saved = WritePictureMessageFile(path);
         }
     }
     SetBusy(false);
+    return saved;
+}
+
+void frmEdit::ShowFileProblem(const std::string& firstLine, const std::string& path,
+                              const FileStatus& status) {
+    activateWindow();
+    ui_.MessageBox(firstLine + "\r\n" + QuotedName(path) + "\r\n" + FileStatusText(status),
+                   ProductName, MessageIcon::Warning, MessageButtons::Ok);
 }
 
 bool frmEdit::WritePictureMessageFile(const std::string& path) {
@@ -1300,15 +1419,19 @@ bool frmEdit::WritePictureMessageFile(const std::string& path) {
     ui_.SetBusyPointer(true);
     const std::string bytes = pixora::WritePictureMessageFile(
         picture_, pictureText_.toStdU32String(), ReadText(settings_, keys::UserName));
-    // Written beside the old file and renamed over it, so a failed write keeps the old one.
-    const bool written = WriteFileAtomically(path, bytes);
-    if (written && !IsPictureMessageHandOverName(path)) {
+    // Written beside the old file and renamed over it where that can be done, so a failed write
+    // keeps the old one; a failure is said, and the picture stays modified.
+    const FileStatus status = WriteFile(path, bytes);
+    if (status.Ok() && !IsPictureMessageHandOverName(path)) {
         documentName_ = path;
         AddRecentFile(path);
         UpdateTitle(true);
     }
     ui_.SetBusyPointer(false);
-    return written;
+    if (!status.Ok()) {
+        ShowFileProblem(CantSaveFileMessage, path, status);
+    }
+    return status.Ok();
 }
 
 void frmEdit::mnuExport_Click() {
@@ -1321,10 +1444,11 @@ void frmEdit::mnuExport_Click() {
         if (!path.empty()) {
             folders_.exportDir = FolderOf(path);
             // The final name alone decides the format, whatever filter was picked.
-            if (IsWbmpExportName(path)) {
-                WriteFileAtomically(path, WriteWbmpFile(picture_));
-            } else {
-                WriteFileAtomically(path, WriteBmpFile(views_.Output()));
+            const FileStatus status =
+                WriteFile(path, IsWbmpExportName(path) ? WriteWbmpFile(picture_)
+                                                       : WriteBmpFile(views_.Output()));
+            if (!status.Ok()) {
+                ShowFileProblem(CantSaveFileMessage, path, status);
             }
         }
     }
@@ -1376,12 +1500,22 @@ void frmEdit::RunWithArgument(const std::string& program, const std::string& arg
     }
 }
 
+const std::string& frmEdit::CurrentTempFolder() {
+    // Asked again before each use: the folder of the start may have been cleared away since, or
+    // may not have been had at all.
+    if (services_.tempFolder) {
+        tempFolder_ = services_.tempFolder();
+    }
+    return tempFolder_;
+}
+
 void frmEdit::mnuSendNGG_Click() {
-    SendToSibling(settings_, ui_, *this, tempFolder_, tempCounter_, keys::Tamsel, "Tamsel Editor");
+    SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, keys::Tamsel,
+                  "Tamsel Editor");
 }
 
 void frmEdit::mnuSendNOL_Click() {
-    SendToSibling(settings_, ui_, *this, tempFolder_, tempCounter_, keys::Vornik,
+    SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, keys::Vornik,
                   "Vornik Uploader");
 }
 
@@ -1390,7 +1524,7 @@ void frmEdit::mnuSendToAdd_Click(int index) {
     const std::optional<SendToTarget> target =
         SplitSendToTag(item->property("tag").toString().toStdString());
     if (target) {
-        SendToSibling(settings_, ui_, *this, tempFolder_, tempCounter_, target->section,
+        SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, target->section,
                       target->displayName);
     }
 }
@@ -1458,11 +1592,15 @@ void frmEdit::ApplyBranding() {
 void frmEdit::mnuInternet_Click() {
     SetBusy(true);
     if (ConfirmNotEmpty() && services_.tempWriter != nullptr) {
-        const std::optional<std::string> page =
-            WriteWebSendPage(webContext_, picture_, pictureText_.toStdU32String(), settings_,
-                             tempFolder_, tempCounter_, *services_.tempWriter);
-        if (page && services_.openDocument) {
-            services_.openDocument(*page);
+        if (CurrentTempFolder().empty()) {
+            ui_.MessageBox(NoTempFolderText, ProductName, MessageIcon::Warning, MessageButtons::Ok);
+        } else {
+            const std::optional<std::string> page =
+                WriteWebSendPage(webContext_, picture_, pictureText_.toStdU32String(), settings_,
+                                 tempFolder_, tempCounter_, *services_.tempWriter);
+            if (page && services_.openDocument) {
+                services_.openDocument(*page);
+            }
         }
     }
     SetBusy(false);

@@ -36,6 +36,7 @@ class QToolButton;
 namespace pixora {
 
 class PMTextEdit;
+struct FileStatus;
 class PhonebookRead;
 class PictureSend;
 class PortTest;
@@ -238,6 +239,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -247,16 +249,29 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, void (frmEdit::*handler)());
     void PlaceWindow();
+    // Moves the window back so its frame lies wholly on the screen.
+    void KeepFrameOnScreen();
     void AskAuthorName();
+    // The private temporary folder as it is now (ending in "/"), or empty when there is none.
+    const std::string& CurrentTempFolder();
     void RepaintViews();
     // Whether the window may close now; asks about unsaved changes.
     bool QueryClose();
+    // Save and Save As; true only when the picture was written, so that a question about
+    // unsaved changes never lets a cancelled or failed save discard the picture.
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    // Tells which file could not be read or written and why; firstLine says what failed.
+    void ShowFileProblem(const std::string& firstLine, const std::string& path,
+                         const FileStatus& status);
     void Shutdown();
     // Shows a picture from the undo history and marks the document modified.
     void ShowPicture(const PictureGrid& picture);
     // Records a whole-picture edit as one undo step when it changed anything.
     void RecordStep(const PictureGrid& before, const char* what);
     void RunMove(int direction);
+    // The clipboard monitor's look at the clipboard, unless a command or a dialog is running.
+    void MonitorLook();
     friend class PictureStep;
 
     EditorServices services_;
@@ -269,10 +284,16 @@ private:
     std::string documentName_ = "Untitled";
     int modified_ = 0;
     bool busy_ = false;
+    // Commands running, counted so nested ones do not end it early (the monitor waits for 0).
+    int commandDepth_ = 0;
+    // The monitor wanted to look while a command ran; it looks once more when it has ended.
+    bool monitorDeferred_ = false;
     bool buttonHeld_ = false;
     bool duplicateInstance_ = false;
     bool phonebookLoaded_ = false;
     bool shutDown_ = false;
+    // Placed from the settings and not yet shown: the frame is checked once it is known.
+    bool placing_ = false;
     QString pictureText_;
     std::string programFolder_;
     std::string phonebookCachePath_;

@@ -16,6 +16,7 @@
 #include "core/settings_keys.h"
 #include "phone/phonebook.h"
 #include "phone/send.h"
+#include "platform/collated_names.h"
 #include "platform/port_probe.h"
 #include "shell/phone_numbers.h"
 
@@ -106,7 +107,9 @@ void frmSend::FillPhonebookCombo() {
     if (phonebook_.PhonebookLoaded()) {
         // The leading blank of this item sorts it before every name.
         cmbPhonebook_->addItem(LastUsedNumberItem, LastUsedNumberData);
-        for (const PhonebookComboItem& item : myPhonebook2Combo(phonebook_.Table())) {
+        std::vector<PhonebookComboItem> names = myPhonebook2Combo(phonebook_.Table());
+        SortByLocale(names);
+        for (const PhonebookComboItem& item : names) {
             cmbPhonebook_->addItem(QString::fromStdString(item.text), item.position);
             cmbPhonebook_->setItemData(cmbPhonebook_->count() - 1,
                                        QString::fromStdString(item.digits), Qt::UserRole + 1);

@@ -13,6 +13,7 @@
 #include "app/frm_edit.h"
 #include "platform/desktop_services.h"
 #include "platform/image_loader.h"
+#include "platform/phonebook_cache_path.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_user_interface.h"
@@ -77,12 +78,11 @@ int main(int argc, char** argv) {
     pixora::QtSettingsStore settings;
     pixora::QtUserInterface ui;
 
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     pixora::EditorServices services;
     services.settings = &settings;
     services.ui = &ui;
     services.programPath = QApplication::applicationFilePath().toStdString();
-    services.phonebookCachePath = (dataFolder + "/KDXPBOOK.CSV").toStdString();
+    services.phonebookCachePath = pixora::EditorPhonebookCachePath();
     services.tempFolder = [] { return pixora::PrivateTempFolder(); };
     services.deleteTempFiles = [](const std::string& folder) {
         pixora::DeleteTempPictureFiles(folder);

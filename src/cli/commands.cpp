@@ -4,9 +4,11 @@
 #include <ostream>
 
 #include "cli/pdu_command.h"
+#include "cli/phonebook_command.h"
 #include "cli/qt_modules.h"
 #include "cli/send_command.h"
 #include "cli/web_url.h"
+#include "core/strings.h"
 #include "formats/file_io.h"
 #include "phone/send.h"
 #include "shell/phone_numbers.h"
@@ -41,7 +43,7 @@ int Convert(Context& context, std::span<const std::string> operands) {
     // Judged before the input is read, so a mistyped name costs no decoding.
     const std::optional<OutputFormat> format = ChooseOutputFormat(output);
     if (!format) {
-        context.err << ProgramName << ": " << output
+        context.err << ProgramName << ": " << QuotedName(output)
                     << ": unknown output type; use .npm, .bmp or .wbmp\n";
         return ExitFailure;
     }
@@ -49,8 +51,11 @@ int Convert(Context& context, std::span<const std::string> operands) {
     if (!picture) {
         return ExitFailure;
     }
-    if (!WriteFileAtomically(output, EncodeOutput(*format, *picture, context.settings))) {
-        context.err << ProgramName << ": " << output << ": cannot write the file\n";
+    // The editor's save: atomic where it can be, in place where a rename would lose something.
+    const FileStatus status = WriteFile(output, EncodeOutput(*format, *picture, context.settings));
+    if (!status.Ok()) {
+        context.err << ProgramName << ": " << QuotedName(output)
+                    << ": cannot write the file: " << FileStatusText(status) << "\n";
         return ExitFailure;
     }
     return ExitOk;
@@ -113,6 +118,32 @@ int Send(Context& context, std::span<const std::string> operands) {
     return *status;
 }
 
+// The phone's phonebook as the editor reads it, printed as the lines of its cache file.
+int Phonebook(Context& context, std::span<const std::string> operands) {
+    std::string error;
+    const std::optional<PhonebookOptions> options = ParsePhonebookOptions(operands, error);
+    if (!options) {
+        context.err << ProgramName << " phonebook: " << error << "\n"
+                    << "Usage: pixora-cli phonebook " << PhonebookOperands << "\n";
+        return ExitUsage;
+    }
+    PhonebookJob job;
+    job.device = options->device;
+    job.port = options->port.value_or(0);
+    job.sim = options->sim;
+    job.phone = options->phone;
+    job.save = options->save;
+    job.timeoutSeconds = options->timeoutSeconds;
+    job.out = &context.out;
+    job.err = &context.err;
+    const std::optional<int> status = RunPhonebook(job, error);
+    if (!status) {
+        context.err << ProgramName << ": " << error << "\n";
+        return ExitFailure;
+    }
+    return *status;
+}
+
 // The three lines the phone would get; reads and writes no setting.
 int Pdu(Context& context, std::span<const std::string> operands) {
     std::string error;
@@ -141,7 +172,7 @@ int Ports(Context& context, std::span<const std::string>) {
     return *status;
 }
 
-constexpr std::array<Command, 6> kCommands = {{
+constexpr std::array<Command, 7> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
     {"convert", "INPUT OUTPUT", "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm", 2,
      Convert},
@@ -152,6 +183,9 @@ constexpr std::array<Command, 6> kCommands = {{
      Send},
     {"pdu", PduOperands, "print the AT+CMGS commands and PDU lines the phone would get",
      AnyOperands, Pdu},
+    {"phonebook", PhonebookOperands,
+     "read the phone's phonebook as the editor does and print it as cache lines", AnyOperands,
+     Phonebook},
     {"ports", "", "list COM1 .. COM8: device, stable name, description, whether it opens now", 0,
      Ports},
 }};
@@ -192,11 +226,16 @@ std::string HelpText() {
         "as the editor does.\n\n"
         "send talks to the phone on --device PATH, on COM port --port N (see the editor's\n"
         "options), or on the \"COMPort\" setting; the message centre is --smsc or the \"SMSC\"\n"
-        "setting. Progress goes to standard error; Ctrl+C, SIGTERM or --timeout cancel.\n"
+        "setting. Progress goes to standard error; Ctrl+C, SIGTERM or --timeout cancel.\n\n"
+        "phonebook finds the phone the same way and reads the memories the editor's options\n"
+        "choose (--sim, --phone or --both instead); it prints the entries as the lines of the\n"
+        "editor's cache file (Name;Number;Memory;Index;, Windows-1252, CR LF) and writes that\n"
+        "file only with --save.\n\n"
         "ports shows which device each COM number stands for (the \"COMDevice\" settings,\n"
-        "else the system's serial ports in order) and why one that cannot be opened cannot.\n\n"
+        "else the system's serial ports in order) and why one that cannot be opened cannot;\n"
+        "send and phonebook give the same reason when their port will not open.\n\n"
         "Exit status: 0 done, 1 a file was rejected or could not be written, or the message\n"
-        "was not sent, 2 wrong usage.\n";
+        "was not sent or the phonebook not read, 2 wrong usage.\n";
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include "cli/batch_user_interface.h"
 #include "core/picture_views.h"
 #include "core/settings_keys.h"
+#include "core/strings.h"
 #include "core/utf8.h"
 #include "formats/bmp_file.h"
 #include "formats/file_io.h"
@@ -25,9 +26,20 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
+// The editor's message, then which file and why, for a file that could not be read at all.
+std::string UnreadableFileMessage(const std::string& path, const FileStatus& status) {
+    return std::string(CantReadFileMessage) + "\n" + QuotedName(path) + ": " +
+           FileStatusText(status) + "\n";
+}
+
 OpenOutcome ImportPicture(const std::string& path, SettingsStore& settings, BatchUserInterface& ui,
                           const PictureLoader& loadPicture) {
     OpenOutcome outcome;
+    // Judged before any decoder sees the name: a pipe named like a picture would block it.
+    if (const FileStatus status = CheckRegularFile(path); !status.Ok()) {
+        outcome.message = UnreadableFileMessage(path, status);
+        return outcome;
+    }
     std::string error;
     std::optional<Raster> image =
         loadPicture ? loadPicture(path, PictureWidth, PictureHeight, error) : std::nullopt;
@@ -69,10 +81,13 @@ OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchU
     if (kind == FileKind::ImportPicture || kind == FileKind::ImportI61) {
         return ImportPicture(path, settings, ui, loadPicture);
     }
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    const OpenResult result =
-        OpenGraphicFile(path, bytes ? std::optional<std::string_view>(*bytes) : std::nullopt);
+    const FileRead read = ReadFile(path);
     OpenOutcome outcome;
+    if (!read.status.Ok()) {
+        outcome.message = UnreadableFileMessage(path, read.status);
+        return outcome;
+    }
+    const OpenResult result = OpenGraphicFile(path, std::string_view(read.bytes));
     if (result.action != OpenAction::Adopt && result.action != OpenAction::AdoptAsUntitled) {
         // Some rejections are silent in the editor (its picture simply stays); a script still
         // needs to know why nothing came out.

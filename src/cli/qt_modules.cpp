@@ -107,4 +107,13 @@ std::optional<int> RunPorts(std::ostream& out, std::string& error) {
     return ports(&out);
 }
 
+std::optional<int> RunPhonebook(const PhonebookJob& job, std::string& error) {
+    using Read = decltype(&PixoraCliPhonebook);
+    auto read = reinterpret_cast<Read>(FindSymbol(SendModuleName, "PixoraCliPhonebook", error));
+    if (read == nullptr) {
+        return std::nullopt;
+    }
+    return read(&job);
+}
+
 }  // namespace pixora::cli

@@ -2,10 +2,10 @@
 // pixora-cli keeps Qt out of its own executable: reading a logo and writing a WBMP, NPM or BMP is
 // plain C++, and a process that links Qt Gui spends most of its short life loading it. The two
 // services that need Qt live in modules that are loaded only when a command first asks for them:
-//   pixora-cli-settings.so  the editor's settings store (QSettings, Qt Core only)
+//   pixora-cli-settings.so  the editor's settings store (Qt Core only)
 //   pixora-cli-import.so    the picture loader for Import (Qt Gui, metafile libraries)
-//   pixora-cli-send.so      the send through the phone and the port list (Qt Core, Qt SerialPort,
-//                           Qt DBus for ModemManager)
+//   pixora-cli-send.so      the phone conversations: send, phonebook, and the port list
+//                           (Qt Core, Qt SerialPort, Qt DBus for ModemManager)
 //   pixora-cli-region.so    the keyboard region for "weburl" (libphonenumber, no Qt)
 // They sit beside the executable in the build tree and in <libdir>/pixora when installed.
 
@@ -33,6 +33,18 @@ struct SendJob {
     std::ostream* err = nullptr;      // progress and failures
 };
 
+// One phonebook read, as pixora-cli phonebook was asked for it.
+struct PhonebookJob {
+    std::string device;           // empty: by port number
+    int port = 0;                 // 0: the "COMPort" setting
+    std::optional<bool> sim;      // nullopt: the "PBookReadSM" setting
+    std::optional<bool> phone;    // nullopt: the "PBookReadME" setting
+    bool save = false;            // also write the editor's cache file
+    int timeoutSeconds = 0;       // 0: none
+    std::ostream* out = nullptr;  // the cache lines
+    std::ostream* err = nullptr;  // stages, "Phonebook read." and failures
+};
+
 }  // namespace pixora::cli
 #include "web/region.h"
 
@@ -50,6 +62,8 @@ void PixoraCliKeyboardRegion(pixora::RegionResult* out);
 int PixoraCliSend(const pixora::cli::SendJob* job);
 // Writes COM1 .. COM8 with their devices and whether each can be opened now; the exit status.
 int PixoraCliPorts(std::ostream* out);
+// Runs the phonebook read to its end; the exit status (0 read, 1 not).
+int PixoraCliPhonebook(const pixora::cli::PhonebookJob* job);
 }
 
 namespace pixora::cli {
@@ -79,5 +93,7 @@ std::optional<RegionResult> KeyboardRegionThroughModule(std::string& error);
 std::optional<int> RunSend(const SendJob& job, std::string& error);
 // The port list through the send module; nullopt (with the reason in error) as RunSend.
 std::optional<int> RunPorts(std::ostream& out, std::string& error);
+// The phonebook read through the same module.
+std::optional<int> RunPhonebook(const PhonebookJob& job, std::string& error);
 
 }  // namespace pixora::cli

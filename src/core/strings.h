@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers for values read from files and settings.
 
+#include <string>
 #include <string_view>
 
 namespace pixora {
@@ -11,5 +12,11 @@ std::string_view TrimBlanks(std::string_view text, std::string_view blanks = " \
 std::string_view TrimSpace(std::string_view text);
 // ASCII letters compared without regard to case.
 bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// A file name as it may be shown on a terminal or in a message: in double quotes, with '"' and
+// '\\' escaped, control characters as \n, \r, \t or \xHH, C1 controls and the bidirectional
+// overrides as \uHHHH, and bytes that are no UTF-8 as \xHH. A name can then neither move the
+// cursor, recolour the terminal nor make one file look like another; other UTF-8 stays readable.
+std::string QuotedName(std::string_view name);
 
 }  // namespace pixora

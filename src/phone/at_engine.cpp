@@ -29,6 +29,7 @@ void AtEngine::ResetConversation(int retryLimit) {
     nextStep_ = 0;
     myBreak_ = false;
     replyState_ = reply::Fresh;
+    heardSinceWrite_ = false;
     reply_.Clear();
 }
 
@@ -111,6 +112,7 @@ void AtEngine::DriveStep() {
         return;
     }
     reply_.Clear();
+    heardSinceWrite_ = false;
     conversation->OnStepWriting(*this, nextStep_);
     currentCommand_ = commandQueue_[static_cast<size_t>(nextStep_)].command;
     WriteCommand();
@@ -123,6 +125,12 @@ void AtEngine::Received(std::string_view bytes) {
         return;
     }
     replyState_ = reply_.Append(bytes);
+    heardSinceWrite_ = heardSinceWrite_ || !bytes.empty();
+}
+
+void AtEngine::DropReply(size_t count) {
+    reply_.DropFront(count);
+    replyState_ = ClassifyReply(reply_.Text(), heardSinceWrite_);
 }
 
 void AtEngine::Tick() {
@@ -142,10 +150,11 @@ void AtEngine::Tick() {
         conversation->OnTimedOut(*this);
         return;
     }
-    if (rules.arrivingWaits && replyState_ == reply::Arriving) {
-        // Wait one more interval, but only while characters keep coming: a phone that echoes
-        // the command and then falls silent must not keep the conversation waiting for ever.
-        replyState_ = reply::Nothing;
+    conversation->SiftReply(*this);
+    if (rules.arrivingWaits && heardSinceWrite_ &&
+        ClassifyReply(reply_.Text(), false) == reply::Nothing) {
+        // The reply has begun and is not complete: a second copy of the command now would
+        // only be taken for garbage or, after a prompt, for a second message.
         StartTimer(rules.intervalMs);
         return;
     }
@@ -166,7 +175,9 @@ void AtEngine::Tick() {
         return;
     }
     // The buffer is kept on purpose: a reply that once failed stays failed.
-    WriteCommand();
+    if (conversation->WritesAgain(StepInProgress())) {
+        WriteCommand();
+    }
     StartTimer(rules.intervalMs);
 }
 

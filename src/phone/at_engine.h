@@ -8,6 +8,12 @@
 // A conversation plugs in as a Conversation: its retry limit, tick interval, whether it watches
 // Cancel and waits on partial replies, and what happens at its end, on cancel, time-out and when
 // the port does not open.
+//
+// A conversation that waits on partial replies never answers a reply that is still on its way
+// with a second copy of the command: as long as characters have come since the command was
+// written and none of the reply tokens is among them, each tick waits without counting a retry,
+// however long the phone (or the network behind it) takes. A phone that stops in the middle
+// keeps it waiting until the user cancels.
 
 #include <array>
 #include <functional>
@@ -28,10 +34,10 @@ struct Step {
 };
 
 struct ConversationRules {
-    int retryLimit = 3;                    // re-sends allowed in the whole conversation
-    int intervalMs = 1000;                 // tick interval
-    bool watchesBreak = false;             // Cancel is checked by the step driver and the tick
-    bool arrivingWaits = false;            // a reply still coming in postpones the judgement
+    int retryLimit = 3;          // re-sends allowed in the whole conversation
+    int intervalMs = 1000;       // tick interval
+    bool watchesBreak = false;   // Cancel is checked by the step driver and the tick
+    bool arrivingWaits = false;  // a reply begun but without a token postpones the judgement
     size_t replyLimit = ReplyBufferLimit;  // characters of the reply kept, the newest
 };
 
@@ -48,8 +54,14 @@ public:
     virtual void OnStepWriting(AtEngine& /*engine*/, int /*index*/) {}
     // Tick, before the reply is compared with the step's expectation (index ranges).
     virtual void BeforeJudge(AtEngine& /*engine*/) {}
+    // Tick, first of all: the chance to drop from the front of the reply what answers another
+    // command (a late second answer to a re-sent one), with AtEngine::DropReply.
+    virtual void SiftReply(AtEngine& /*engine*/) {}
     // Tick: a reply that ends the conversation at once instead of being retried.
     virtual bool IsFatalReply(int /*state*/) const { return false; }
+    // Tick, on a retry: whether the step's command may go to the port a second time. Where it
+    // may not, the retry is counted all the same, so the step fails at the same tick.
+    virtual bool WritesAgain(const Step& /*step*/) const { return true; }
 
     // The ends. The port is closed and the engine idle when these run, so each may start the
     // next conversation. ReplyBuffer() still holds the reply to the last command.
@@ -112,6 +124,10 @@ public:
     const std::string& ReplyBuffer() const { return reply_.Text(); }
     int ReplyState() const { return replyState_; }
     void SetReplyState(int state) { replyState_ = state; }
+    // Characters have arrived since the command of the step in progress was first written.
+    bool HeardSinceWrite() const { return heardSinceWrite_; }
+    // Drops the first `count` characters of the reply and classifies the rest anew.
+    void DropReply(size_t count);
     int RetryCount() const { return retryCount_; }
     int RetryLimit() const { return retryLimit_; }
     int StepCount() const { return stepCount_; }
@@ -150,6 +166,7 @@ private:
     std::string currentCommand_;
     ReplyCollector reply_;
     int replyState_ = reply::Fresh;
+    bool heardSinceWrite_ = false;
     int retryCount_ = 0;
     int retryLimit_ = 0;
     bool myBreak_ = false;

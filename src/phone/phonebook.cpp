@@ -3,6 +3,8 @@
 #include "core/strings.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -214,6 +216,58 @@ int ParsePhonebookEntries(std::string_view reply, std::string_view memory,
     return appended;
 }
 
+std::string PhonebookCacheErrorText(std::string_view path, std::string_view reason) {
+    return "Can't save the phonebook to\r\n" + std::string(path) + "\r\n" + std::string(reason) +
+           ".";
+}
+
+PhonebookStage StageOfMarker(int marker) {
+    if (marker == kSimSizeMarker || marker == kPhoneSizeMarker) {
+        return PhonebookStage::SizeQuery;
+    }
+    if (marker == kSimEntriesMarker || marker == kPhoneEntriesMarker) {
+        return PhonebookStage::EntryRead;
+    }
+    return PhonebookStage::Other;
+}
+
+size_t ForeignAnswerLength(std::string_view reply, PhonebookStage stage) {
+    const auto holdsListing = [](std::string_view answer) {
+        for (size_t at = answer.find(kEntryKey); at != std::string_view::npos;
+             at = answer.find(kEntryKey, at + 1)) {
+            const size_t digit = at + kEntryKey.size();
+            if (digit < answer.size() && IsDigit(answer[digit])) {
+                return true;
+            }
+        }
+        return false;
+    };
+    size_t dropped = 0;
+    while (dropped < reply.size()) {
+        const std::string_view rest = reply.substr(dropped);
+        // The answer ends with the first final result line.
+        size_t end = std::string_view::npos;
+        for (std::string_view final : {std::string_view("OK\r\n"), std::string_view("ERROR\r\n")}) {
+            const size_t at = rest.find(final);
+            if (at != std::string_view::npos) {
+                end = std::min(end, at + final.size());
+            }
+        }
+        if (end == std::string_view::npos) {
+            break;
+        }
+        const std::string_view answer = rest.substr(0, end);
+        const bool foreign = (stage != PhonebookStage::EntryRead && holdsListing(answer)) ||
+                             (stage != PhonebookStage::SizeQuery &&
+                              answer.find(kRangeKey) != std::string_view::npos);
+        if (!foreign) {
+            break;
+        }
+        dropped += end;
+    }
+    return dropped;
+}
+
 std::string PhonebookCacheText(const Phonebook& table) {
     std::string text;
     for (int i = 0; i < table.PhonebookCount(); ++i) {
@@ -347,11 +401,25 @@ bool PhonebookRead::myPhonebookLoad() {
 }
 
 bool PhonebookRead::SavePhonebookCache() {
-    if (!WriteFileAtomically(cachePath_, PhonebookCacheText(table_))) {
-        engine_.Ui().Beep();
-        return false;
+    if (cachePath_.empty()) {
+        return true;
     }
-    return true;
+    // On a fresh installation the data folder does not exist yet.
+    std::error_code folderError;
+    const std::filesystem::path folder = std::filesystem::path(cachePath_).parent_path();
+    if (!folder.empty()) {
+        std::filesystem::create_directories(folder, folderError);
+    }
+    std::string reason = folderError ? folderError.message() : std::string();
+    if (reason.empty()) {
+        errno = 0;
+        if (WriteFileAtomically(cachePath_, PhonebookCacheText(table_))) {
+            return true;
+        }
+        reason = errno != 0 ? std::strerror(errno) : "the file could not be written";
+    }
+    engine_.ShowError(PhonebookCacheErrorText(cachePath_, reason));
+    return false;
 }
 
 ConversationRules PhonebookRead::Rules() const {
@@ -386,7 +454,24 @@ void PhonebookRead::BeforeStep(AtEngine& engine) {
     }
 }
 
+void PhonebookRead::SiftReply(AtEngine& engine) {
+    // A command re-sent after silence may be answered twice; the second answer then arrives
+    // while a later step waits, and would otherwise be taken for that step's reply.
+    const size_t foreign =
+        ForeignAnswerLength(engine.ReplyBuffer(), StageOfMarker(engine.StepInProgress().marker));
+    if (foreign > 0) {
+        engine.DropReply(foreign);
+    }
+}
+
 void PhonebookRead::BeforeJudge(AtEngine& engine) {
+    const PhonebookStage stage = StageOfMarker(engine.StepInProgress().marker);
+    if (stage == PhonebookStage::EntryRead && !engine.HeardSinceWrite()) {
+        // The "OK" still standing from the size query is no listing: the entry read is done
+        // only by an answer of its own. Until one begins, silence counts as silence.
+        engine.SetReplyState(reply::Nothing);
+        return;
+    }
     if (engine.ReplyState() != reply::Range) {
         return;
     }
@@ -406,7 +491,7 @@ void PhonebookRead::BeforeJudge(AtEngine& engine) {
 
 void PhonebookRead::OnFinished(AtEngine& engine) {
     phonebookLoaded_ = true;
-    SavePhonebookCache();
+    cacheSaved_ = SavePhonebookCache();
     engine.ShowInformation("Phonebook read.");
     Finish(true);
 }

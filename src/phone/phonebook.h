@@ -76,6 +76,17 @@ bool ParseIndexRange(std::string_view reply, std::string& indexLow, std::string&
 int ParsePhonebookEntries(std::string_view reply, std::string_view memory,
                           std::string_view indexLow, std::string_view indexHigh, Phonebook& table);
 
+// Which answers a phonebook step takes: only the size query takes a range, only the entry read
+// takes a listing.
+enum class PhonebookStage { Other, SizeQuery, EntryRead };
+PhonebookStage StageOfMarker(int marker);
+// How many characters at the front of the reply are whole answers (up to their "OK" or "ERROR"
+// line) that the stage does not take: a listing or a range that a re-sent command brought late.
+size_t ForeignAnswerLength(std::string_view reply, PhonebookStage stage);
+
+// The error box of a cache that cannot be written: the file and why.
+std::string PhonebookCacheErrorText(std::string_view path, std::string_view reason);
+
 // The cache file's bytes for the first PhonebookCount entries that have an index.
 std::string PhonebookCacheText(const Phonebook& table);
 
@@ -100,8 +111,8 @@ inline constexpr const char* LastUsedNumberItem = " Last used number";
 inline constexpr int LastUsedNumberData = 9999;
 inline constexpr const char* NoPhonebookItem = "No phonebook";
 
-// The entries that have an index, sorted by name as the list sorts them (case ignored, equal
-// names in table order).
+// The entries that have an index, sorted by name (code points, case ignored, equal names in
+// table order). The send dialog sorts them again for the user's language.
 std::vector<PhonebookComboItem> myPhonebook2Combo(const Phonebook& table);
 
 // The phonebook conversation and what the main window keeps of the phonebook.
@@ -126,8 +137,11 @@ public:
 
     // Loads the cache file; true when it existed and was read to its end. A damaged file beeps.
     bool myPhonebookLoad();
-    // Writes the cache file; beeps when it cannot.
+    // Writes the cache file, creating its folder; an error box names the file and the reason
+    // when it cannot. With an empty cache path the table is kept in memory only.
     bool SavePhonebookCache();
+    // The last completed read wrote its cache (or had none to write).
+    bool CacheSaved() const { return cacheSaved_; }
 
     const Phonebook& Table() const { return table_; }
     bool PhonebookLoaded() const { return phonebookLoaded_; }
@@ -138,6 +152,7 @@ public:
 
     ConversationRules Rules() const override;
     void BeforeStep(AtEngine& engine) override;
+    void SiftReply(AtEngine& engine) override;
     void BeforeJudge(AtEngine& engine) override;
     void OnFinished(AtEngine& engine) override;
     void OnTimedOut(AtEngine& engine) override;
@@ -154,6 +169,7 @@ private:
     Callbacks callbacks_;
     Phonebook table_;
     bool phonebookLoaded_ = false;
+    bool cacheSaved_ = false;
     std::string indexLow_;
     std::string indexHigh_;
 };

@@ -32,6 +32,8 @@ public:
     // Appends and returns the new classification.
     int Append(std::string_view bytes);
     void Clear() { text_.clear(); }
+    // Forgets the first `count` characters (all of them when there are fewer).
+    void DropFront(size_t count) { text_.erase(0, count); }
     const std::string& Text() const { return text_; }
     // A conversation whose answer is long by nature (a whole phonebook memory) keeps more.
     void SetLimit(size_t limit) { limit_ = limit == 0 ? ReplyBufferLimit : limit; }

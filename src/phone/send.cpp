@@ -92,6 +92,11 @@ ConversationRules PictureSend::Rules() const {
     return {.retryLimit = 5, .intervalMs = 2000, .watchesBreak = true, .arrivingWaits = true};
 }
 
+bool PictureSend::WritesAgain(const Step& step) const {
+    // The message lines end with Ctrl-Z; the commands with a CR.
+    return step.command.empty() || step.command.back() != CtrlZ;
+}
+
 void PictureSend::OnStepWriting(AtEngine& engine, int index) {
     const int marker = engine.StepAt(index).marker;
     Progress(marker);

@@ -81,6 +81,8 @@ public:
     ConversationRules Rules() const override;
     void OnStepWriting(AtEngine& engine, int index) override;
     bool IsFatalReply(int state) const override { return state == reply::CmsError; }
+    // A message line is never written twice: the phone may have submitted it already.
+    bool WritesAgain(const Step& step) const override;
     void OnFinished(AtEngine& engine) override;
     void OnTimedOut(AtEngine& engine) override;
     void OnOpenFailed(AtEngine& engine) override;

@@ -6,6 +6,7 @@
 #include <QMimeData>
 
 #include "platform/raster_image.h"
+#include "platform/x11_clipboard_probe.h"
 
 namespace pixora {
 
@@ -21,9 +22,35 @@ constexpr qint64 MaxClipboardPixels = 64LL * 1024 * 1024;
 
 }  // namespace
 
+QtClipboard::QtClipboard() = default;
+
+QtClipboard::~QtClipboard() = default;
+
+bool QtClipboard::OwnerAnswers() {
+    // Only the X11 clipboard asks the owner while the window waits; the clipboard this program
+    // holds itself is answered without asking anybody.
+    QClipboard* clipboard = SystemClipboard();
+    if (QGuiApplication::platformName() != "xcb" || clipboard->ownsClipboard()) {
+        return true;
+    }
+    if (!probe_) {
+        probe_ = std::make_unique<X11ClipboardProbe>();
+    }
+    if (!watching_) {
+        watching_ = true;
+        QObject::connect(clipboard, &QClipboard::changed, &watcher_, [this](QClipboard::Mode mode) {
+            if (mode == QClipboard::Clipboard && probe_) {
+                probe_->Forget();
+            }
+        });
+    }
+    // Without a display of our own to ask, Qt is asked as before.
+    return probe_->Probe(OwnerTimeout) != ClipboardOwner::Silent;
+}
+
 bool QtClipboard::HasBitmap() {
     QClipboard* clipboard = SystemClipboard();
-    if (clipboard == nullptr) {
+    if (clipboard == nullptr || !OwnerAnswers()) {
         return false;
     }
     const QMimeData* data = clipboard->mimeData();

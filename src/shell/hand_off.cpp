@@ -88,6 +88,43 @@ std::string CommandLinePath(int argc, const char* const* argv) {
     return path;
 }
 
+std::string InstanceLockProblemText(std::string_view lockPath) {
+    const std::string consequence =
+        ",\r\nso Pixora can't tell whether it is running already.\r\n\r\n";
+    if (lockPath.empty()) {
+        return "Can't find a folder for the lock file that only you can use" + consequence +
+               "Every start opens a window of its own.";
+    }
+    return "Can't use the lock file " + std::string(lockPath) + consequence +
+           "Please remove it; until then every start opens a window of its own.";
+}
+
+std::string AbsoluteCommandLinePath(std::string_view path, std::string_view workingFolder) {
+    if (path.empty() || path.front() == '/') {
+        return std::string(path);
+    }
+    std::string absolute(workingFolder);
+    if (absolute.empty() || absolute.back() != '/') {
+        absolute += '/';
+    }
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('/', start);
+        if (end == std::string_view::npos) {
+            end = path.size();
+        }
+        const std::string_view segment = path.substr(start, end - start);
+        if (!segment.empty() && segment != ".") {
+            absolute += segment;
+            if (end < path.size()) {
+                absolute += '/';
+            }
+        }
+        start = end + 1;
+    }
+    return absolute;
+}
+
 SecondStartAction DecideSecondStart(SettingsStore& store) {
     return ReadBool(store, keys::CurrentBusy) ? SecondStartAction::Beep
                                               : SecondStartAction::HandOff;

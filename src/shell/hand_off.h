@@ -50,8 +50,18 @@ HandOffStatus DecodeHandOff(std::span<const uint8_t> message, std::string& path)
 // as a path with spaces arrives when the desktop does not quote it.
 std::string CommandLinePath(int argc, const char* const* argv);
 
+// The command-line path made absolute against the working folder of the process that was given
+// it: a second start runs in a folder of its own, and the running instance, the title, the recent
+// list and the dialog folders all need the full path. "." segments are dropped; ".." stays, as it
+// means the parent of what a link points at. An empty or already absolute path is returned as is.
+std::string AbsoluteCommandLinePath(std::string_view path, std::string_view workingFolder);
+
 // What a second start does when an instance runs already.
 enum class SecondStartAction { Beep, HandOff };
 SecondStartAction DecideSecondStart(SettingsStore& store);
+
+// What a start is told when it cannot learn whether another instance runs: lockPath is the lock
+// file that cannot be used, or empty when there is no private folder to put one in.
+std::string InstanceLockProblemText(std::string_view lockPath);
 
 }  // namespace pixora

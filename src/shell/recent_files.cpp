@@ -21,10 +21,28 @@ void AddRecentFile(RecentFiles& files, std::string_view path) {
     files[0] = std::string(path);
 }
 
+namespace {
+
+// A menu caption takes "&" as the mark of the access key; a file name's own "&" must show as it
+// is and must not steal the entry's number as the key.
+std::string MenuLiteral(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        out += c;
+        if (c == '&') {
+            out += '&';
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 std::vector<RecentMenuEntry> RecentMenuEntries(const RecentFiles& files) {
     std::vector<RecentMenuEntry> entries;
     for (int i = 0; i < RecentFileCount && !files[i].empty(); ++i) {
-        std::string caption = "&" + std::to_string(i + 1) + " " + FileNameOf(files[i]);
+        std::string caption = "&" + std::to_string(i + 1) + " " + MenuLiteral(FileNameOf(files[i]));
         entries.push_back({i, std::move(caption), files[i]});
     }
     return entries;

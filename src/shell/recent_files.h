@@ -22,7 +22,7 @@ void AddRecentFile(RecentFiles& files, std::string_view path);
 
 struct RecentMenuEntry {
     int index;            // 0 for mnuRecent1 .. 3 for mnuRecent4
-    std::string caption;  // "&1 " + file name
+    std::string caption;  // "&1 " + file name, its own "&" doubled
     std::string path;
 };
 

@@ -57,6 +57,8 @@ void SendToSibling(SettingsStore& store, UserInterface& ui, ShellHost& host,
     } else if (ReadBool(store, busyKey)) {
         ui.MessageBox(WithName(SiblingBusyText, displayName), ProductName, MessageIcon::Warning,
                       MessageButtons::Ok);
+    } else if (tempFolder.empty()) {
+        ui.MessageBox(NoTempFolderText, ProductName, MessageIcon::Warning, MessageButtons::Ok);
     } else {
         const std::string path = NextTempPictureFile(tempFolder, counter);
         if (host.WritePictureMessageFile(path)) {

@@ -46,7 +46,8 @@ inline constexpr const char* SiblingBusyText =
     "Please check and then try again.";
 
 // Writes the picture to the next temporary file and starts the application registered under
-// section with its path, or tells the user why not. Runs busy from start to end.
+// section with its path, or tells the user why not (an empty tempFolder included). Runs busy from
+// start to end.
 void SendToSibling(SettingsStore& store, UserInterface& ui, ShellHost& host,
                    std::string_view tempFolder, TempFileCounter& counter,
                    const std::string& section, const std::string& displayName);

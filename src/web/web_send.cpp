@@ -8,6 +8,9 @@ std::optional<std::string> WriteWebSendPage(const WebContext& context, const Pic
                                             std::u32string_view text, SettingsStore& store,
                                             std::string_view tempFolder, TempFileCounter& counter,
                                             TempFileWriter& writer) {
+    if (tempFolder.empty()) {
+        return std::nullopt;  // never the current folder
+    }
     // The counts reported are those before this send.
     const std::string address = WebSendAddress(context, picture, text, myGetCount(store));
     const std::string path = NextTempFile(tempFolder, counter, TempPageExtension);

@@ -15,7 +15,8 @@
 namespace pixora {
 
 // The path of the page written, or nullopt when it could not be written; then nothing is counted
-// and there is nothing to open. The counter moves on either way, as the name was used.
+// and there is nothing to open. The counter moves on either way, as the name was used; only an
+// empty folder writes nothing and takes no number.
 std::optional<std::string> WriteWebSendPage(const WebContext& context, const PictureGrid& picture,
                                             std::u32string_view text, SettingsStore& store,
                                             std::string_view tempFolder, TempFileCounter& counter,

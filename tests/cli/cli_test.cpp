@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDateTime>
@@ -21,6 +22,7 @@
 
 #include "core/picture.h"
 #include "core/raster.h"
+#include "core/strings.h"
 #include "core/text.h"
 #include "core/utf8.h"
 #include "formats/bmp_file.h"
@@ -247,8 +249,10 @@ TEST_F(CliTest, ShowPrintsThePictureOfEveryKindOfFile) {
 struct RejectCase {
     const char* name;
     const char* fileName;
-    std::string bytes;  // "<dir>" makes a folder, "<none>" no file at all
+    std::string bytes;  // "<dir>" makes a folder, "<fifo>" a named pipe, "<none>" no file at all
     std::string message;
+    // For a file that could not be read at all: the second line names it and says why.
+    std::string reason = "";
 };
 
 TEST_F(CliTest, RejectedFilesGiveTheEditorsMessageAndStatusOne) {
@@ -268,21 +272,33 @@ TEST_F(CliTest, RejectedFilesGiveTheEditorsMessageAndStatusOne) {
         // The editor stays quiet for these; the program still says something.
         {"group graphic with a negative size", "neg.ngg",
          std::string("NGG\0\x01\x00\xFF\xFF\x1C\x00", 10) + std::string(6, '\0'), cantRead},
-        {"folder passed as a file", "folder.npm", "<dir>", cantRead},
-        {"missing file", "missing.npm", "<none>", cantRead},
+        {"folder passed as a file", "folder.npm", "<dir>", cantRead, "not a regular file"},
+        {"missing file", "missing.npm", "<none>", cantRead, "No such file or directory"},
+        {"missing picture", "missing.bmp", "<none>", cantRead, "No such file or directory"},
         {"picture that no decoder takes", "bad.bmp", "BM this is no bitmap", cantRead},
+        // Reading would wait for a writer for ever; the answer comes at once instead.
+        {"named pipe", "pipe.npm", "<fifo>", cantRead, "not a regular file"},
+        {"named pipe named like a picture", "pipe.bmp", "<fifo>", cantRead, "not a regular file"},
+        {"device", "/dev/null", "<none>", cantRead, "not a regular file"},
+        {"control characters in the name", "\x1b]0;owned\x07\n.npm", "<none>", cantRead,
+         "No such file or directory"},
     };
     for (const RejectCase& c : cases) {
         SCOPED_TRACE(c.name);
+        const QString path = c.fileName[0] == '/' ? QString(c.fileName) : Path(c.fileName);
         if (c.bytes == "<dir>") {
-            QDir().mkpath(Path(c.fileName));
+            QDir().mkpath(path);
+        } else if (c.bytes == "<fifo>") {
+            ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
         } else if (c.bytes != "<none>") {
-            WriteBytes(Path(c.fileName), c.bytes);
+            WriteBytes(path, c.bytes);
         }
-        const ProcessRun run = RunCli({"show", Path(c.fileName)});
+        const ProcessRun run = RunCli({"show", path});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, c.message);
+        EXPECT_EQ(run.err, c.message + (c.reason.empty() ? ""
+                                                         : QuotedName(path.toStdString()) + ": " +
+                                                               c.reason + "\n"));
     }
 }
 
@@ -401,7 +417,16 @@ TEST_F(CliTest, FailedConversionsSayWhyAndLeaveTheOutputAlone) {
     const std::vector<FailCase> cases = {
         {"unknown output extension", "out.png", true, {}, "unknown output type"},
         {"unknown extension and no file", "out", false, {}, "unknown output type"},
-        {"folder that does not exist", "nowhere/out.wbmp", false, {}, "cannot write"},
+        {"escape sequence in the name",
+         "\x1b[2Jout.png",
+         true,
+         {},
+         "\\x1b[2Jout.png\": unknown output type"},
+        {"folder that does not exist",
+         "nowhere/out.wbmp",
+         false,
+         {},
+         "/nowhere/out.wbmp\": cannot write the file: No such file or directory"},
         // A full disk: the child may write no file larger than 100 bytes.
         {"full disk keeps the old file", "full.wbmp", true,
          [] {
@@ -409,7 +434,7 @@ TEST_F(CliTest, FailedConversionsSayWhyAndLeaveTheOutputAlone) {
              const rlimit limit{100, 100};
              setrlimit(RLIMIT_FSIZE, &limit);
          },
-         "cannot write"},
+         "cannot write the file: File too large"},
     };
     for (const FailCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -419,6 +444,7 @@ TEST_F(CliTest, FailedConversionsSayWhyAndLeaveTheOutputAlone) {
         const ProcessRun run = RunCli({"convert", Path("in.npm"), Path(c.output)}, c.inChild);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_NE(run.err.find(c.errorPart), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
         if (c.oldFile) {
             EXPECT_EQ(ReadBytes(Path(c.output)), oldBytes);
         } else {

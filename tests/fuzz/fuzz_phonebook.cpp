@@ -49,6 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(Digits(low) && low.size() <= 9);
         Check(Digits(high) && high.size() <= 9);
     }
+    for (pixora::PhonebookStage stage :
+         {pixora::PhonebookStage::Other, pixora::PhonebookStage::SizeQuery,
+          pixora::PhonebookStage::EntryRead}) {
+        Check(pixora::ForeignAnswerLength(input, stage) <= input.size());
+    }
     pixora::Phonebook table;
     const int found = pixora::ParsePhonebookEntries(input, pixora::SimMemory, low, high, table);
     Check(found == table.PhonebookCount());
@@ -102,8 +107,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             read.myReadPhonebook();
         }
     }
-    // Silence ends any read within its retries, partial replies included.
+    // Silence ends a read within its retries; a read waiting on a reply that has begun ends on
+    // the user's Cancel, at the next tick.
     for (int i = 0; i < 40 && engine.Running(); ++i) {
+        engine.Tick();
+    }
+    if (engine.Running()) {
+        Check(engine.HeardSinceWrite());
+        read.Cancel();
         engine.Tick();
     }
     Check(!engine.Running());

@@ -1,17 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QAction>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUrl>
+
 #include <fstream>
 #include <iterator>
 
 #include "app/raster_view.h"
 #include "core/document.h"
 #include "core/picture_views.h"
+#include "core/settings_keys.h"
+#include "core/strings.h"
+#include "formats/file_io.h"
 #include "formats/npm_file.h"
 #include "formats/wbmp_file.h"
 #include "gui/gui_support.h"
@@ -27,6 +34,16 @@ std::string ReadBytes(const std::string& path) {
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
+}
+
+// A process id that runs no process now: a child that has ended and been reaped.
+long EndedProcessId() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
 }
 
 PictureGrid Smiley() {
@@ -123,8 +140,80 @@ TEST(FileCommands, AFailedSaveKeepsTheOldFileAndTheDocument) {
     h.Find<QAction>("mnuSaveAs")->trigger();
     EXPECT_EQ(h.window->DocumentName(), "Untitled");
     EXPECT_EQ(h.window->Modified(), 1);
-    EXPECT_TRUE(h.ui.messages.empty());
+    ASSERT_EQ(h.ui.messages.size(), 1u);
+    EXPECT_EQ(h.ui.messages[0].text,
+              "Can't save this file.\r\n" + QuotedName(blocked) + "\r\nnot a regular file");
+    EXPECT_EQ(h.ui.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(ReadBytes(path), "old bytes");
+}
+
+// "Do you want to save it now?" answered Yes goes on only once the picture is in its file.
+TEST(FileCommands, YesToSavingThenNoSaveKeepsThePicture) {
+    const char* const commands[] = {"mnuNew", "mnuOpen", "mnuImport", "close"};
+    struct Outcome {
+        const char* savedName;  // "" cancels the save dialog
+        const char* problem;    // the second line of the failure message, if any
+    } outcomes[] = {{"", nullptr}, {"blocked.npm", "not a regular file"}};
+    for (const char* command : commands) {
+        for (const Outcome& outcome : outcomes) {
+            SCOPED_TRACE(std::string(command) + " / " + outcome.savedName);
+            FileHarness h;
+            ASSERT_TRUE(h.Start());
+            h.Draw(Smiley(), "keep me");
+            h.window->UpdateTitle(false);
+            const std::string saved = *outcome.savedName != 0 ? h.folder + outcome.savedName : "";
+            if (!saved.empty()) {
+                ASSERT_TRUE(QDir().mkdir(QString::fromStdString(saved)));
+            }
+            h.ui.answers = {AnswerYes};
+            h.ui.savePaths = {saved};
+            if (std::string(command) == "close") {
+                EXPECT_FALSE(h.window->close());
+                EXPECT_TRUE(h.window->isVisible());
+            } else {
+                h.Find<QAction>(command)->trigger();
+            }
+            EXPECT_EQ(h.window->Picture(), Smiley());
+            EXPECT_EQ(h.window->PictureText(), "keep me");
+            EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
+            EXPECT_EQ(h.ui.dialogs.size(), 1u);  // the save dialog, no open dialog after it
+            ASSERT_EQ(h.ui.messages.size(), outcome.problem != nullptr ? 2u : 1u);
+            if (outcome.problem != nullptr) {
+                EXPECT_EQ(h.ui.messages[1].text, "Can't save this file.\r\n" + QuotedName(saved) +
+                                                     "\r\n" + outcome.problem);
+            }
+            EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
+        }
+    }
+}
+
+TEST(FileCommands, FilesThatCannotBeReadAreNamedWithTheReason) {
+    struct Case {
+        const char* name;
+        bool pipe;
+        const char* reason;
+    } cases[] = {
+        {"pipe.npm", true, "not a regular file"},
+        {"pipe.bmp", true, "not a regular file"},  // never handed to the picture loader
+        {"missing.npm", false, "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        FileHarness h;
+        ASSERT_TRUE(h.Start());
+        h.Draw(Smiley(), "mine");
+        const std::string path = h.folder + c.name;
+        if (c.pipe) {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        }
+        h.window->OpenGraphicFile(path);
+        ASSERT_EQ(h.ui.messages.size(), 1u) << c.name;
+        EXPECT_EQ(h.ui.messages[0].text, "Can't read this file. Try another file.\r\n" +
+                                             QuotedName(path) + "\r\n" + c.reason);
+        EXPECT_TRUE(h.loaded.empty()) << c.name;
+        EXPECT_EQ(h.window->Picture(), Smiley()) << c.name;
+        EXPECT_EQ(h.window->PictureText(), "mine") << c.name;
+        EXPECT_EQ(h.window->DocumentName(), "Untitled") << c.name;
+    }
 }
 
 TEST(FileCommands, OpenBringsBackPictureAndTextAndStartsAFreshHistory) {
@@ -314,6 +403,18 @@ TEST(StartupFile, TheCommandLineFileOpensAndHeadsTheStoredList) {
     EXPECT_EQ(h.window->RecentFiles()[1], "/older/one.npm");
     EXPECT_EQ(h.window->DialogFolders().userDir, h.folder);
     EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
+}
+
+TEST(StartupFile, LeftoversOfAKilledSaveGoFromTheSaveFolder) {
+    FileHarness h;
+    const std::string stale = h.folder + TempSaveFileName(EndedProcessId(), 1);
+    const std::string foreign = h.folder + ".other-editor.tmp";
+    WriteBytes(stale, "half a picture");
+    WriteBytes(foreign, "not ours");
+    h.settings->Write(keys::UserDirSave.section, keys::UserDirSave.key, h.folder);
+    ASSERT_TRUE(h.Start());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(stale)));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(foreign)));
 }
 
 }  // namespace

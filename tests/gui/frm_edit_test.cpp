@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,7 +16,9 @@
 #include "app/raster_view.h"
 #include "core/picture_views.h"
 #include "gui/gui_support.h"
+#include "platform/hostile_folder.h"
 #include "platform/qt_settings_store.h"
+#include "shell/hand_off.h"
 
 namespace pixora::testing {
 namespace {
@@ -73,13 +77,17 @@ TEST(frmEditStartup, StoredPositionIsPulledBackOntoTheScreen) {
         h.settings->Write("Zorvet Settings", "Top", c.top);
         ASSERT_TRUE(h.Start());
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        // The whole frame, title bar and borders included, ends up on the screen once the
+        // platform has put its frame around the window.
+        for (int i = 0; i < 50 && !screen.contains(h.window->frameGeometry()); ++i) {
+            QTest::qWait(20);
+        }
         const QRect frame = h.window->frameGeometry();
-        EXPECT_GE(frame.left(), screen.left()) << c.left;
-        EXPECT_GE(frame.top(), screen.top()) << c.top;
-        EXPECT_LE(frame.left() + h.window->width(), screen.right() + 1) << c.left;
+        EXPECT_TRUE(screen.contains(frame)) << c.left << " " << c.top;
+        EXPECT_GT(frame.height(), h.window->height()) << "the platform draws no frame";
         if (std::string(c.left) == "100000") {
-            // Flush with the right edge, give or take the frame the platform adds once shown.
-            EXPECT_NEAR(h.window->x() + h.window->frameGeometry().width(), screen.right() + 1, 8);
+            EXPECT_EQ(frame.right(), screen.right());
+            EXPECT_EQ(frame.bottom(), screen.bottom());
         }
     }
     EditorHarness standard;
@@ -148,9 +156,11 @@ TEST(frmEditMenus, EveryItemHasItsCaptionShortcutAndVisibility) {
     auto* other = h.Find<QMenu>("mnuOtherSend");
     ASSERT_NE(other, nullptr);
     EXPECT_EQ(other->title(), "Send other SMS via Internet");
-    ASSERT_EQ(other->actions().size(), 4);
+    ASSERT_EQ(other->actions().size(), 6);
     EXPECT_EQ(other->actions()[3]->text(), "Special SMS (\"SMS Virus\")");
     EXPECT_EQ(other->actions()[3]->property("index").toInt(), 3);
+    EXPECT_TRUE(other->actions()[4]->isSeparator());
+    EXPECT_EQ(other->actions()[5], h.Find<QAction>("mnuOtherPartner"));
     EXPECT_FALSE(h.Find<QAction>("mnuRecentSep")->isVisible());
     EXPECT_TRUE(h.Find<QAction>("mnuOtherSep")->isSeparator());
 
@@ -325,8 +335,9 @@ TEST(frmEditDocument, AskSaveChangesFollowsTheAnswerAndTheWarningSwitch) {
     } cases[] = {
         {nullptr, 1, {AnswerNo}, AnswerNo, 1},
         {nullptr, 1, {AnswerCancel}, AnswerCancel, 1},
-        // Yes saves: the empty picture's question comes next, and No there still goes on.
-        {"1", 1, {AnswerYes, AnswerNo}, AnswerNo, 2},
+        // Yes saves: the empty picture's question comes next, and No there saves nothing, so
+        // the picture must stay.
+        {"1", 1, {AnswerYes, AnswerNo}, AnswerCancel, 2},
         {"0", 1, {}, AnswerNo, 0},
         {"1", 0, {}, AnswerNo, 0},
         {"abc", 1, {AnswerNo}, AnswerNo, 1},
@@ -426,6 +437,22 @@ TEST(frmEditDocument, NormalExitWritesPositionAndFoldersIntoTheIniFile) {
     EXPECT_EQ(reread.Read("Zorvet Recent File List", "File2"), "/pics/b.npm");
     EXPECT_FALSE(reread.Read("Zorvet Settings", "CurrentAppname").has_value());
     EXPECT_FALSE(reread.Read("Zorvet Settings", "CurrentBusy").has_value());
+}
+
+// The lock cannot be had: the editor runs and says why later starts will open windows too.
+TEST(SingleInstanceStart, ALockThatIsAFolderIsReportedAndTheEditorRuns) {
+    QTemporaryDir runtime;
+    ScopedEnvironment xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString lock = runtime.filePath("pixora.lock");
+    ASSERT_TRUE(QDir().mkdir(lock));
+    EditorHarness h(nullptr, [](EditorServices& s) { s.singleInstance = true; });
+    ASSERT_TRUE(h.Start());
+    ASSERT_EQ(h.ui.messages.size(), 1u);
+    EXPECT_EQ(h.ui.messages[0].text, InstanceLockProblemText(lock.toStdString()));
+    EXPECT_NE(h.ui.messages[0].text.find(lock.toStdString()), std::string::npos);
+    EXPECT_EQ(h.ui.messages[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(QFileInfo(lock).isDir());
+    EXPECT_TRUE(h.window->isVisible());
 }
 
 }  // namespace

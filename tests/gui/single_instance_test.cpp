@@ -64,9 +64,10 @@ protected:
     }
 
     // Runs a second start to its end; its exit status, or -1 when it did not end in time.
-    int SecondStart(const QStringList& arguments) {
+    int SecondStart(const QStringList& arguments, const QString& workingFolder = QString()) {
         QProcess second;
         second.setProcessEnvironment(Environment());
+        second.setWorkingDirectory(workingFolder);
         second.start(PIXORA_EDITOR_PATH, arguments);
         if (!second.waitForFinished(20000)) {
             second.kill();
@@ -121,6 +122,36 @@ TEST_F(TwoEditors, TheSecondStartHandsItsFileToTheFirstAndEnds) {
     EXPECT_EQ(Title(), TitleFor(picture.toStdString(), true));
 }
 
+TEST_F(TwoEditors, ARelativeNameIsResolvedWhereItWasGiven) {
+    // The name is relative to the folder of the process that got it on its command line, whether
+    // that process opens the file itself or hands it to the running one.
+    const QString sub = dir.filePath("pics");
+    ASSERT_TRUE(QDir(sub).mkpath("."));
+    const QString absolute = sub + "/hand over.npm";
+    ASSERT_TRUE(QFile::copy(picture, absolute));
+    for (const bool handedOver : {false, true}) {
+        SCOPED_TRACE(handedOver ? "handed over" : "opened at start");
+        first.setProcessEnvironment(Environment());
+        if (handedOver) {
+            StartFirst();
+            EXPECT_EQ(SecondStart({"./pics/hand", "over.npm"}, dir.path()), 0);
+        } else {
+            first.setWorkingDirectory(dir.path());
+            first.start(PIXORA_EDITOR_PATH, {"./pics/hand", "over.npm"});
+            ASSERT_TRUE(first.waitForStarted(10000));
+        }
+        EXPECT_TRUE(WaitForTitle(TitleFor(absolute.toStdString(), true))) << Title();
+        first.terminate();
+        ASSERT_TRUE(first.waitForFinished(10000));
+        QtSettingsStore reread(ini);
+        EXPECT_EQ(reread.Read("Zorvet Recent File List", "File1"), absolute.toStdString());
+        EXPECT_EQ(reread.Read("Zorvet Settings", "UserDir"), (sub + "/").toStdString());
+        reread.Delete("Zorvet Recent File List", "File1");
+        reread.Delete("Zorvet Settings", "UserDir");
+        first.setWorkingDirectory(QString());
+    }
+}
+
 TEST_F(TwoEditors, ABusyFirstInstanceIsLeftAlone) {
     StartFirst();
     store().Write("Zorvet Settings", "CurrentBusy", "True");
@@ -139,6 +170,19 @@ TEST_F(TwoEditors, AStartAfterACrashRunsAsTheFirstInstance) {
     ASSERT_TRUE(first.waitForStarted(10000));
     EXPECT_TRUE(WaitForTitle(TitleFor(picture.toStdString(), true))) << Title();
     EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(TwoEditors, ABusyMarkLeftByACrashIsClearedByTheNextFirstInstance) {
+    StartFirst();
+    store().Write("Zorvet Settings", "CurrentBusy", "True");  // crashed inside a dialog
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(5000));
+    store().Delete("Zorvet Settings", "CurrentAppname");  // so the wait below sees the new run
+    StartFirst();
+    EXPECT_FALSE(store().Read("Zorvet Settings", "CurrentBusy").has_value());
+    // Hand-overs reach it again instead of ending in a beep.
+    EXPECT_EQ(SecondStart({picture}), 0);
+    EXPECT_TRUE(WaitForTitle(TitleFor(picture.toStdString(), true))) << Title();
 }
 
 TEST_F(TwoEditors, TerminationKeepsTheSettingsAndFreesTheInstance) {

@@ -61,6 +61,24 @@ TEST(WebCommands, WebSendWritesNumberedPagesAndCountsEachSend) {
     EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
 }
 
+// A page never lands in the current folder.
+TEST(WebCommands, WithoutATemporaryFolderNothingIsWrittenAndTheUserIsTold) {
+    EditorHarness h;
+    h.tempFolder.clear();
+    ASSERT_TRUE(h.Start());
+    h.window->Picture().Set(0, 0, 1);
+    h.Find<QAction>("mnuInternet")->trigger();
+    ASSERT_EQ(h.ui.messages.size(), 1u);
+    EXPECT_EQ(h.ui.messages[0].text, NoTempFolderText);
+    EXPECT_TRUE(h.tempWriter.files.empty());
+    EXPECT_TRUE(h.openedDocuments.empty());
+    EXPECT_EQ(h.settings->Read("Zorvet Settings", "StatsInternet"), std::nullopt);
+    // Once there is a folder again, the next send uses it.
+    h.tempFolder = "/tmp/pixora-test/";
+    h.Find<QAction>("mnuInternet")->trigger();
+    EXPECT_EQ(h.openedDocuments, std::vector<std::string>{"/tmp/pixora-test/PMTMP000.HTM"});
+}
+
 TEST(WebCommands, AnEmptyPictureAsksAndNoWritesNothing) {
     EditorHarness h(nullptr, Region(true, "49"));
     ASSERT_TRUE(h.Start());

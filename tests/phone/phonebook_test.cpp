@@ -152,6 +152,34 @@ TEST(PhonebookParseTest, FullTableStopsWithoutLosingWhatItHas) {
     EXPECT_EQ(loaded.PhonebookCount(), PhonebookCapacity);
 }
 
+struct ForeignAnswerCase {
+    const char* name;
+    std::string reply;
+    PhonebookStage stage;
+    size_t dropped;
+};
+
+TEST(PhonebookParseTest, AnswersOfAnotherStageAreDropped) {
+    const std::string listing = "\r\n+CPBR: 1,\"1\",129,\"a\"\r\n\r\nOK\r\n";
+    const std::string range = "\r\n+CPBR: (1-250),40,18\r\n\r\nOK\r\n";
+    const std::string ok = "\r\nOK\r\n";
+    const ForeignAnswerCase cases[] = {
+        {"listing before the memory's OK", listing + ok, PhonebookStage::Other, listing.size()},
+        {"two listings", listing + listing + ok, PhonebookStage::Other, 2 * listing.size()},
+        {"listing before the range", listing + range, PhonebookStage::SizeQuery, listing.size()},
+        {"range before the listing", range + listing, PhonebookStage::EntryRead, range.size()},
+        {"the entry read's own listing", listing, PhonebookStage::EntryRead, 0},
+        {"the size query's own range", range, PhonebookStage::SizeQuery, 0},
+        {"listing not yet complete", "\r\n+CPBR: 1,\"1\",1", PhonebookStage::Other, 0},
+        {"failed listing", "\r\n+CPBR: 3,\r\nERROR\r\n" + ok, PhonebookStage::Other, 20},
+        {"no entry key, only an OK", ok, PhonebookStage::Other, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ForeignAnswerLength(c.reply, c.stage), c.dropped);
+    }
+}
+
 TEST(PhonebookParseTest, TextHelpers) {
     EXPECT_EQ(StripQuotes("\"a\""), "a");
     EXPECT_EQ(StripQuotes("\"\""), "");
@@ -400,6 +428,69 @@ TEST_F(PhonebookReadTest, RangesAsThePhoneGivesThem) {
     }
 }
 
+// A phone that works through its commands one after the other and takes its time: each answer
+// comes a tick after the one before at the earliest, the listing of a memory `listingDelay` ticks
+// after its command. Echo off, so a late listing is preceded by silence.
+struct SlowPhone {
+    TwoMemoryPhone* phone;
+    std::map<std::string, int> listingDelay;  // memory -> extra ticks
+    std::vector<std::pair<int, std::string>> queue;
+    int now = 0;
+    int lastDue = 0;
+
+    std::string Take(const std::string& command) {
+        const bool listing = command.rfind("AT+CPBR=", 0) == 0 && command != "AT+CPBR=?\r";
+        const int delay = listing ? listingDelay[phone->memory] : 0;
+        lastDue = std::max(now + 1 + delay, lastDue + 1);
+        queue.emplace_back(lastDue, phone->Answer(command));
+        return "";
+    }
+    void DeliverDue(AtEngine& engine) {
+        while (!queue.empty() && queue.front().first <= now) {
+            engine.Received(queue.front().second);
+            queue.erase(queue.begin());
+        }
+    }
+};
+
+struct LateListingCase {
+    const char* name;
+    std::map<std::string, int> listingDelay;
+    int sends;  // how often the SIM listing was asked for
+};
+
+// The SIM listing comes late, after a re-send of its command, and then once more: each memory
+// gets its own entries, once, and the second copy of the SIM listing is not taken for the answer
+// to the commands that follow.
+TEST_F(PhonebookReadTest, LateListingIsTakenOnlyForItsOwnMemory) {
+    const LateListingCase cases[] = {
+        {"in time", {}, 1},
+        {"SIM listing a tick late", {{"SM", 1}}, 2},
+        {"SIM listing two ticks late", {{"SM", 2}}, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui.messages.clear();
+        link.writes.clear();
+        phone.readCommands.clear();
+        SlowPhone slow{&phone, c.listingDelay, {}, 0, 0};
+        link.responder = [&slow](const std::string& command) { return slow.Take(command); };
+        read->myReadPhonebook();
+        EXPECT_GT(TicksUntilDone([&](int tick) {
+                      slow.now = tick;
+                      slow.DeliverDue(engine);
+                  }),
+                  0);
+        EXPECT_EQ(link.CountWrites("AT+CPBR=1,250\r"), c.sends);
+        EXPECT_EQ(link.CountWrites("AT+CPBR=1,500\r"), 1);
+        EXPECT_EQ(Cache(),
+                  "Bob, office;+4912345;A;1;\r\n"
+                  "\xC4rger \"the\" boss;030 1234;A;7;\r\n"
+                  "M\xFCller;+41791234567;B;2;\r\n");
+        EXPECT_EQ(ui.LastText(), "Phonebook read.");
+    }
+}
+
 struct FailCase {
     const char* name;
     std::function<void(PhonebookReadTest&)> setUp;
@@ -452,6 +543,38 @@ TEST_F(PhonebookReadTest, FailuresLeaveCacheAndLoadedStateAlone) {
         EXPECT_EQ(Cache(), "Old;1;A;1;\r\n");
         EXPECT_FALSE(read->PhonebookLoaded());
         EXPECT_FALSE(link.IsOpen());
+    }
+}
+
+TEST_F(PhonebookReadTest, CacheFolderIsCreatedAndAFailedWriteIsNamed) {
+    WriteBool(settings, keys::PBookReadME, false);
+    const std::filesystem::path fresh = dir / "data" / "Brellow" / "Pixora" / "KDXPBOOK.CSV";
+    const std::filesystem::path blocked = dir / "plain-file" / "KDXPBOOK.CSV";
+    ASSERT_TRUE(WriteFileAtomically((dir / "plain-file").string(), "x"));
+    const struct {
+        std::filesystem::path path;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {fresh, {"Phonebook read."}},
+        {blocked,
+         {"Can't save the phonebook to\r\n" + blocked.string() + "\r\nNot a directory.",
+          "Phonebook read."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.string());
+        ui.messages.clear();
+        PhonebookRead reader(engine, settings, c.path.string(), {});
+        reader.myReadPhonebook();
+        EXPECT_GT(TicksUntilDone(), 0);
+        std::vector<std::string> texts;
+        for (const auto& m : ui.messages) {
+            texts.push_back(m.text);
+        }
+        EXPECT_EQ(texts, c.messages);
+        EXPECT_EQ(std::filesystem::exists(c.path), c.messages.size() == 1);
+        // What the read wrote is what a later run loads.
+        PhonebookRead later(engine, settings, c.path.string(), {});
+        EXPECT_EQ(later.myPhonebookLoad(), c.messages.size() == 1);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -278,6 +279,65 @@ TEST_F(SendTest, EveryFailureEndsWithItsMessage) {
     }
     // Every send took its reference, the failed ones too.
     EXPECT_EQ(ReadInt(settings, keys::ConcatCount), 10);
+}
+
+struct SlowNetworkCase {
+    const char* name;
+    bool echo;     // the phone echoes the message line
+    int ackAfter;  // ticks of 2 s from the line's write to "+CMGS"; 0: never
+    const char* message;
+    int ticks;
+};
+
+// However long the network takes, each message line goes to the phone once; without an echo
+// the retries are counted all the same, so a dead line fails at the usual time.
+TEST_F(SendTest, EachMessageLineIsWrittenOnce) {
+    const SlowNetworkCase cases[] = {
+        {"ack after 30 s", true, 15, "Data sent.", 3 + 3 * 16},
+        {"ack after 4 s without echo", false, 2, "Data sent.", 3 + 3 * 3},
+        {"no ack, no echo", false, 0, "Error while talking to COM3.", 10},
+        {"echo, then no ack", true, 0, nullptr, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui.messages.clear();
+        link.writes.clear();
+        int now = 0;
+        std::vector<int> acksDue;
+        auto handset = Handset({});
+        link.responder = [&](const std::string& command) -> std::string {
+            if (command.back() != CtrlZ) {
+                return handset(command);
+            }
+            if (c.ackAfter > 0) {
+                acksDue.push_back(now + c.ackAfter);
+            }
+            return c.echo ? command.substr(0, command.size() - 1) : std::string();
+        };
+        Start();
+        const int ticks = TicksUntilDone([&](int tick) {
+            now = tick;
+            if (std::count(acksDue.begin(), acksDue.end(), tick) > 0) {
+                engine.Received("\r\n+CMGS: 7\r\n\r\nOK\r\n");
+            }
+        });
+        EXPECT_EQ(ticks, c.ticks);
+        for (size_t line : {4u, 6u, 8u}) {
+            if (line < link.writes.size()) {
+                EXPECT_EQ(std::count(link.writes.begin(), link.writes.end(), link.writes[line]), 1)
+                    << line;
+            }
+        }
+        if (c.message == nullptr) {
+            EXPECT_TRUE(ui.messages.empty());
+            send.Cancel();
+            engine.Tick();
+            EXPECT_FALSE(engine.Running());
+        } else {
+            ASSERT_EQ(ui.messages.size(), 1u);
+            EXPECT_EQ(ui.messages[0].text, c.message);
+        }
+    }
 }
 
 TEST_F(SendTest, ExplicitDestinationLeavesLastNumberAlone) {

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTest>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -156,6 +158,25 @@ TEST_F(SerialSendTest, WholeSendReachesThePhone) {
         }
     }
     EXPECT_EQ(decoded.at("rows"), rows);
+}
+
+// The network takes 30 s for each acknowledgement, far longer than the retries would allow if
+// they counted: the send waits on the echoed line and each line reaches the phone once.
+TEST_F(SerialSendTest, SlowAcknowledgementSendsEachLineOnce) {
+    // 30 s at the test's speed-up of 20.
+    phone.SetReplyDelay("PDU", std::chrono::milliseconds(1500));
+    PictureSend send(serial.Engine(), settings, Callbacks());
+    ASSERT_TRUE(SendAndWait(send, PictureGrid(), U"slow"));
+    EXPECT_EQ(outcomes, std::vector<bool>{true});
+    EXPECT_EQ(ui.LastText(), "Data sent.");
+    const std::vector<std::string> commands = phone.Commands();
+    EXPECT_EQ(commands.size(), 9u);
+    const std::vector<std::string> accepted = phone.AcceptedPdus();
+    ASSERT_EQ(accepted.size(), 3u);
+    for (const std::string& line : accepted) {
+        EXPECT_EQ(std::count(commands.begin(), commands.end(), line), 1);
+    }
+    EXPECT_EQ(phone.AnnouncedLengths().size(), 3u);
 }
 
 struct FailureCase {

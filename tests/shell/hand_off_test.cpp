@@ -97,6 +97,26 @@ TEST(HandOffTest, CommandLineIsOnePath) {
     EXPECT_EQ(CommandLinePath(0, nullptr), "");
 }
 
+TEST(HandOffTest, RelativeCommandLinePathsBecomeAbsolute) {
+    const struct {
+        const char* path;
+        const char* folder;
+        const char* expected;
+    } cases[] = {
+        {"", "/home/me", ""},
+        {"/p/x.npm", "/home/me", "/p/x.npm"},
+        {"x.npm", "/home/me", "/home/me/x.npm"},
+        {"x.npm", "/", "/x.npm"},
+        {"./pics/./My Pictures/x.npm", "/home/me/", "/home/me/pics/My Pictures/x.npm"},
+        {"../x.npm", "/home/me", "/home/me/../x.npm"},
+        {"pics//x.npm", "/home/me", "/home/me/pics/x.npm"},
+        {"pics/", "/home/me", "/home/me/pics/"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AbsoluteCommandLinePath(c.path, c.folder), c.expected) << c.path;
+    }
+}
+
 TEST(HandOffTest, BusyInstanceOnlyGetsABeep) {
     const std::pair<const char*, SecondStartAction> cases[] = {
         {nullptr, SecondStartAction::HandOff}, {"False", SecondStartAction::HandOff},

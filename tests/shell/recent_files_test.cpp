@@ -52,6 +52,8 @@ TEST(RecentFilesTest, MenuCaptionsStopAtTheFirstGap) {
         {{"/a/x.npm", "", "/c/z.otb", "/d/w.nol"}, {"&1 x.npm"}},
         {{"", "/b/y.ngg", "", ""}, {}},
         {{"logo.npm", "/b/", "", ""}, {"&1 ", "&2 "}},
+        // A file name's own "&" is doubled so the menu shows it instead of taking it as a key.
+        {{"/a/Tom & Jerry.npm", "/b/&&x&", "", ""}, {"&1 Tom && Jerry.npm", "&2 &&&&x&&"}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> captions;

@@ -78,17 +78,20 @@ TEST_F(SendToSiblingTest, RefusalsTellTheUserWhy) {
         const char* application;  // nullptr = not registered
         bool exists;
         const char* busy;
+        const char* folder;
         const char* message;
     };
     const Case cases[] = {
-        {nullptr, false, nullptr,
+        {nullptr, false, nullptr, "/t",
          "Can't find a supported version of Tamsel Editor.\r\n\r\nPlease download and install "
          "the latest version, then try again."},
-        {"", true, nullptr, "Can't find a supported version of Tamsel Editor."},
-        {"/opt/tamsel", false, nullptr, "Can't find a supported version of Tamsel Editor."},
-        {"/opt/tamsel", true, "True",
+        {"", true, nullptr, "/t", "Can't find a supported version of Tamsel Editor."},
+        {"/opt/tamsel", false, nullptr, "/t", "Can't find a supported version of Tamsel Editor."},
+        {"/opt/tamsel", true, "True", "/t",
          "Can't send your image to Tamsel Editor,\r\nIt seems that the application is busy "
          "right now.\r\n\r\nPlease check and then try again."},
+        // Without a private folder nothing may land in the current one.
+        {"/opt/tamsel", true, nullptr, "", NoTempFolderText},
     };
     for (const auto& c : cases) {
         MemorySettingsStore store;
@@ -101,7 +104,7 @@ TEST_F(SendToSiblingTest, RefusalsTellTheUserWhy) {
             host.files.insert(c.application);
         if (c.busy)
             store.Write(keys::Tamsel, "CurrentBusy", c.busy);
-        SendToSibling(store, ui, host, "/t", counter, keys::Tamsel, TamselDisplayName);
+        SendToSibling(store, ui, host, c.folder, counter, keys::Tamsel, TamselDisplayName);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text.rfind(c.message, 0), 0u) << ui.messages[0].text;
         EXPECT_EQ(ui.messages[0].title, "Pixora");

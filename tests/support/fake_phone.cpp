@@ -21,6 +21,11 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
+bool Matches(const std::string& pattern, const std::string& key) {
+    const bool prefix = !pattern.empty() && pattern.back() == '*';
+    return prefix ? StartsWith(key, pattern.substr(0, pattern.size() - 1)) : key == pattern;
+}
+
 bool IsHex(const std::string& text) {
     for (char c : text) {
         if (!std::isxdigit(static_cast<unsigned char>(c))) {
@@ -120,6 +125,28 @@ void FakePhone::AddEntry(const std::string& memory, PhonebookEntryLine entry) {
 void FakePhone::Script(std::string pattern, PhoneBehaviour behaviour, int times, int cmsCode) {
     std::lock_guard lock(mutex_);
     scripts_.push_back({std::move(pattern), behaviour, times, cmsCode});
+}
+
+void FakePhone::SetReplyDelay(std::string pattern, std::chrono::milliseconds delay) {
+    std::lock_guard lock(mutex_);
+    delays_.emplace_back(std::move(pattern), delay);
+}
+
+void FakePhone::WaitBeforeAnswer(const std::string& key) {
+    std::chrono::milliseconds delay{0};
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& [pattern, wait] : delays_) {
+            if (Matches(pattern, key)) {
+                delay = wait;
+                break;
+            }
+        }
+    }
+    const auto until = std::chrono::steady_clock::now() + delay;
+    while (!stop_ && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 }
 
 void FakePhone::SetDefaultBehaviour(PhoneBehaviour behaviour, int cmsCode) {
@@ -250,11 +277,7 @@ PhoneBehaviour FakePhone::BehaviourFor(const std::string& key, int& cmsCode) {
         if (script.times == 0) {
             continue;
         }
-        const bool prefix = !script.pattern.empty() && script.pattern.back() == '*';
-        const bool match =
-            prefix ? StartsWith(key, script.pattern.substr(0, script.pattern.size() - 1))
-                   : key == script.pattern;
-        if (match) {
+        if (Matches(script.pattern, key)) {
             if (script.times > 0) {
                 --script.times;
             }
@@ -282,6 +305,7 @@ void FakePhone::HandleCommand(const std::string& command) {
     if (echo || behaviour == PhoneBehaviour::EchoOnly) {
         Send(command + "\r");
     }
+    WaitBeforeAnswer(command);
     switch (behaviour) {
         case PhoneBehaviour::Answer:
             Send(Answer(command));
@@ -378,6 +402,7 @@ void FakePhone::HandlePdu(const std::string& line) {
     if (echo || behaviour == PhoneBehaviour::EchoOnly) {
         Send(line);
     }
+    WaitBeforeAnswer("PDU");
     if (behaviour == PhoneBehaviour::Error) {
         Send("\r\nERROR\r\n");
         return;

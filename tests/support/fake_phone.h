@@ -58,6 +58,9 @@ public:
     // ("AT+CMGS=*"), or "PDU" for the message lines sent after the prompt. Scripts are tried
     // in the order they were added.
     void Script(std::string pattern, PhoneBehaviour behaviour, int times = -1, int cmsCode = 0);
+    // The answer to commands matching `pattern` (as for Script) comes this long after the echo,
+    // as from a phone waiting on its network. The phone reads nothing meanwhile.
+    void SetReplyDelay(std::string pattern, std::chrono::milliseconds delay);
     // For every command no script matches.
     void SetDefaultBehaviour(PhoneBehaviour behaviour, int cmsCode = 0);
 
@@ -90,6 +93,8 @@ private:
     // Picks and uses up the script for a command; must hold mutex_.
     PhoneBehaviour BehaviourFor(const std::string& key, int& cmsCode);
     void Send(const std::string& text);
+    // Sleeps for the delay set for this command, if any; returns early when the phone stops.
+    void WaitBeforeAnswer(const std::string& key);
 
     mutable std::mutex mutex_;
     int master_ = -1;
@@ -114,6 +119,7 @@ private:
     std::map<std::string, std::pair<int, int>> ranges_;
     std::map<std::string, std::vector<PhonebookEntryLine>> entries_;
     std::vector<ScriptEntry> scripts_;
+    std::vector<std::pair<std::string, std::chrono::milliseconds>> delays_;
     PhoneBehaviour defaultBehaviour_ = PhoneBehaviour::Answer;
     int defaultCms_ = 0;
     std::vector<std::string> commands_;

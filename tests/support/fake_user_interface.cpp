@@ -7,6 +7,9 @@ namespace pixora::testing {
 int FakeUserInterface::MessageBox(const std::string& text, const std::string& title,
                                   MessageIcon icon, MessageButtons buttons) {
     messages.push_back({text, title, icon, buttons});
+    if (whileAsking) {
+        whileAsking();
+    }
     if (buttons == MessageButtons::Ok) {
         return AnswerOk;
     }
@@ -22,6 +25,9 @@ int FakeUserInterface::MessageBox(const std::string& text, const std::string& ti
 std::string FakeUserInterface::InputBox(const std::string& prompt, const std::string&,
                                         const std::string&, int, int) {
     prompts.push_back(prompt);
+    if (whileAsking) {
+        whileAsking();
+    }
     if (inputs.empty()) {
         ADD_FAILURE() << "unplanned input box: " << prompt;
         return "unplanned";
@@ -34,6 +40,9 @@ std::string FakeUserInterface::InputBox(const std::string& prompt, const std::st
 std::string FakeUserInterface::OpenFile(const std::string& filter, int filterIndex,
                                         const std::string& initialFolder) {
     dialogs.push_back({filter, filterIndex, initialFolder, "", ""});
+    if (whileAsking) {
+        whileAsking();
+    }
     if (openPaths.empty()) {
         ADD_FAILURE() << "unplanned open dialog";
         return "";
@@ -47,6 +56,9 @@ std::string FakeUserInterface::SaveFile(const std::string& initialName, const st
                                         int filterIndex, const std::string& initialFolder,
                                         const std::string& defaultExtension) {
     dialogs.push_back({filter, filterIndex, initialFolder, initialName, defaultExtension});
+    if (whileAsking) {
+        whileAsking();
+    }
     if (savePaths.empty()) {
         ADD_FAILURE() << "unplanned save dialog";
         return "";

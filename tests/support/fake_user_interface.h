@@ -3,6 +3,7 @@
 // input box or file dialog that the test did not plan for fails the test.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ public:
                          const std::string& initialFolder,
                          const std::string& defaultExtension) override;
     void ProcessEvents() override { ++eventPumps; }
+
+    // Runs whenever a question, input box or file dialog comes up, as a real dialog's own event
+    // loop lets timers and other events in while the user looks at it.
+    std::function<void()> whileAsking;
 
     // Plans, used in order.
     std::deque<int> answers;            // for Yes/No(/Cancel) and OK/Cancel boxes

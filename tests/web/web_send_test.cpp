@@ -111,6 +111,18 @@ TEST(WebSendTest, FailedWriteCountsNothingButUsesTheName) {
     EXPECT_EQ(counter.Peek(), 1);
 }
 
+TEST(WebSendTest, WithoutAFolderNothingIsWrittenNorCounted) {
+    MemorySettingsStore store;
+    TempFileCounter counter;
+    RecordingWriter writer;
+    // An empty folder would put the page in the current folder.
+    EXPECT_EQ(WriteWebSendPage(Context(), PictureGrid(), U"x", store, "", counter, writer),
+              std::nullopt);
+    EXPECT_TRUE(writer.paths.empty());
+    EXPECT_EQ(myGetCount(store), "0|0");
+    EXPECT_EQ(counter.Peek(), 0);
+}
+
 TEST(TempFileTest, NamesHaveAtLeastThreeDigits) {
     const std::tuple<std::string, int, std::string, std::string> cases[] = {
         {"/tmp/p", 0, ".HTM", "/tmp/p/PMTMP000.HTM"},
