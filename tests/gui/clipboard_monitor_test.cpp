@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QTemporaryDir>
 
 #include "gui/gui_support.h"
 
@@ -19,18 +20,14 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
         std::deque<std::string> openPaths;
         void (frmEdit::*command)();
         int copiedAt;  // the question or dialog (counted from 0) during which the bitmap comes
+        bool saves;    // the save dialog names a file instead of being cancelled
     } cases[] = {
         // The save dialog is where a pasted picture would be saved in place of the user's.
-        {"Save As, cancelled", "0", {}, {}, &frmEdit::mnuSaveAs_Click, 0},
-        // Yes saves inside Open (the save dialog is cancelled here); the end of that inner
-        // command is not the end of Open, whose own dialog comes next.
-        {"Open after the save question",
-         "1",
-         {AnswerYes, AnswerNo},
-         {""},
-         &frmEdit::mnuOpen_Click,
-         2},
-        {"New, cancelled", "1", {AnswerCancel, AnswerNo}, {}, &frmEdit::mnuNew_Click, 0},
+        {"Save As, cancelled", "0", {}, {}, &frmEdit::mnuSaveAs_Click, 0, false},
+        // Yes saves inside Open; the end of that inner command is not the end of Open, whose
+        // own dialog comes next.
+        {"Open after the save question", "1", {AnswerYes}, {""}, &frmEdit::mnuOpen_Click, 2, true},
+        {"New, cancelled", "1", {AnswerCancel, AnswerNo}, {}, &frmEdit::mnuNew_Click, 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -42,7 +39,8 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
         h.Find<QAction>("mnuMonitor")->trigger();
         h.ui.answers = c.answers;
         h.ui.openPaths = c.openPaths;
-        h.ui.savePaths = {""};
+        QTemporaryDir folder;
+        h.ui.savePaths = {c.saves ? folder.filePath("kept.npm").toStdString() : ""};
         bool inCommand = true;
         int asked = 0;
         // Another program copies a bitmap while the user looks at the dialog, and the monitor's
