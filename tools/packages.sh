@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages Pixora builds and tests with. Runs as root or through sudo.
 # --no-install-recommends drops what Debian only recommends, so everything needed at run time is
 # named here: libwmf renders text with the URW fonts, its link flags name expat and libjpeg, and
-# the web send opens its page through xdg-open.
+# the web send opens its page through xdg-open. Qt DBus comes with qt6-base-dev; the ModemManager
+# test runs a stand-in service on a private bus (dbus-daemon, python3-dbus with GLib's loop).
 set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
@@ -14,7 +15,7 @@ packages=(cmake g++ make pkg-config clang-format
           libemf2svg-dev libbenchmark-dev
           libphonenumber-dev chromium python3
           clang libclang-rt-14-dev
-          python3-gammu netpbm
+          python3-gammu netpbm dbus-daemon python3-dbus python3-gi
           shared-mime-info desktop-file-utils libxml2-utils xdg-utils
           libxcb1-dev xvfb xclip)
 missing=()

@@ -46,6 +46,7 @@
 #include "phone/send.h"
 #include "platform/instance_channel.h"
 #include "platform/instance_lock.h"
+#include "platform/port_probe.h"
 #include "platform/serial_link.h"
 #include "shell/branding.h"
 #include "shell/hand_off.h"
@@ -971,8 +972,16 @@ frmOptionsDialog& frmEdit::OptionsDialog() {
 frmSend& frmEdit::SendDialog() {
     if (sendDialog_ == nullptr) {
         sendDialog_ = new frmSend(settings_, ui_, *phonebookRead_, this);
-        sendDialog_->showReading = [this] { ReadingForm().exec(); };
-        sendDialog_->showSending = [this] { SendingForm().exec(); };
+        sendDialog_->showReading = [this] {
+            if (!RefuseSecondConversation()) {
+                ReadingForm().exec();
+            }
+        };
+        sendDialog_->showSending = [this] {
+            if (!RefuseSecondConversation()) {
+                SendingForm().exec();
+            }
+        };
         sendDialog_->countryCode = [this] { return keyboardCountryCode_; };
     }
     return *sendDialog_;
@@ -1006,7 +1015,7 @@ void frmEdit::mnuSend_Click() {
         const std::string problem = SendSetupProblem(smscNumber_, port);
         if (!problem.empty()) {
             ui_.MessageBox(problem, ProductName, MessageIcon::Error, MessageButtons::Ok);
-        } else {
+        } else if (!RefuseSecondConversation()) {
             phone_->Engine().SetPortNumber(port);
             SendDialog().exec();
         }
@@ -1025,15 +1034,39 @@ void frmEdit::myReadPhonebook() {
 }
 
 void frmEdit::myTestPort(int port) {
+    if (RefuseSecondConversation()) {
+        OptionsDialog().myTestDone(test_result::NotAvailable);
+        return;
+    }
     portTest_->myTestPort(port);
 }
 
 void frmEdit::myReadSMSC(int port) {
+    if (RefuseSecondConversation()) {
+        OptionsDialog().myReadSMSCDone(smsc_result::NotRead);
+        return;
+    }
     smscRead_->myReadSMSC(port);
 }
 
-std::string frmEdit::PortDevice(int port) const {
-    return SerialDeviceForPort(settings_, port).toStdString();
+PortDescription frmEdit::DescribePort(int port) const {
+    return DescribeComPort(settings_, port);
+}
+
+std::string frmEdit::PortFailureText() const {
+    return phone_->Engine().OpenFailure();
+}
+
+bool frmEdit::ConversationRunning() const {
+    return phone_->Engine().Running();
+}
+
+bool frmEdit::RefuseSecondConversation() {
+    if (!ConversationRunning()) {
+        return false;
+    }
+    ui_.Beep();
+    return true;
 }
 
 void frmEdit::mnuAbout_Click() {

@@ -193,7 +193,11 @@ public:
     void myTestPort(int port) override;
     void myReadSMSC(int port) override;
     std::string KeyboardCountryCode() const override { return keyboardCountryCode_; }
-    std::string PortDevice(int port) const override;
+    PortDescription DescribePort(int port) const override;
+    std::string PortFailureText() const override;
+    bool ConversationRunning() const override;
+    // True, with a beep, when a conversation is under way: the new one must wait for its end.
+    bool RefuseSecondConversation();
     frmOptionsDialog& OptionsDialog();
     frmSend& SendDialog();
     frmSending& SendingForm();

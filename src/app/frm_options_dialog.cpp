@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -19,6 +20,7 @@
 #include "core/document.h"
 #include "core/settings_keys.h"
 #include "phone/port_test.h"
+#include "platform/serial_link.h"
 #include "shell/phone_numbers.h"
 
 namespace pixora {
@@ -49,6 +51,23 @@ Qt::CheckState Flag(SettingsStore& settings, const IntKey& key, int fallback) {
 
 int FlagValue(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
+}
+
+// A status label is read while the rest of the page is greyed out for the action it reports on.
+void KeepNormalColour(QLabel* label) {
+    QPalette palette = label->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    }
+    label->setPalette(palette);
+}
+
+QString WithReason(const std::string& text, const std::string& reason) {
+    QString shown = QString::fromStdString(text);
+    if (!reason.empty()) {
+        shown += "\n" + QString::fromStdString(reason);
+    }
+    return shown;
 }
 
 }  // namespace
@@ -86,15 +105,23 @@ void frmOptionsDialog::BuildControls() {
     auto* serial = new QGridLayout(fraCOMport);
     cmbComPort_ = new QComboBox(fraCOMport);
     cmbComPort_->setObjectName("cmbComPort");
+    // Wide enough for the device and its description, not only "COM1".
+    cmbComPort_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cmbComPort_->setMinimumContentsLength(24);
     cmdTest_ = new QPushButton("&Test", fraCOMport);
     cmdTest_->setObjectName("cmdTest");
     picTest_ = Label(fraCOMport, "picTest", QString());
     picTest_->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(24, 24));
     lblSerialStatus_ = Label(fraCOMport, "lblSerialStatus", QString());
+    KeepNormalColour(lblSerialStatus_);
+    // The selected port's device and what the system says of it, readable with the list closed.
+    lblPortDetails_ = Label(fraCOMport, "lblPortDetails", QString());
+    lblPortDetails_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     serial->addWidget(cmbComPort_, 0, 0);
     serial->addWidget(cmdTest_, 0, 1);
     serial->addWidget(picTest_, 0, 2);
-    serial->addWidget(lblSerialStatus_, 1, 0, 1, 3);
+    serial->addWidget(lblPortDetails_, 1, 0, 1, 3);
+    serial->addWidget(lblSerialStatus_, 2, 0, 1, 3);
 
     // SMS.
     QGroupBox* fraSMS = page("SMS", "SMS", "fraSMS", "Short Message Service");
@@ -111,6 +138,7 @@ void frmOptionsDialog::BuildControls() {
     cmdReadSMSC_->setToolTip("Read Message Center Number from phone");
     sms->addWidget(cmdReadSMSC_, 1, 2);
     lblReadStatus_ = Label(fraSMS, "lblReadStatus", QString());
+    KeepNormalColour(lblReadStatus_);
     sms->addWidget(lblReadStatus_, 2, 0, 1, 3);
     chkStatusReport_ = CheckBox(fraSMS, "chkStatusReport", "Status &Report");
     sms->addWidget(chkStatusReport_, 3, 0, 1, 3);
@@ -201,11 +229,17 @@ void frmOptionsDialog::LoadOptions() {
     // The devices may have changed since the last opening.
     const int selected = cmbComPort_->currentIndex();
     cmbComPort_->clear();
+    ports_.clear();
     for (int port = 1; port <= 8; ++port) {
+        ports_.push_back(phone_.DescribePort(port));
+        const PortDescription& description = ports_.back();
         QString caption = QString("COM%1").arg(port);
-        const std::string device = phone_.PortDevice(port);
-        if (!device.empty()) {
-            caption += "  (" + QString::fromStdString(device) + ")";
+        if (!description.device.empty()) {
+            std::string inside = description.device;
+            if (!description.description.empty()) {
+                inside += ", " + description.description;
+            }
+            caption += "  (" + QString::fromStdString(inside) + ")";
         }
         cmbComPort_->addItem(caption, port);
     }
@@ -235,6 +269,55 @@ void frmOptionsDialog::cmbComPort_Click() {
         cmdReadSMSC_->setEnabled(false);
         cmdTest_->setEnabled(false);
     }
+    ShowPortDetails();
+}
+
+void frmOptionsDialog::ShowPortDetails() {
+    if (workingPort_ < 1 || workingPort_ > static_cast<int>(ports_.size())) {
+        lblPortDetails_->clear();
+        return;
+    }
+    const PortDescription& port = ports_[static_cast<size_t>(workingPort_ - 1)];
+    if (port.device.empty()) {
+        lblPortDetails_->setText(QString("No device is connected as COM%1.").arg(workingPort_));
+        return;
+    }
+    QString text = QString::fromStdString(PortDeviceText(port));
+    const std::string details = PortDetailsText(port);
+    if (!details.empty()) {
+        text += "\n" + QString::fromStdString(details);
+    }
+    lblPortDetails_->setText(text);
+}
+
+bool frmOptionsDialog::BeginAction() {
+    if (acting_ || phone_.ConversationRunning()) {
+        ui_.Beep();
+        return false;
+    }
+    acting_ = true;
+    return true;
+}
+
+void frmOptionsDialog::EndAction() {
+    acting_ = false;
+    ui_.SetBusyPointer(false);
+    SetDialogEnabled(true);
+}
+
+void frmOptionsDialog::reject() {
+    if (acting_) {
+        return;
+    }
+    QDialog::reject();
+}
+
+void frmOptionsDialog::closeEvent(QCloseEvent* event) {
+    if (acting_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void frmOptionsDialog::txtOptSMSC_LostFocus() {
@@ -298,6 +381,15 @@ void frmOptionsDialog::cmdCancel_Click() {
 void frmOptionsDialog::SaveOptions() {
     WriteText(settings_, keys::SMSC, workingSmsc_);
     WriteInt(settings_, keys::COMPort, workingPort_);
+    // The chosen port is pinned to its stable name, so COMn stays the same phone when other
+    // adapters come and go.
+    if (workingPort_ >= 1 && workingPort_ <= static_cast<int>(ports_.size())) {
+        const std::string& stable = ports_[static_cast<size_t>(workingPort_ - 1)].stableName;
+        const std::string key = ComDeviceKey(workingPort_);
+        if (!stable.empty() && settings_.Read(keys::General, key) != stable) {
+            settings_.Write(keys::General, key, stable);
+        }
+    }
     WriteBool(settings_, keys::PBookReadSM, readSim_);
     WriteBool(settings_, keys::PBookReadME, readPhone_);
     WriteInt(settings_, keys::StatusReport, FlagValue(chkStatusReport_));
@@ -308,6 +400,9 @@ void frmOptionsDialog::SaveOptions() {
 }
 
 void frmOptionsDialog::cmdTest_Click() {
+    if (!BeginAction()) {
+        return;
+    }
     ui_.ProcessEvents();
     ui_.SetBusyPointer(true);
     cmdTest_->setEnabled(false);
@@ -317,14 +412,14 @@ void frmOptionsDialog::cmdTest_Click() {
 }
 
 void frmOptionsDialog::myTestDone(int code) {
-    ui_.SetBusyPointer(false);
+    EndAction();
     cmdTest_->setEnabled(true);
-    SetDialogEnabled(true);
     const std::string text = TestDoneText(code, workingPort_);
     if (text.empty()) {
         return;
     }
-    lblSerialStatus_->setText(QString::fromStdString(text));
+    lblSerialStatus_->setText(
+        WithReason(text, code == test_result::NotAvailable ? phone_.PortFailureText() : ""));
     if (code == test_result::Nokia) {
         cmdOk_->setFocus();
     } else {
@@ -333,6 +428,9 @@ void frmOptionsDialog::myTestDone(int code) {
 }
 
 void frmOptionsDialog::cmdReadSMSC_Click() {
+    if (!BeginAction()) {
+        return;
+    }
     ui_.ProcessEvents();
     ui_.SetBusyPointer(true);
     cmdReadSMSC_->setEnabled(false);
@@ -342,14 +440,14 @@ void frmOptionsDialog::cmdReadSMSC_Click() {
 }
 
 void frmOptionsDialog::myReadSMSCDone(int code) {
-    ui_.SetBusyPointer(false);
+    EndAction();
     cmdReadSMSC_->setEnabled(true);
-    SetDialogEnabled(true);
     const std::string text = ReadSmscDoneText(code);
     if (text.empty()) {
         return;
     }
-    lblReadStatus_->setText(QString::fromStdString(text));
+    lblReadStatus_->setText(
+        WithReason(text, code == smsc_result::NotRead ? phone_.PortFailureText() : ""));
     if (code == smsc_result::International || code == smsc_result::NoCountryCode) {
         workingSmsc_ = ReadText(settings_, keys::SMSC);
         txtOptSMSC_->setText(QString::fromStdString(workingSmsc_));

@@ -6,9 +6,11 @@
 #include <QDialog>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/settings.h"
 #include "core/user_interface.h"
+#include "phone/port_diagnosis.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,8 +32,12 @@ public:
     virtual void myReadSMSC(int port) = 0;
     // The dialling code of the user's region, "" when unknown.
     virtual std::string KeyboardCountryCode() const = 0;
-    // The device a COM number stands for, "" when there is none.
-    virtual std::string PortDevice(int port) const = 0;
+    // The device a COM number stands for and what the system knows of it.
+    virtual PortDescription DescribePort(int port) const = 0;
+    // Why the port of the last action did not open, "" when it did.
+    virtual std::string PortFailureText() const = 0;
+    // A conversation with the phone is under way; no second one may start.
+    virtual bool ConversationRunning() const = 0;
 };
 
 class frmOptionsDialog : public QDialog {
@@ -67,10 +73,18 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // While the phone is being asked, Esc and the close box do what the disabled Cancel does:
+    // nothing. The answer must find the dialog it belongs to.
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
     void SourcesChanged();
+    // Starts an action unless one runs; false (with a beep) when it must wait.
+    bool BeginAction();
+    void EndAction();
+    void ShowPortDetails();
 
     SettingsStore& settings_;
     UserInterface& ui_;
@@ -80,12 +94,15 @@ private:
     int workingPort_ = 0;
     bool readSim_ = true;
     bool readPhone_ = true;
+    bool acting_ = false;
+    std::vector<PortDescription> ports_;
 
     QTabWidget* TabStrip1_ = nullptr;
     QComboBox* cmbComPort_ = nullptr;
     QPushButton* cmdTest_ = nullptr;
     QLabel* picTest_ = nullptr;
     QLabel* lblSerialStatus_ = nullptr;
+    QLabel* lblPortDetails_ = nullptr;
     QLineEdit* txtOptSMSC_ = nullptr;
     QToolButton* cmdReadSMSC_ = nullptr;
     QLabel* lblReadStatus_ = nullptr;

@@ -1,5 +1,8 @@
 #include "app/frm_reading.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +22,11 @@ frmReading::frmReading(QWidget* parent) : ProgressDialog(parent) {
     auto label = [frame, frameLayout](const char* name, const char* text) {
         auto* l = new QLabel(text, frame);
         l->setObjectName(name);
+        // Room for the text in bold from the start, so the form keeps its size as the bold
+        // stage moves down.
+        QFont bold = l->font();
+        bold.setBold(true);
+        l->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(l->text()) + 2);
         frameLayout->addWidget(l);
         return l;
     };
@@ -30,6 +38,9 @@ frmReading::frmReading(QWidget* parent) : ProgressDialog(parent) {
     cancel->setObjectName("cmdCancel");
     layout->addWidget(cancel, 0, Qt::AlignRight);
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+    // The title bar holds the caption and the window buttons; leave room for both.
+    const int titleWidth = QFontMetrics(font()).horizontalAdvance(windowTitle()) + 160;
+    setMinimumWidth(std::max(titleWidth, minimumSizeHint().width()));
 }
 
 void frmReading::myShowLabel(const std::string& label) {

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -16,6 +17,7 @@
 #include "phone/phonebook.h"
 #include "phone/send.h"
 #include "platform/collated_names.h"
+#include "platform/port_probe.h"
 #include "shell/phone_numbers.h"
 
 namespace pixora {
@@ -44,6 +46,11 @@ frmSend::frmSend(SettingsStore& settings, UserInterface& ui, PhonebookRead& phon
     grid->addWidget(cmbPhonebook_, 1, 0);
     grid->addWidget(cmdPhonebook_, 1, 1);
     layout->addWidget(frame);
+    // Which phone the message goes to: the configured COMn, its device and what it says of itself.
+    lblPort_ = new QLabel(this);
+    lblPort_->setObjectName("lblPort");
+    lblPort_->setWordWrap(true);
+    layout->addWidget(lblPort_);
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
     cmdSend_ = new QPushButton("&Send", this);
@@ -80,6 +87,19 @@ void frmSend::Activate() {
     }
     lastNumber_ = ReadText(settings_, keys::LastDA);
     txtDA_->setText(QString::fromStdString(lastNumber_));
+    const int port = ReadInt(settings_, keys::COMPort);
+    const PortDescription described = DescribeComPort(settings_, port);
+    QString text = QString("COM%1").arg(port);
+    if (described.device.empty()) {
+        text += ": no device";
+    } else {
+        text += ": " + QString::fromStdString(PortDeviceText(described));
+        const std::string details = PortDetailsText(described);
+        if (!details.empty()) {
+            text += "\n" + QString::fromStdString(details);
+        }
+    }
+    lblPort_->setText(text);
 }
 
 void frmSend::FillPhonebookCombo() {

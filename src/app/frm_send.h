@@ -9,6 +9,7 @@
 #include "core/user_interface.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -49,6 +50,7 @@ private:
     std::string lastNumber_;
     QLineEdit* txtDA_ = nullptr;
     QComboBox* cmbPhonebook_ = nullptr;
+    QLabel* lblPort_ = nullptr;
     QToolButton* cmdPhonebook_ = nullptr;
     QPushButton* cmdSend_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;

@@ -161,7 +161,18 @@ int Pdu(Context& context, std::span<const std::string> operands) {
     return ExitOk;
 }
 
-constexpr std::array<Command, 6> kCommands = {{
+// COM1 .. COM8 as the editor and send see them, and whether each can be opened now.
+int Ports(Context& context, std::span<const std::string>) {
+    std::string error;
+    const std::optional<int> status = RunPorts(context.out, error);
+    if (!status) {
+        context.err << ProgramName << ": " << error << "\n";
+        return ExitFailure;
+    }
+    return *status;
+}
+
+constexpr std::array<Command, 7> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
     {"convert", "INPUT OUTPUT", "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm", 2,
      Convert},
@@ -175,6 +186,8 @@ constexpr std::array<Command, 6> kCommands = {{
     {"phonebook", PhonebookOperands,
      "read the phone's phonebook as the editor does and print it as cache lines", AnyOperands,
      Phonebook},
+    {"ports", "", "list COM1 .. COM8: device, stable name, description, whether it opens now", 0,
+     Ports},
 }};
 
 const Command* FindCommand(std::string_view name) {
@@ -218,6 +231,9 @@ std::string HelpText() {
         "choose (--sim, --phone or --both instead); it prints the entries as the lines of the\n"
         "editor's cache file (Name;Number;Memory;Index;, Windows-1252, CR LF) and writes that\n"
         "file only with --save.\n\n"
+        "ports shows which device each COM number stands for (the \"COMDevice\" settings,\n"
+        "else the system's serial ports in order) and why one that cannot be opened cannot;\n"
+        "send and phonebook give the same reason when their port will not open.\n\n"
         "Exit status: 0 done, 1 a file was rejected or could not be written, or the message\n"
         "was not sent or the phonebook not read, 2 wrong usage.\n";
     return text;

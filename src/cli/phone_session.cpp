@@ -66,7 +66,7 @@ bool ScriptSettings::Write(std::string_view section, std::string_view key, std::
 std::unique_ptr<PhoneLine> OpenPhoneLine(int requestedPort, const std::string& device,
                                          std::map<ScriptSettings::Key, std::string> overrides,
                                          std::vector<ScriptSettings::Key> writable) {
-    qInstallMessageHandler(QuietMessages);
+    QuietQtMessages();
     auto line = std::make_unique<PhoneLine>();
     line->port = requestedPort != 0 ? requestedPort : ReadInt(line->userStore, keys::COMPort);
     if (!device.empty() && line->port == 0) {
@@ -84,6 +84,10 @@ std::unique_ptr<PhoneLine> OpenPhoneLine(int requestedPort, const std::string& d
     line->phone = std::make_unique<SerialPhone>(*line->settings, line->ui);
     line->phone->Timer().SetSpeedUp(TickDivisor());
     return line;
+}
+
+void QuietQtMessages() {
+    qInstallMessageHandler(QuietMessages);
 }
 
 std::unique_ptr<QCoreApplication> EnsureCoreApplication() {

@@ -41,7 +41,10 @@ private:
 };
 
 // One conversation's way to the phone. Built in one place for every phone command, so a port
-// that cannot be had is found and told the same way whichever command asked.
+// that cannot be had is found and told the same way whichever command asked: the serial phone
+// adds the reason (the device, missing, permission, busy) to the "Can't talk to" message, and
+// when ModemManager manages the device the question whether to let Pixora have it is answered
+// yes, so it is inhibited for the conversation and released when the port closes.
 struct PhoneLine {
     QtSettingsStore userStore;
     std::unique_ptr<ScriptSettings> settings;
@@ -55,6 +58,10 @@ struct PhoneLine {
 std::unique_ptr<PhoneLine> OpenPhoneLine(int requestedPort, const std::string& device,
                                          std::map<ScriptSettings::Key, std::string> overrides,
                                          std::vector<ScriptSettings::Key> writable);
+
+// Qt's own warnings (a port it cannot open, a bus it cannot reach) stay off a script's output;
+// only critical ones reach standard error. OpenPhoneLine does this itself.
+void QuietQtMessages();
 
 // A QCoreApplication when there is none yet (kept until the module's command returns).
 std::unique_ptr<QCoreApplication> EnsureCoreApplication();

@@ -98,6 +98,15 @@ std::optional<int> RunSend(const SendJob& job, std::string& error) {
     return send(&job);
 }
 
+std::optional<int> RunPorts(std::ostream& out, std::string& error) {
+    using Ports = decltype(&PixoraCliPorts);
+    auto ports = reinterpret_cast<Ports>(FindSymbol(SendModuleName, "PixoraCliPorts", error));
+    if (ports == nullptr) {
+        return std::nullopt;
+    }
+    return ports(&out);
+}
+
 std::optional<int> RunPhonebook(const PhonebookJob& job, std::string& error) {
     using Read = decltype(&PixoraCliPhonebook);
     auto read = reinterpret_cast<Read>(FindSymbol(SendModuleName, "PixoraCliPhonebook", error));

@@ -4,7 +4,8 @@
 // services that need Qt live in modules that are loaded only when a command first asks for them:
 //   pixora-cli-settings.so  the editor's settings store (Qt Core only)
 //   pixora-cli-import.so    the picture loader for Import (Qt Gui, metafile libraries)
-//   pixora-cli-send.so      the phone conversations: send, phonebook (Qt Core, Qt SerialPort)
+//   pixora-cli-send.so      the phone conversations: send, phonebook, and the port list
+//                           (Qt Core, Qt SerialPort, Qt DBus for ModemManager)
 //   pixora-cli-region.so    the keyboard region for "weburl" (libphonenumber, no Qt)
 // They sit beside the executable in the build tree and in <libdir>/pixora when installed.
 
@@ -59,6 +60,8 @@ bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora:
 void PixoraCliKeyboardRegion(pixora::RegionResult* out);
 // Runs the send to its end; the exit status (0 sent, 1 not sent).
 int PixoraCliSend(const pixora::cli::SendJob* job);
+// Writes COM1 .. COM8 with their devices and whether each can be opened now; the exit status.
+int PixoraCliPorts(std::ostream* out);
 // Runs the phonebook read to its end; the exit status (0 read, 1 not).
 int PixoraCliPhonebook(const pixora::cli::PhonebookJob* job);
 }
@@ -88,6 +91,8 @@ std::optional<RegionResult> KeyboardRegionThroughModule(std::string& error);
 
 // The send through the send module; nullopt (with the reason in error) when it cannot be loaded.
 std::optional<int> RunSend(const SendJob& job, std::string& error);
+// The port list through the send module; nullopt (with the reason in error) as RunSend.
+std::optional<int> RunPorts(std::ostream& out, std::string& error);
 // The phonebook read through the same module.
 std::optional<int> RunPhonebook(const PhonebookJob& job, std::string& error);
 

@@ -1,5 +1,6 @@
 // The send module: pixora-cli send runs the editor's send conversation here, on the serial link
-// and timer the editor uses, in an event loop without any window.
+// and timer the editor uses, in an event loop without any window; pixora-cli ports lists the
+// ports as the editor numbers them.
 #include <ostream>
 #include <string>
 
@@ -7,7 +8,11 @@
 #include "cli/phone_session.h"
 #include "cli/qt_modules.h"
 #include "core/settings_keys.h"
+#include "phone/port_diagnosis.h"
 #include "phone/send.h"
+#include "platform/dbus_modem_manager.h"
+#include "platform/port_probe.h"
+#include "platform/qt_settings_store.h"
 #include "web/usage_counters.h"
 
 extern "C" __attribute__((visibility("default"))) int PixoraCliSend(
@@ -56,4 +61,35 @@ extern "C" __attribute__((visibility("default"))) int PixoraCliSend(
     }
     err << message << "\n";
     return 1;
+}
+
+extern "C" __attribute__((visibility("default"))) int PixoraCliPorts(std::ostream* out) {
+    using namespace pixora;
+    cli::QuietQtMessages();
+    const auto app = cli::EnsureCoreApplication();
+    QtSettingsStore settings;
+    DBusModemManager modemManager;
+    constexpr const char* indent = "      ";
+    for (int port = 1; port <= 8; ++port) {
+        const PortFacts facts = ProbePort(settings, port, &modemManager);
+        *out << "COM" << port << "  "
+             << (facts.port.device.empty() ? "no device" : facts.port.device) << "\n";
+        if (!facts.port.stableName.empty()) {
+            *out << indent << "stable name: " << facts.port.stableName << "\n";
+        }
+        const std::string details = PortDetailsText(facts.port);
+        if (!details.empty()) {
+            *out << indent << "description: " << details << "\n";
+        }
+        const std::string problem = PortProblem(facts);
+        if (facts.port.device.empty()) {
+            *out << indent << problem << "\n";
+        } else if (facts.opened) {
+            *out << indent << "can be opened now" << (problem.empty() ? "" : "; " + problem)
+                 << "\n";
+        } else {
+            *out << indent << "cannot be opened: " << problem << "\n";
+        }
+    }
+    return 0;
 }

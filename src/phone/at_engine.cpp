@@ -42,9 +42,14 @@ bool AtEngine::Start(Conversation& conversation) {
     ResetConversation(conversation.Rules().retryLimit);
     if (!OpenPort()) {
         End();
+        // Whatever the conversation says about the port, the reason follows as a paragraph.
+        openFailure_ = link_.OpenFailureText();
+        reportingOpenFailure_ = true;
         conversation.OnOpenFailed(*this);
+        reportingOpenFailure_ = false;
         return false;
     }
+    openFailure_.clear();
     DriveStep();
     return true;
 }
@@ -194,6 +199,11 @@ const Step& AtEngine::StepInProgress() const {
 }
 
 void AtEngine::ShowError(const std::string& text) {
+    if (reportingOpenFailure_ && !openFailure_.empty()) {
+        ui_.MessageBox(text + "\r\n\r\n" + openFailure_, ProductName, MessageIcon::Error,
+                       MessageButtons::Ok);
+        return;
+    }
     ui_.MessageBox(text, ProductName, MessageIcon::Error, MessageButtons::Ok);
 }
 

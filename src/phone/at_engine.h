@@ -139,6 +139,9 @@ public:
     // The step whose reply is awaited (NextStep - 1), or the first one before any was written.
     const Step& StepInProgress() const;
 
+    // Why the port of the last conversation did not open; "" when it did.
+    const std::string& OpenFailure() const { return openFailure_; }
+
     UserInterface& Ui() { return ui_; }
     void ShowError(const std::string& text);
     void ShowInformation(const std::string& text);
@@ -167,6 +170,8 @@ private:
     int retryCount_ = 0;
     int retryLimit_ = 0;
     bool myBreak_ = false;
+    std::string openFailure_;
+    bool reportingOpenFailure_ = false;
 };
 
 }  // namespace pixora

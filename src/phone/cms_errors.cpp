@@ -64,7 +64,9 @@ std::string ExplainCmsError(std::string_view reply) {
             return std::string(row.text);
         }
     }
-    return {};
+    // A code we have no words for is still worth reading out: it is what a search or the
+    // network operator's support needs.
+    return code;
 }
 
 }  // namespace pixora

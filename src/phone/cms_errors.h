@@ -12,8 +12,8 @@ namespace pixora {
 // the line end, or whatever came last), digits only. Empty when the reply holds no such report.
 std::string CmsErrorCode(std::string_view reply);
 
-// The explanation of the code in the reply, lines joined by CR LF; empty for a code we have no
-// words for.
+// The explanation of the code in the reply, lines joined by CR LF; for a code we have no words
+// for, the code itself; empty when the reply holds no code.
 std::string ExplainCmsError(std::string_view reply);
 
 }  // namespace pixora

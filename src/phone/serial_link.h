@@ -4,6 +4,7 @@
 // Incoming characters do not come through this interface: whoever owns the port hands them to
 // AtEngine::Received as they arrive.
 
+#include <string>
 #include <string_view>
 
 namespace pixora {
@@ -22,6 +23,9 @@ public:
     // False when closing failed; the port counts as closed afterwards either way.
     virtual bool Close() = 0;
     virtual bool IsOpen() const = 0;
+    // Why the last Open failed, in a sentence or two for the user ("COM1 is /dev/ttyUSB0. You may
+    // not open ..."); empty when it did not fail or nothing more is known.
+    virtual std::string OpenFailureText() const { return {}; }
 };
 
 }  // namespace pixora

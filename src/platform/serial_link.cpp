@@ -7,7 +7,11 @@
 #include <algorithm>
 #include <string>
 
+#include "core/document.h"
 #include "core/settings_keys.h"
+#include "phone/port_diagnosis.h"
+#include "platform/dbus_modem_manager.h"
+#include "platform/port_probe.h"
 
 namespace pixora {
 
@@ -153,18 +157,23 @@ QtSerialLink::~QtSerialLink() {
     if (port_.isOpen()) {
         port_.close();
     }
+    ReleaseModem();
 }
 
 bool QtSerialLink::Open(int portNumber, std::string_view settings) {
     if (port_.isOpen()) {
         port_.close();
     }
+    ReleaseModem();
+    openFailure_.clear();
     LineSettings line;
     const QString device = SerialDeviceForPort(settings_, portNumber);
     if (device.isEmpty() || !ParseLineSettings(settings, line)) {
+        Failed(portNumber);
         return false;
     }
     device_ = device;
+    LetModemManagerGo(device);
     port_.setPortName(device);
     // Failures while opening are the caller's to report; OnError stays quiet meanwhile.
     opening_ = true;
@@ -180,6 +189,8 @@ bool QtSerialLink::Open(int portNumber, std::string_view settings) {
         if (port_.isOpen()) {
             port_.close();
         }
+        ReleaseModem();
+        Failed(portNumber);
         return false;
     }
     port_.clearError();
@@ -203,7 +214,38 @@ bool QtSerialLink::Close() {
     if (port_.isOpen()) {
         port_.close();
     }
+    ReleaseModem();
     return true;
+}
+
+void QtSerialLink::Failed(int portNumber) {
+    openFailure_ = PortFailureReason(ProbePort(settings_, portNumber, modemManager_));
+}
+
+void QtSerialLink::LetModemManagerGo(const QString& device) {
+    if (modemManager_ == nullptr) {
+        return;
+    }
+    const QString canonical = QFileInfo(device).canonicalFilePath();
+    const std::string path = (canonical.isEmpty() ? device : canonical).toStdString();
+    const std::optional<std::string> uid = modemManager_->ManagingModem(path);
+    if (!uid) {
+        return;
+    }
+    const int answer = ui_.MessageBox(
+        "ModemManager manages " + path + " and talks to the phone there itself.\r\n\r\n" + "Let " +
+            ProductName + " have the port while it talks to the phone?",
+        ProductName, MessageIcon::Question, MessageButtons::YesNo);
+    if (answer == AnswerYes && modemManager_->Inhibit(*uid)) {
+        inhibitedUid_ = *uid;
+    }
+}
+
+void QtSerialLink::ReleaseModem() {
+    if (!inhibitedUid_.empty() && modemManager_ != nullptr) {
+        modemManager_->Release(inhibitedUid_);
+    }
+    inhibitedUid_.clear();
 }
 
 bool QtSerialLink::IsOpen() const {
@@ -252,6 +294,7 @@ void QtSerialLink::OnError(QSerialPort::SerialPortError error) {
             }
             ui_.Beep();
             port_.close();
+            ReleaseModem();
             QMetaObject::invokeMethod(
                 this,
                 [self = QPointer<QtSerialLink>(this)] {
@@ -288,8 +331,12 @@ SerialConversationTimer::~SerialConversationTimer() {
 }
 
 SerialPhone::SerialPhone(SettingsStore& settings, UserInterface& ui)
-    : link_(settings, ui), engine_(link_, ui), timer_(engine_) {
+    : modemManager_(std::make_unique<DBusModemManager>()),
+      link_(settings, ui),
+      engine_(link_, ui),
+      timer_(engine_) {
     link_.Attach(engine_);
+    link_.SetModemManager(modemManager_.get());
 }
 
 }  // namespace pixora

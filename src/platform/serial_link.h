@@ -13,12 +13,14 @@
 #include <QStringList>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "core/settings.h"
 #include "core/user_interface.h"
 #include "phone/at_engine.h"
+#include "phone/modem_manager.h"
 #include "phone/serial_link.h"
 
 namespace pixora {
@@ -52,6 +54,10 @@ public:
     bool Write(std::string_view bytes) override;
     bool Close() override;
     bool IsOpen() const override;
+    std::string OpenFailureText() const override { return openFailure_; }
+
+    // Asked before every open whether it manages the device; null: never asked.
+    void SetModemManager(ModemManager* modemManager) { modemManager_ = modemManager; }
 
     // Where incoming characters go (all that are waiting, per notification), and who hears that
     // the device went away while open.
@@ -66,6 +72,11 @@ public:
 private:
     void OnReadyRead();
     void OnError(QSerialPort::SerialPortError error);
+    // When ModemManager holds the device, asks the user whether we may have it for this
+    // conversation and, if so, has ModemManager let go until Close.
+    void LetModemManagerGo(const QString& device);
+    void ReleaseModem();
+    void Failed(int portNumber);
 
     SettingsStore& settings_;
     UserInterface& ui_;
@@ -74,6 +85,9 @@ private:
     std::function<void(std::string_view)> receiver_;
     std::function<void()> lost_;
     bool opening_ = false;
+    ModemManager* modemManager_ = nullptr;
+    std::string inhibitedUid_;
+    std::string openFailure_;
 };
 
 // Starts and stops a QTimer as the engine asks and ticks the engine when it fires.
@@ -100,8 +114,12 @@ public:
     AtEngine& Engine() { return engine_; }
     QtSerialLink& Link() { return link_; }
     SerialConversationTimer& Timer() { return timer_; }
+    // ModemManager on the system bus unless a test puts another in.
+    void SetModemManager(ModemManager* modemManager) { link_.SetModemManager(modemManager); }
+    ModemManager& SystemModemManager() { return *modemManager_; }
 
 private:
+    std::unique_ptr<ModemManager> modemManager_;
     QtSerialLink link_;
     AtEngine engine_;
     SerialConversationTimer timer_;

@@ -169,6 +169,18 @@ TEST_F(CliPhonebookTest, PrintsTheCacheLinesOfTheChosenMemories) {
     }
 }
 
+// The phonebook opens its port through the same path as the send, so it gives the same reason.
+TEST_F(CliPhonebookTest, APortThatWillNotOpenIsExplained) {
+    WriteSettings("");
+    const testing::CliRun run = Run({"--device", "/dev/pixora-none", "--save"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "- Initializing\nCan't talk to COM1.\n\nCOM1 is /dev/pixora-none. /dev/pixora-none "
+              "does not exist: is the phone or its cable plugged in?\n");
+    EXPECT_FALSE(QFileInfo::exists(CachePath()));
+}
+
 TEST_F(CliPhonebookTest, UsageMistakes) {
     const std::vector<QStringList> cases = {
         {"--sim", "--phone"}, {"--device"}, {"--port", "0"}, {"--port", "1", "--device", "/x"},

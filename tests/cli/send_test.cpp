@@ -147,13 +147,15 @@ TEST_F(CliSendTest, FailuresPrintTheEditorsMessage) {
          configured + "COMDevice4=/dev/pixora-none\n",
          {"--to", "4412345678", "--port", "4"},
          {},
-         "Can't talk to COM4.\n",
+         "Can't talk to COM4.\n\nCOM4 is /dev/pixora-none. /dev/pixora-none does not exist: is the "
+         "phone or its cable plugged in?\n",
          true},
         {"port that cannot be opened",
          configured,
          {"--to", "4412345678", "--device", "/dev/pixora-none"},
          {},
-         "Can't talk to COM1.\n",
+         "Can't talk to COM1.\n\nCOM1 is /dev/pixora-none. /dev/pixora-none does not exist: is the "
+         "phone or its cable plugged in?\n",
          true},
         {"no message centre",
          "[Settings]\nCOMPort=1\n",

@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include "app/frm_options_dialog.h"
+#include "app/frm_send.h"
 #include "gui/gui_support.h"
 #include "platform/serial_link.h"
 #include "support/fake_phone.h"
@@ -21,12 +23,20 @@ struct FakePhoneActions : PhoneActions {
     void myTestPort(int port) override { tested.push_back(port); }
     void myReadSMSC(int port) override { read.push_back(port); }
     std::string KeyboardCountryCode() const override { return countryCode; }
-    std::string PortDevice(int port) const override {
-        return port == 2 ? "/dev/ttyUSB0" : std::string();
+    PortDescription DescribePort(int port) const override {
+        if (port != 2) {
+            return {};
+        }
+        return {"/dev/ttyUSB0", "/dev/serial/by-id/usb-Prolific-port0", "USB-Serial Controller",
+                "Prolific", "A1"};
     }
+    std::string PortFailureText() const override { return failure; }
+    bool ConversationRunning() const override { return running; }
     std::vector<int> tested;
     std::vector<int> read;
     std::string countryCode;
+    std::string failure;
+    bool running = false;
 };
 
 struct DialogHarness {
@@ -83,7 +93,7 @@ TEST(OptionsDialog, AnEmptyStoreShowsTheDefaults) {
     auto* ports = h.Find<QComboBox>("cmbComPort");
     ASSERT_EQ(ports->count(), 8);
     EXPECT_EQ(ports->itemText(0), "COM1");
-    EXPECT_EQ(ports->itemText(1), "COM2  (/dev/ttyUSB0)");
+    EXPECT_EQ(ports->itemText(1), "COM2  (/dev/ttyUSB0, USB-Serial Controller)");
     EXPECT_EQ(ports->itemData(7).toInt(), 8);
     EXPECT_EQ(h.Find<QToolButton>("cmdReadSMSC")->toolTip(),
               "Read Message Center Number from phone");
@@ -182,6 +192,13 @@ TEST(OptionsDialog, PhoneActionsReportBackIntoTheLabels) {
     EXPECT_EQ(h.Find<QLabel>("lblSerialStatus")->text(), "COM2 is \"Data Suite compatible\".");
     h.dialog->myTestDone(3);
     EXPECT_EQ(h.Find<QLabel>("lblSerialStatus")->text(), "COM2 is not available or in use.");
+    // The reason, when the port said why, follows the sentence.
+    h.phone.failure = "COM2 is /dev/ttyUSB0. /dev/ttyUSB0 is in use by minicom (process 9).";
+    h.dialog->myTestDone(3);
+    EXPECT_EQ(h.Find<QLabel>("lblSerialStatus")->text(),
+              "COM2 is not available or in use.\nCOM2 is /dev/ttyUSB0. /dev/ttyUSB0 is in use by "
+              "minicom (process 9).");
+    h.phone.failure.clear();
 
     h.Find<QToolButton>("cmdReadSMSC")->click();
     EXPECT_EQ(h.phone.read, std::vector<int>{2});
@@ -195,7 +212,106 @@ TEST(OptionsDialog, PhoneActionsReportBackIntoTheLabels) {
     h.dialog->myReadSMSCDone(3);
     EXPECT_EQ(h.Find<QLineEdit>("txtOptSMSC")->text(), "");
     EXPECT_EQ(h.Find<QLabel>("lblReadStatus")->text(), "Could not find Number.");
-    EXPECT_EQ(h.ui.busyPointer, std::vector<bool>({true, false, false, true, false, false}));
+    EXPECT_EQ(h.ui.busyPointer, std::vector<bool>({true, false, false, false, true, false, false}));
+}
+
+TEST(OptionsDialog, ThePortListShowsTheDeviceAndPinsItOnOk) {
+    DialogHarness h;
+    h.settings.Write("Settings", "COMPort", "2");
+    h.dialog->show();
+    auto* details = h.Find<QLabel>("lblPortDetails");
+    EXPECT_EQ(details->text(),
+              "/dev/ttyUSB0 (/dev/serial/by-id/usb-Prolific-port0)\nUSB-Serial Controller, "
+              "Prolific, serial A1");
+    auto* ports = h.Find<QComboBox>("cmbComPort");
+    ports->setCurrentIndex(0);
+    h.dialog->cmbComPort_Click();
+    EXPECT_EQ(details->text(), "No device is connected as COM1.");
+    // COM1 has nothing to pin.
+    h.Find<QPushButton>("cmdOk")->click();
+    EXPECT_EQ(h.settings.Read("Settings", "COMDevice1"), std::nullopt);
+
+    h.dialog->show();
+    ports->setCurrentIndex(1);
+    h.dialog->cmbComPort_Click();
+    h.Find<QPushButton>("cmdOk")->click();
+    EXPECT_EQ(h.settings.Read("Settings", "COMPort"), "2");
+    EXPECT_EQ(h.settings.Read("Settings", "COMDevice2"), "/dev/serial/by-id/usb-Prolific-port0");
+}
+
+TEST(OptionsDialog, EscAndTheCloseBoxWaitForThePhone) {
+    for (const char* action : {"cmdTest", "cmdReadSMSC"}) {
+        SCOPED_TRACE(action);
+        DialogHarness h;
+        h.settings.Write("Settings", "COMPort", "2");
+        h.dialog->show();
+        QWidget* button = h.Find<QWidget>(action);
+        const QList<QWidget*> widgets = h.dialog->findChildren<QWidget*>();
+        std::vector<bool> enabledBefore;
+        for (QWidget* widget : widgets) {
+            enabledBefore.push_back(widget->isEnabled());
+        }
+        QMetaObject::invokeMethod(button, "click");
+        QTest::keyClick(h.dialog.get(), Qt::Key_Escape);
+        EXPECT_TRUE(h.dialog->isVisible());
+        EXPECT_FALSE(h.dialog->close());
+        EXPECT_TRUE(h.dialog->isVisible());
+        if (std::string(action) == "cmdTest") {
+            h.dialog->myTestDone(0);
+        } else {
+            h.dialog->myReadSMSCDone(0);
+        }
+        // Every control as it was before (Qt's own tab-scroll arrows stay off throughout).
+        for (qsizetype i = 0; i < widgets.size(); ++i) {
+            EXPECT_EQ(widgets[i]->isEnabled(), enabledBefore[static_cast<size_t>(i)])
+                << widgets[i]->objectName().toStdString();
+        }
+        EXPECT_TRUE(h.Find<QPushButton>("cmdCancel")->isEnabled());
+        EXPECT_EQ(h.ui.busyPointer, std::vector<bool>({true, false}));
+        // Over: Esc is Cancel again.
+        QTest::keyClick(h.dialog.get(), Qt::Key_Escape);
+        EXPECT_FALSE(h.dialog->isVisible());
+    }
+}
+
+TEST(OptionsDialog, NoActionStartsWhileAConversationRuns) {
+    DialogHarness h;
+    h.settings.Write("Settings", "COMPort", "2");
+    h.dialog->show();
+    h.phone.running = true;
+    h.Find<QPushButton>("cmdTest")->click();
+    h.Find<QToolButton>("cmdReadSMSC")->click();
+    EXPECT_EQ(h.ui.beeps, 2);
+    EXPECT_TRUE(h.phone.tested.empty());
+    EXPECT_TRUE(h.phone.read.empty());
+    EXPECT_TRUE(h.Find<QPushButton>("cmdOk")->isEnabled());
+    EXPECT_TRUE(h.ui.busyPointer.empty());
+}
+
+TEST(OptionsDialog, ASendWaitsForThePortTestToEnd) {
+    FakePhone phone;
+    ASSERT_TRUE(phone.Ok());
+    phone.SetDefaultBehaviour(PhoneBehaviour::Silent);
+    EditorHarness h;
+    h.settings->Write("Settings", "COMDevice1", phone.SlavePath());
+    h.settings->Write("Settings", "COMPort", "1");
+    h.settings->Write("Settings", "SMSC", "12345678901");
+    h.settings->Write("Settings", "WarnIfEmpty", "0");
+    ASSERT_TRUE(h.Start());
+    h.window->Phone().Timer().SetSpeedUp(10);
+    frmOptionsDialog& dialog = h.window->OptionsDialog();
+    dialog.show();
+    dialog.cmdTest_Click();
+    ASSERT_TRUE(h.window->ConversationRunning());
+    const int beeps = h.ui.beeps;
+    h.window->mnuSend_Click();
+    EXPECT_EQ(h.ui.beeps, beeps + 1);
+    EXPECT_FALSE(h.window->SendDialog().isVisible());
+    // The port test was not dropped: it ends as a silent phone's test does.
+    auto* status = dialog.findChild<QLabel*>("lblSerialStatus");
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(),
+                              QString("COM1 does not return valid data at the moment."), 5000);
+    EXPECT_FALSE(h.window->ConversationRunning());
 }
 
 TEST(OptionsDialog, TestAndReadRunAgainstASimulatedPhone) {

@@ -170,3 +170,22 @@ TEST(SendCommand, PhonebookIsReadIntoTheCacheAndTheList) {
 
 }  // namespace
 }  // namespace pixora::testing
+
+namespace pixora::testing {
+namespace {
+
+TEST(ReadingForm, KeepsItsSizeAsTheStageMovesAndShowsItsWholeTitle) {
+    TestApplication();
+    frmReading form;
+    form.show();
+    const QSize size = form.size();
+    for (const char* stage : {StageInitializing, StageReadingSim, StageReadingPhone, ""}) {
+        form.myShowLabel(stage);
+        QApplication::processEvents();
+        EXPECT_EQ(form.size(), size) << stage;
+    }
+    EXPECT_GE(form.width(), QFontMetrics(form.font()).horizontalAdvance(form.windowTitle()));
+}
+
+}  // namespace
+}  // namespace pixora::testing

@@ -47,9 +47,9 @@ TEST(CmsErrorTest, ExplanationTable) {
         {"+CMS ERROR: 28\r\n", "28",
          "Unidentified subscriber (28).\r\nMaybe wrong number or wrong SMS-Center.\r\n"
          "Did you enter all numbers with intl. prefix?"},
-        // Codes we have no words for, and replies without a report.
-        {"\r\n+CMS ERROR: 500\r\n", "500", ""},
-        {"\r\n+CMS ERROR: 2\r\n", "2", ""},
+        // Codes we have no words for are read out as they are; replies without a report.
+        {"\r\n+CMS ERROR: 500\r\n", "500", "500"},
+        {"\r\n+CMS ERROR: 2\r\n", "2", "2"},
         {"\r\nOK\r\n", "", ""},
         {"", "", ""},
         // The last character of the reply is left out, whatever it is: here a digit.
@@ -57,7 +57,7 @@ TEST(CmsErrorTest, ExplanationTable) {
          "Short message transfer rejected (21).\r\nThe SMS-Center does not allow sending."},
         {"CMS ERROR: ", "", ""},
         // Digits after the report are part of the code.
-        {"+CMS ERROR: 21\r\n+CMGS: 4\r\n", "214", ""},
+        {"+CMS ERROR: 21\r\n+CMGS: 4\r\n", "214", "214"},
         {"echo\r\n+CMS ERROR: x3x8\r\n", "38",
          "Network out of order (38).\r\nMaybe wrong number or wrong SMS-Center.\r\n"
          "Did you enter all numbers with intl. prefix?"},
@@ -220,7 +220,7 @@ TEST_F(SendTest, EveryFailureEndsWithItsMessage) {
          false,
          false,
          0,
-         "Can't send SMS (1/3).\r\nError: ",
+         "Can't send SMS (1/3).\r\nError: 500",
          5},
         {"refusal of the announcement",
          {{"AT+CMGS=", 3, "\r\n+CMS ERROR: 322\r\n"}},

@@ -207,7 +207,7 @@ TEST_F(SerialSendTest, EveryFailurePathAgainstTheScriptedPhone) {
          [](FakePhone& p, MemorySettingsStore&) {
              p.Script("PDU", PhoneBehaviour::CmsError, -1, 500);
          },
-         0, "Can't send SMS (1/3).\r\nError: "},
+         0, "Can't send SMS (1/3).\r\nError: 500"},
         // AT, ATZ, AT+CMGF=0, AT+CMGS, PDU, AT+CMGS: the sixth command waits for its prompt.
         {"cancel waiting for prompt 2",
          [](FakePhone& p, MemorySettingsStore&) {
@@ -219,7 +219,9 @@ TEST_F(SerialSendTest, EveryFailurePathAgainstTheScriptedPhone) {
          [](FakePhone&, MemorySettingsStore& s) {
              s.Write("Settings", "COMDevice1", "/dev/pixora-no-such-port");
          },
-         0, "Can't talk to COM1."},
+         0,
+         "Can't talk to COM1.\r\n\r\nCOM1 is /dev/pixora-no-such-port. /dev/pixora-no-such-port "
+         "does not exist: is the phone or its cable plugged in?"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
