@@ -492,7 +492,8 @@ int AllocationLimitMb() {
 }
 
 int64_t BitsPerPixel(QImage::Format format) {
-    if (format == QImage::Format_Invalid) {
+    // Some readers report no format, or an unset one, for a header they cannot use.
+    if (format <= QImage::Format_Invalid || format >= QImage::NImageFormats) {
         return 32;
     }
     return std::max<int64_t>(1, QImage::toPixelFormat(format).bitsPerPixel());
