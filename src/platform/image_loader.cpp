@@ -491,13 +491,9 @@ int AllocationLimitMb() {
     return static_cast<int>(kMaxDecodeBytes / (1024 * 1024));
 }
 
-int64_t BitsPerPixel(QImage::Format format) {
-    // Some readers report no format, or an unset one, for a header they cannot use.
-    if (format <= QImage::Format_Invalid || format >= QImage::NImageFormats) {
-        return 32;
-    }
-    return std::max<int64_t>(1, QImage::toPixelFormat(format).bitsPerPixel());
-}
+// Qt's allocation limit counts four bytes a pixel whatever the decoded format; so does the
+// choice of how to decode.
+constexpr int64_t kBytesPerPixel = 4;
 
 // One read of `bytes` through Qt, with the allocation limit; a scaled size or clip when given.
 QImage ReadOnce(QByteArray& bytes, Kind kind, const QSize& scaled = {}, const QRect& clip = {}) {
@@ -574,7 +570,6 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
     // The size from the header itself where this program can read it, else from Qt's reader,
     // which reads no further than the header either.
     QSize full;
-    QImage::Format format = QImage::Format_Invalid;
     {
         QBuffer buffer(&bytes);
         if (!buffer.open(QIODevice::ReadOnly)) {
@@ -583,7 +578,6 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
         QImageReader reader(&buffer, QtFormat(kind));
         reader.setAutoDetectImageFormat(kind == Kind::Unknown);
         full = reader.size();
-        format = reader.imageFormat();
     }
     if (const std::optional<PictureSize> declared = DeclaredPictureSize(View(bytes));
         declared && kind != Kind::Ico) {
@@ -599,11 +593,11 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
     const int64_t width = full.width();
     const int64_t height = full.height();
     const int64_t pixels = width * height;
-    const int64_t bytesWhole = (width * BitsPerPixel(format) + 31) / 32 * 4 * height;
+    const int64_t bytesWhole = pixels * kBytesPerPixel;
     if (bytesWhole <= kMaxDecodeBytes && pixels <= kMaxSourcePixels) {
         const QImage image = ReadOnce(bytes, kind);
-        // Qt may hold the picture at more bits per pixel than the file has (a 1-bit bitmap as
-        // 8-bit indices), and then its allocation limit stops the read: bands still can.
+        // A bitmap whose whole read fails (Qt's limit counting more than this estimate) still
+        // has its bands.
         if (!image.isNull() || kind != Kind::Bmp || !mayReduce) {
             return FeedImage(image, sink);
         }
@@ -620,18 +614,17 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
     if (kind == Kind::Jpeg && pixels <= kMaxJpegSourcePixels && shrink != nullptr) {
         // The smallest DCT reduction whose result fits, never below the fit's own size; thin
         // lines may fade at these sizes, the price of reading such a picture at all.
-        const int64_t bytesPerPixel = std::max<int64_t>(1, BitsPerPixel(format) / 8);
         const auto side = [](int64_t length, int64_t s) { return (length + s - 1) / s; };
         int64_t scale = 2;
         while (scale < kJpegMaxReduction &&
-               side(width, scale) * side(height, scale) * bytesPerPixel > kMaxDecodeBytes &&
+               side(width, scale) * side(height, scale) * kBytesPerPixel > kMaxDecodeBytes &&
                side(width, scale * 2) >= std::min<int64_t>(width, shrink->MaxWidth()) &&
                side(height, scale * 2) >= std::min<int64_t>(height, shrink->MaxHeight())) {
             scale *= 2;
         }
         const QSize request(static_cast<int>(side(width, scale)),
                             static_cast<int>(side(height, scale)));
-        if (int64_t{request.width()} * request.height() * bytesPerPixel > kMaxDecodeBytes) {
+        if (int64_t{request.width()} * request.height() * kBytesPerPixel > kMaxDecodeBytes) {
             return false;
         }
         const QImage reduced = ReadOnce(bytes, kind, request);
@@ -667,8 +660,13 @@ bool Load(const std::string& path, Sink& sink, bool mayReduce, std::string* why)
     }
     Kind kind = SniffPictureKind(View(*bytes));
     if (kind == Kind::Unknown) {
-        kind =
+        // Every raster kind has its magic, so only a metafile is told by its name; anything else
+        // goes to whichever Qt plugin recognises the content (TIFF, WebP, ...).
+        const Kind named =
             KindFromExtension(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+        if (named == Kind::Wmf || named == Kind::Emf) {
+            kind = named;
+        }
     }
     switch (kind) {
         case Kind::Wmf: {
