@@ -503,7 +503,12 @@ QImage ReadOnce(QByteArray& bytes, Kind kind, const QSize& scaled = {}, const QR
     }
     QImageReader reader(&buffer, QtFormat(kind));
     reader.setAutoDetectImageFormat(kind == Kind::Unknown);
-    reader.setAllocationLimit(AllocationLimitMb());
+    // Qt's limit is one for the whole program: it holds for this read only.
+    struct LimitForThisRead {
+        int previous = QImageReader::allocationLimit();
+        LimitForThisRead() { QImageReader::setAllocationLimit(AllocationLimitMb()); }
+        ~LimitForThisRead() { QImageReader::setAllocationLimit(previous); }
+    } limit;
     if (QByteArray f = reader.format(); f == "svg" || f == "svgz") {
         return {};  // drawn with fonts; and no picture file a drawing program would call a bitmap
     }
