@@ -1,6 +1,8 @@
 #include "formats/picture_header.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 namespace pixora {
 namespace {
@@ -189,6 +191,100 @@ std::optional<BmpRows> FindBmpRows(std::string_view b) {
     }
     rows.rowBytes = static_cast<size_t>(rowBytes);
     return rows;
+}
+
+std::optional<PictureSize> RleBitmapSize(std::string_view b) {
+    const std::optional<BmpHeader> h = ReadBmpHeader(b);
+    if (!h || h->os2 ||
+        !((h->compression == 1 && h->bits == 8) || (h->compression == 2 && h->bits == 4))) {
+        return std::nullopt;
+    }
+    return Positive(h->width, h->height);  // RLE bitmaps are always stored bottom-up
+}
+
+bool ReadRleBitmapRows(std::string_view b,
+                       const std::function<void(int y, const uint32_t* pixels)>& row) {
+    const std::optional<PictureSize> size = RleBitmapSize(b);
+    if (!size || size->width > (int64_t{1} << 24) || size->height > (int64_t{1} << 30)) {
+        return false;
+    }
+    const bool fourBit = Le32(b, 30) == 2;
+    const auto width = static_cast<size_t>(size->width);
+    const auto height = static_cast<int64_t>(size->height);
+    // The colour table follows the DIB header: blue, green, red, reserved.
+    const size_t tableAt = 14 + static_cast<size_t>(Le32(b, 14));
+    const size_t used = b.size() >= 50 ? Le32(b, 46) : 0;
+    const size_t entries = std::min<size_t>(used != 0 ? used : (fourBit ? 16u : 256u), 256u);
+    std::vector<uint32_t> colours(256, 0);
+    for (size_t i = 0; i < entries && tableAt + 4 * i + 3 < b.size(); ++i) {
+        const size_t at = tableAt + 4 * i;
+        colours[i] = (static_cast<uint32_t>(At(b, at + 2)) << 16) |
+                     (static_cast<uint32_t>(At(b, at + 1)) << 8) | At(b, at);
+    }
+    std::vector<uint32_t> line(width, colours[0]);
+    int64_t fileRow = 0;
+    size_t x = 0;
+    const auto put = [&](uint8_t index) {
+        if (x < width) {
+            line[x] = colours[index];
+        }
+        ++x;
+    };
+    const auto endRow = [&] {
+        if (fileRow < height) {
+            row(static_cast<int>(height - 1 - fileRow), line.data());
+        }
+        ++fileRow;
+        x = 0;
+        std::fill(line.begin(), line.end(), colours[0]);
+    };
+    size_t at = Le32(b, 10);
+    while (fileRow < height) {
+        if (at + 2 > b.size()) {
+            // Some writers leave out the end-of-bitmap mark after the last line.
+            return fileRow >= height;
+        }
+        const uint8_t count = At(b, at);
+        const uint8_t code = At(b, at + 1);
+        at += 2;
+        if (count != 0) {
+            for (int i = 0; i < count; ++i) {
+                put(fourBit ? ((i & 1) == 0 ? code >> 4 : code & 0x0F) : code);
+            }
+        } else if (code == 0) {
+            endRow();
+        } else if (code == 1) {
+            break;
+        } else if (code == 2) {
+            if (at + 2 > b.size()) {
+                return false;
+            }
+            const uint8_t dx = At(b, at);
+            const uint8_t dy = At(b, at + 1);
+            at += 2;
+            const size_t column = x + dx;
+            for (int i = 0; i < dy && fileRow < height; ++i) {
+                endRow();
+            }
+            x = column;
+        } else {
+            size_t literal = fourBit ? (code + 1u) / 2u : code;
+            if (literal > b.size() - at) {
+                return false;
+            }
+            for (int i = 0; i < code; ++i) {
+                const uint8_t byte = At(b, at + (fourBit ? static_cast<size_t>(i) / 2 : i));
+                put(fourBit ? ((i & 1) == 0 ? byte >> 4 : byte & 0x0F) : byte);
+            }
+            literal += literal & 1u;
+            at += std::min(literal, b.size() - at);
+        }
+    }
+    // The end-of-bitmap mark: the rows not reached are colour 0.
+    while (fileRow < height) {
+        endRow();
+    }
+    return true;
 }
 
 }  // namespace pixora

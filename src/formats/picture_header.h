@@ -19,6 +19,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -51,5 +52,18 @@ struct BmpRows {
 // Nothing for compressed bitmaps, for rows that do not all lie inside the file, and for
 // anything that is no bitmap.
 std::optional<BmpRows> FindBmpRows(std::string_view bytes);
+
+// The size of an RLE8 or RLE4 bitmap, or nothing for any other file.
+std::optional<PictureSize> RleBitmapSize(std::string_view bytes);
+
+// Decodes an RLE8 or RLE4 bitmap one row at a time, in file order (bottom row first), handing
+// each row to row(y, pixels) as 0x00RRGGBB words with y counted from the top; the memory used is
+// one row whatever the picture's size. Pixels the data skips or leaves out take colour 0, as in
+// Qt's reader; indices beyond the colour table are black. False for anything that is no RLE
+// bitmap, or whose data breaks off before its last row.
+// RLE data: (count, index) pairs; escapes 00 00 end of line, 00 01 end of bitmap, 00 02 dx dy
+// jump, 00 n with n literal indices padded to two bytes. RLE4 packs two indices in a byte.
+bool ReadRleBitmapRows(std::string_view bytes,
+                       const std::function<void(int y, const uint32_t* pixels)>& row);
 
 }  // namespace pixora

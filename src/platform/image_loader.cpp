@@ -613,6 +613,12 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
         if (const std::optional<BmpRows> rows = FindBmpRows(View(bytes))) {
             return DecodeBmpInBands(bytes, *rows, sink);
         }
+        // RLE rows cannot be cut out of the file; they are decoded here, one row at a time.
+        if (RleBitmapSize(View(bytes)) &&
+            sink.Begin(static_cast<int>(width), static_cast<int>(height))) {
+            return ReadRleBitmapRows(View(bytes),
+                                     [&sink](int y, const uint32_t* p) { sink.Row(y, p); });
+        }
         return false;
     }
     auto* shrink = dynamic_cast<ShrinkSink*>(&sink);

@@ -1,5 +1,6 @@
-// Any bytes as the start of a picture file: the sniffed kind, the declared size and the bitmap
-// rows never read out of range, and the rows found always lie inside the bytes.
+// Any bytes as the start of a picture file: the sniffed kind, the declared size, the bitmap rows
+// and the RLE decoder never read out of range; the rows found lie inside the bytes, and a
+// decoded RLE bitmap hands over each of its rows once.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -19,6 +20,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto height = static_cast<uint64_t>(rows->height);
         if (kind != pixora::PictureKind::Bmp || rows->rowBytes == 0 || rows->headerBytes > size ||
             rows->rowBytes * height > size - rows->headerBytes) {
+            std::abort();
+        }
+    }
+    if (const auto rle = pixora::RleBitmapSize(bytes); rle && rle->width * rle->height < 1 << 20) {
+        int64_t rows = 0;
+        const bool read = pixora::ReadRleBitmapRows(bytes, [&](int y, const uint32_t* pixels) {
+            if (y < 0 || y >= rle->height || pixels == nullptr) {
+                std::abort();
+            }
+            ++rows;
+        });
+        if (read && rows != rle->height) {
             std::abort();
         }
     }

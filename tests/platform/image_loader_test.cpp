@@ -1,4 +1,5 @@
 #include "platform/image_loader.h"
+#include "formats/picture_header.h"
 #include "platform/test_application.h"
 
 #include <gtest/gtest.h>
@@ -305,6 +306,64 @@ TEST(ImageLoader, LargePicturesFitWhole) {
         ASSERT_EQ(image->shrunk.Height(), 28);
         EXPECT_EQ(Mismatches(image->shrunk, 0, 0, 35, 27, 1, 40), 0);
         EXPECT_EQ(Mismatches(image->corner, 0, 0, 71, 27, 0, 40), 0);  // all black
+    }
+}
+
+// An RLE8 bitmap, white, with black columns every 50 from column 3 and a black middle row.
+QByteArray RleLines(int width, int height) {
+    Bytes data;
+    for (int fileRow = 0; fileRow < height; ++fileRow) {
+        if (height - 1 - fileRow == height / 2) {
+            for (int left = width; left > 0; left -= 255) {
+                data.U8(std::min(255, left)).U8(1);
+            }
+        } else {
+            data.U8(3).U8(0);
+            for (int x = 3; x < width; x += 50) {
+                data.U8(1).U8(1);
+                if (const int run = std::min(49, width - x - 1); run > 0) {
+                    data.U8(run).U8(0);
+                }
+            }
+        }
+        data.U8(0).U8(0);
+    }
+    data.U8(0).U8(1);
+    const int offset = 14 + 40 + 8;
+    Bytes file;
+    file.U8('B').U8('M').U32(offset + data.Data().size()).U32(0).U32(offset);
+    file.U32(40).U32(width).U32(height).U16(1).U16(8).U32(1).U32(data.Data().size());
+    file.U32(2835).U32(2835).U32(2).U32(0);
+    file.U32(0xFFFFFF).U32(0x000000);
+    return file.Raw(data.Data()).Data();
+}
+
+TEST(ImageLoader, RleBitmapsTooLargeForOneDecodeAreReadRowByRow) {
+    TempFiles files;
+    // Small enough for Qt's own reader: the same picture either way.
+    const std::string small = files.Write("small.bmp", RleLines(300, 100));
+    const std::optional<Raster> whole = LoadPictureFile(small);
+    ASSERT_TRUE(whole.has_value());
+    Raster own(300, 100, 0);
+    const QByteArray bytes = RleLines(300, 100);
+    ASSERT_TRUE(ReadRleBitmapRows({bytes.constData(), static_cast<size_t>(bytes.size())},
+                                  [&own](int y, const uint32_t* pixels) {
+                                      for (int x = 0; x < 300; ++x) {
+                                          own.SetPixel(x, y, 0xFF000000u | pixels[x]);
+                                      }
+                                  }));
+    EXPECT_EQ(own, *whole);
+    // 36 million pixels in a file of about 1.5 MB.
+    const std::optional<ImportedImage> big =
+        LoadPictureFileForFit(files.Write("big.bmp", RleLines(6000, 6000)), 72, 28);
+    ASSERT_TRUE(big.has_value());
+    EXPECT_EQ(big->width, 6000);
+    for (int x = 3; x < 6000; x += 50) {
+        EXPECT_TRUE(IsBlack(big->shrunk.Pixel(x * 72 / 6000, 5))) << x;
+    }
+    for (int x = 0; x < 72; ++x) {
+        EXPECT_TRUE(IsBlack(big->shrunk.Pixel(x, 14))) << x;
+        EXPECT_EQ(IsBlack(big->corner.Pixel(x, 0)), x == 3 || x == 53) << x;
     }
 }
 
