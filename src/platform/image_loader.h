@@ -11,8 +11,8 @@
 //
 // Memory and time stay bounded whatever size a header declares: the size is read before any
 // pixel is, no single decode may allocate more than kMaxDecodeBytes, and a picture too large
-// for that is decoded in bands of rows (uncompressed bitmaps) or at a reduced DCT scale (JPEG),
-// or refused.
+// for that is decoded in bands of rows (uncompressed bitmaps), row by row (RLE bitmaps) or at a
+// reduced DCT scale (JPEG, where thin lines may then fade), or refused (other kinds).
 
 #include <optional>
 #include <string>
