@@ -1234,10 +1234,8 @@ void frmEdit::MonitorLook() {
 void frmEdit::mnuImport_Click() {
     SetBusy(true);
     if (AskSaveChanges() != AnswerCancel) {
-        const std::string path = ui_.OpenFile(
-            "Pictures (*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf)|*.bmp;*.gif;*.jpg;*.ico;*.rle;*."
-            "wmf;*.emf",
-            1, folders_.importDir);
+        const std::string path =
+            ui_.OpenFile(ImportDialogFilter(services_.importExtensions), 1, folders_.importDir);
         if (!path.empty()) {
             folders_.importDir = FolderOf(path);
             ImportPicture(path);
@@ -1256,12 +1254,11 @@ bool frmEdit::ImportPicture(const std::string& path) {
         ShowFileProblem(CantReadFileMessage, path, status);
         return false;
     }
-    std::optional<Raster> image = services_.loadPicture(path);
-    if (!image || image->Empty()) {
+    const std::optional<ImportedImage> image = services_.loadPicture(path);
+    if (!image || image->shrunk.Empty()) {
         return false;
     }
-    views_.MutableOutput() = std::move(*image);
-    FitImportedPicture(views_.MutableOutput(), path, settings_, ui_);
+    views_.MutableOutput() = FitImportedPicture(*image, path, settings_, ui_);
     const std::optional<PictureGrid> imported = ThresholdPicture(views_.Output(), settings_, ui_);
     if (!imported) {
         RefreshPreview();

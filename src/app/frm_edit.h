@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/frm_options_dialog.h"
 #include "core/clipboard.h"
@@ -16,6 +17,7 @@
 #include "core/picture_views.h"
 #include "core/settings.h"
 #include "core/user_interface.h"
+#include "formats/import_fit.h"
 #include "shell/file_types.h"
 #include "shell/shell_host.h"
 #include "web/region.h"
@@ -64,7 +66,9 @@ struct EditorServices {
     std::function<void(QWidget*)> showOptions;
     Clipboard* clipboard = nullptr;
     // Decodes an ordinary picture file for import; nullopt when it cannot.
-    std::function<std::optional<Raster>(const std::string&)> loadPicture;
+    std::function<std::optional<ImportedImage>(const std::string&)> loadPicture;
+    // The Import dialog's extensions, lower case (bmp, gif, ..., png).
+    std::vector<std::string> importExtensions;
     // Decodes a picture at its own size (the branding picture).
     std::function<std::optional<Raster>(const std::string&)> loadImage;
     // The desktop's default handlers for a file and for a web address.

@@ -93,6 +93,7 @@ int main(int argc, char** argv) {
     services.loadPicture = [](const std::string& path) {
         return pixora::LoadPictureFileForFit(path, pixora::PictureWidth, pixora::PictureHeight);
     };
+    services.importExtensions = pixora::ImportableExtensions();
 
     services.loadImage = [](const std::string& path) { return pixora::LoadPictureFile(path); };
     pixora::QtDesktopOpener opener;

@@ -1,6 +1,7 @@
 // The import module: the editor's picture loader, with a GUI application only for the one kind of
 // file that needs one.
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <memory>
 
@@ -19,7 +20,8 @@ bool NeedsGuiApplication(const char* path) {
         return true;
     }
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A FIFO would block this open; the loader itself refuses it with a reason.
+    if (!QFileInfo(name).isFile() || !file.open(QIODevice::ReadOnly)) {
         return false;
     }
     const QByteArray head = file.read(44);
@@ -36,10 +38,8 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) bool PixoraCliLoadPicture(const char* path,
-                                                                            int maxWidth,
-                                                                            int maxHeight,
-                                                                            pixora::Raster* out) {
+extern "C" __attribute__((visibility("default"))) bool PixoraCliLoadPicture(
+    const char* path, int maxWidth, int maxHeight, pixora::ImportedImage* out, std::string* why) {
     qInstallMessageHandler(QuietMessages);
     std::unique_ptr<QGuiApplication> app;
     if (QCoreApplication::instance() == nullptr && NeedsGuiApplication(path)) {
@@ -52,8 +52,9 @@ extern "C" __attribute__((visibility("default"))) bool PixoraCliLoadPicture(cons
         // application torn down at exit after its plugins could crash.
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    std::optional<pixora::Raster> image = pixora::LoadPictureFileForFit(path, maxWidth, maxHeight);
-    if (!image || image->Empty()) {
+    std::optional<pixora::ImportedImage> image =
+        pixora::LoadPictureFileForFit(path, maxWidth, maxHeight, why);
+    if (!image || image->shrunk.Empty()) {
         return false;
     }
     *out = std::move(*image);

@@ -41,15 +41,15 @@ OpenOutcome ImportPicture(const std::string& path, SettingsStore& settings, Batc
         return outcome;
     }
     std::string error;
-    std::optional<Raster> image =
+    std::optional<ImportedImage> image =
         loadPicture ? loadPicture(path, PictureWidth, PictureHeight, error) : std::nullopt;
-    if (!image || image->Empty()) {
+    if (!image || image->shrunk.Empty()) {
         // The editor's import gives up without a word here; a script needs one.
         outcome.message = error.empty() ? std::string(CantReadFileMessage) + "\n" : error + "\n";
         return outcome;
     }
-    FitImportedPicture(*image, path, settings, ui);
-    const std::optional<PictureGrid> picture = ThresholdPicture(*image, settings, ui);
+    const Raster fitted = FitImportedPicture(*image, path, settings, ui);
+    const std::optional<PictureGrid> picture = ThresholdPicture(fitted, settings, ui);
     if (!picture) {
         // The editor's import ends quietly on a level that is no number; say which setting.
         outcome.message = ui.Messages().empty()

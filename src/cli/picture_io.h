@@ -11,6 +11,7 @@
 #include "core/picture.h"
 #include "core/raster.h"
 #include "core/settings.h"
+#include "formats/import_fit.h"
 
 namespace pixora::cli {
 
@@ -20,9 +21,9 @@ struct OpenedPicture {
 };
 
 // Decodes an ordinary picture file for a fit into maxWidth x maxHeight. nullopt when it cannot;
-// error then says why when the reason is no fault of the file (a missing module).
-using PictureLoader = std::function<std::optional<Raster>(const std::string& path, int maxWidth,
-                                                          int maxHeight, std::string& error)>;
+// error then says why when the file was refused unread or the module is missing.
+using PictureLoader = std::function<std::optional<ImportedImage>(
+    const std::string& path, int maxWidth, int maxHeight, std::string& error)>;
 
 struct OpenOutcome {
     std::optional<OpenedPicture> opened;

@@ -63,15 +63,19 @@ std::unique_ptr<SettingsStore> OpenUserSettings(std::string& error) {
     return std::unique_ptr<SettingsStore>(open());
 }
 
-std::optional<Raster> LoadPictureForFit(const std::string& path, int maxWidth, int maxHeight,
-                                        std::string& error) {
+std::optional<ImportedImage> LoadPictureForFit(const std::string& path, int maxWidth, int maxHeight,
+                                               std::string& error) {
     using Load = decltype(&PixoraCliLoadPicture);
     auto load = reinterpret_cast<Load>(FindSymbol(ImportModuleName, "PixoraCliLoadPicture", error));
     if (load == nullptr) {
         return std::nullopt;
     }
-    Raster image;
-    if (!load(path.c_str(), maxWidth, maxHeight, &image)) {
+    ImportedImage image;
+    std::string why;
+    if (!load(path.c_str(), maxWidth, maxHeight, &image, &why)) {
+        if (!why.empty()) {
+            error = path + ": " + why;
+        }
         return std::nullopt;
     }
     return image;

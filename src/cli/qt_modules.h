@@ -17,6 +17,7 @@
 #include "core/picture.h"
 #include "core/raster.h"
 #include "core/settings.h"
+#include "formats/import_fit.h"
 
 namespace pixora::cli {
 
@@ -53,9 +54,10 @@ struct PhonebookJob {
 extern "C" {
 // A new store on the user's settings file, or null when it cannot be opened.
 pixora::SettingsStore* PixoraCliOpenSettings();
-// The decoded picture reduced for a fit into maxWidth x maxHeight; false when the file is no
-// picture the editor could import.
-bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora::Raster* out);
+// The decoded picture fitted into maxWidth x maxHeight; false when the file is no picture the
+// editor could import, with a short reason in *why for a file refused unread.
+bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora::ImportedImage* out,
+                          std::string* why);
 // The region check on the user's locale, as the editor runs it at start-up.
 void PixoraCliKeyboardRegion(pixora::RegionResult* out);
 // Runs the send to its end; the exit status (0 sent, 1 not sent).
@@ -82,8 +84,8 @@ std::unique_ptr<SettingsStore> OpenUserSettings(std::string& error);
 
 // The picture file through the import module; nullopt when it cannot be decoded, with the reason
 // in error when the module itself is missing.
-std::optional<Raster> LoadPictureForFit(const std::string& path, int maxWidth, int maxHeight,
-                                        std::string& error);
+std::optional<ImportedImage> LoadPictureForFit(const std::string& path, int maxWidth, int maxHeight,
+                                               std::string& error);
 
 // The keyboard region through the region module; nullopt (with the reason in error) when the
 // module cannot be loaded.

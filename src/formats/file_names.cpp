@@ -13,6 +13,25 @@ std::string ProposedFileName(std::string_view documentName) {
     return FileNameOf(WithoutExtension(documentName));
 }
 
+std::string ImportDialogFilter(const std::vector<std::string>& extensions) {
+    std::string filter = ImportFilter;
+    const std::string fixed = std::string(ImportFilter).substr(std::string(ImportFilter).find('|'));
+    std::string patterns;
+    bool more = false;
+    for (const std::string& extension : extensions) {
+        if (extension.empty()) {
+            continue;
+        }
+        const std::string pattern = "*." + extension;
+        more = more || (fixed + ";").find(pattern + ";") == std::string::npos;
+        patterns += (patterns.empty() ? "" : ";") + pattern;
+    }
+    if (more) {
+        filter += "|All pictures (" + patterns + ")|" + patterns;
+    }
+    return filter;
+}
+
 bool SaveNeedsDialog(std::string_view documentName) {
     return documentName == UntitledName || !UpperPathContains(documentName, ".NPM");
 }

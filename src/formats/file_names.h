@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pixora {
 
@@ -18,6 +19,10 @@ inline constexpr const char* ExportExtension = "bmp";
 inline constexpr const char* ImportFilter =
     "Pictures (*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf)|"
     "*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf";
+
+// The Import dialog's filters: ImportFilter first, then every picture the loader reads, given
+// as lower-case extensions; extensions already in ImportFilter are not repeated on their own.
+std::string ImportDialogFilter(const std::vector<std::string>& extensions);
 
 // The name offered by Save As and Export: the document's file name without its extension,
 // "net" for "/logos/net.nol"; empty for "Untitled" and for names without a "." or a folder.

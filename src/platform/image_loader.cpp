@@ -6,10 +6,17 @@
 #include <QImage>
 #include <QImageReader>
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <string_view>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "formats/picture_header.h"
 #include "platform/metafile_render.h"
 
 // Qt's BMP, GIF and JPEG readers hand back whatever they decoded before the data ran out, with
@@ -29,16 +36,17 @@
 namespace pixora {
 namespace {
 
-enum class Kind { Unknown, Bmp, Gif, Jpeg, Ico, Wmf, Emf };
+using Kind = PictureKind;
 
-// Larger files are refused unread; a 20000 x 20000 JPEG of fine detail still fits.
+// A decode that would allocate more is refused, or done in bands or at a reduced scale.
 constexpr qint64 kMaxFileBytes = qint64{256} * 1024 * 1024;
-// What a decode may allocate: Qt's own default limit of 128 MB for 32-bit pixels.
-constexpr int64_t kMaxDecodedPixels = int64_t{32} * 1024 * 1024;
-// How much larger than the fit target a reduced decode stays, so the final shrink still has
-// several source pixels per output pixel to average.
-constexpr int64_t kFitOversample = 4;
-// DCT scaling goes down to one eighth.
+// Beyond this many pixels a full-resolution decode costs more time than an import may take.
+constexpr int64_t kMaxSourcePixels = int64_t{40} * 1000 * 1000;
+// A JPEG is decoded at 1/2, 1/4 or 1/8 of its size straight from the DCT blocks, but every
+// block is still read: this many pixels at most, whatever the scale.
+constexpr int64_t kMaxJpegSourcePixels = int64_t{200} * 1000 * 1000;
+// Rows of a band decode hold about this much.
+constexpr int64_t kBandBytes = int64_t{4} * 1024 * 1024;
 constexpr int64_t kJpegMaxReduction = 8;
 
 size_t Size(const QByteArray& b) {
@@ -66,27 +74,8 @@ bool StartsWith(const QByteArray& b, std::initializer_list<uint8_t> magic, size_
     return true;
 }
 
-Kind SniffKind(const QByteArray& b) {
-    if (StartsWith(b, {'B', 'M'})) {
-        return Kind::Bmp;
-    }
-    if (StartsWith(b, {'G', 'I', 'F', '8'})) {
-        return Kind::Gif;
-    }
-    if (StartsWith(b, {0xFF, 0xD8})) {
-        return Kind::Jpeg;
-    }
-    if (StartsWith(b, {0x00, 0x00, 0x01, 0x00})) {
-        return Kind::Ico;
-    }
-    if (StartsWith(b, {0xD7, 0xCD, 0xC6, 0x9A}) || StartsWith(b, {0x01, 0x00, 0x09, 0x00}) ||
-        StartsWith(b, {0x02, 0x00, 0x09, 0x00})) {
-        return Kind::Wmf;
-    }
-    if (StartsWith(b, {0x01, 0x00, 0x00, 0x00}) && StartsWith(b, {' ', 'E', 'M', 'F'}, 40)) {
-        return Kind::Emf;
-    }
-    return Kind::Unknown;
+std::string_view View(const QByteArray& b) {
+    return {b.constData(), Size(b)};
 }
 
 Kind KindFromExtension(const QString& path) {
@@ -108,6 +97,9 @@ Kind KindFromExtension(const QString& path) {
     }
     if (ext == "emf") {
         return Kind::Emf;
+    }
+    if (ext == "png") {
+        return Kind::Png;
     }
     return Kind::Unknown;
 }
@@ -314,166 +306,431 @@ bool IcoComplete(const QByteArray& b) {
     return size > 0 && offset + size <= n;
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    const QFileInfo info(path);
-    // Only plain files: a FIFO would block the reader forever.
-    if (!info.isFile() || info.size() > kMaxFileBytes) {
+// Opened without blocking and checked before a byte is read: a FIFO or a device named like a
+// picture would otherwise hang the editor in read() or feed it endless data.
+std::optional<QByteArray> ReadWholeFile(const std::string& path, std::string* why) {
+    const auto refuse = [why](const char* reason) -> std::optional<QByteArray> {
+        if (why != nullptr && reason != nullptr) {
+            *why = reason;
+        }
         return std::nullopt;
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return refuse(nullptr);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return refuse(nullptr);
     }
-    QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes) {
-        return std::nullopt;
+    if (!S_ISREG(info.st_mode)) {
+        return refuse("not a regular file");
     }
+    if (info.st_size > kMaxFileBytes) {
+        return refuse("too large a file");
+    }
+    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got =
+            ::read(fd, bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return refuse(nullptr);
+        }
+        if (got == 0) {
+            break;  // shrank meanwhile: what is there is judged by the format checks
+        }
+        filled += got;
+    }
+    bytes.truncate(filled);
     return bytes;
 }
 
-std::optional<Raster> ToRaster(const QImage& decoded) {
-    if (decoded.isNull() || decoded.width() <= 0 || decoded.height() <= 0) {
-        return std::nullopt;
-    }
-    const QImage image = decoded.convertToFormat(QImage::Format_ARGB32);
+// Rows of a decoded image, alpha laid on white, handed to `row(y, pixels)` a band at a time so
+// that no 32-bit copy of the whole image is ever made. `firstRow` places the image's top row.
+template <typename Rows>
+bool FeedRows(const QImage& image, int firstRow, Rows&& row) {
     if (image.isNull()) {
-        return std::nullopt;
+        return false;
     }
-    Raster raster(image.width(), image.height());
-    uint32_t* out = raster.Data();
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = line[x];
-            const int alpha = qAlpha(c);
-            // Transparent parts stand on white, the empty picture's colour.
-            const auto over = [alpha](int channel) {
-                return (channel * alpha + 255 * (255 - alpha) + 127) / 255;
-            };
-            *out++ = MakeRgb(over(qRed(c)), over(qGreen(c)), over(qBlue(c)));
+    const int width = image.width();
+    const int bandRows =
+        static_cast<int>(std::max<int64_t>(1, kBandBytes / 4 / std::max(1, width)));
+    std::vector<uint32_t> line(static_cast<size_t>(width));
+    for (int top = 0; top < image.height(); top += bandRows) {
+        const int rows = std::min(bandRows, image.height() - top);
+        const QImage band =
+            image.format() == QImage::Format_ARGB32
+                ? image
+                : image.copy(0, top, width, rows).convertToFormat(QImage::Format_ARGB32);
+        const int bandTop = image.format() == QImage::Format_ARGB32 ? top : 0;
+        if (band.isNull()) {
+            return false;
+        }
+        for (int y = 0; y < rows; ++y) {
+            const auto* source = reinterpret_cast<const QRgb*>(band.constScanLine(bandTop + y));
+            for (int x = 0; x < width; ++x) {
+                const QRgb c = source[x];
+                const int alpha = qAlpha(c);
+                if (alpha == 255) {
+                    line[static_cast<size_t>(x)] = 0xFF000000u | c;
+                    continue;
+                }
+                // Transparent parts stand on white, the empty picture's colour.
+                const auto over = [alpha](int channel) {
+                    return (channel * alpha + 255 * (255 - alpha) + 127) / 255;
+                };
+                line[static_cast<size_t>(x)] =
+                    MakeRgb(over(qRed(c)), over(qGreen(c)), over(qBlue(c)));
+            }
+            row(firstRow + top + y, line.data());
         }
     }
-    return raster;
+    return true;
 }
 
-// limitWidth x limitHeight: the largest size worth decoding, each axis on its own.
-std::optional<Raster> DecodeRaster(QByteArray& bytes, Kind kind, int limitWidth, int limitHeight) {
-    bool complete = false;
-    const char* format = "";
+// Where a decode sends its rows: a whole raster, or the fit's shrink.
+class Sink {
+public:
+    virtual ~Sink() = default;
+    // Called once with the picture's own size before any row.
+    virtual bool Begin(int width, int height) = 0;
+    virtual void Row(int y, const uint32_t* pixels) = 0;
+};
+
+class RasterSink : public Sink {
+public:
+    bool Begin(int width, int height) override {
+        if (int64_t{width} * height * 4 > kMaxDecodeBytes) {
+            return false;
+        }
+        raster = Raster(width, height);
+        return true;
+    }
+    void Row(int y, const uint32_t* pixels) override {
+        std::memcpy(raster.Data() + static_cast<size_t>(y) * static_cast<size_t>(raster.Width()),
+                    pixels, static_cast<size_t>(raster.Width()) * 4);
+    }
+    Raster raster;
+};
+
+class ShrinkSink : public Sink {
+public:
+    ShrinkSink(int maxWidth, int maxHeight) : maxWidth_(maxWidth), maxHeight_(maxHeight) {}
+    bool Begin(int width, int height) override {
+        shrink_.emplace(width, height, maxWidth_, maxHeight_);
+        return true;
+    }
+    void Row(int y, const uint32_t* pixels) override { shrink_->AddRow(y, pixels); }
+    int MaxWidth() const { return maxWidth_; }
+    int MaxHeight() const { return maxHeight_; }
+    // A reduced decode puts its own result together.
+    void SetResult(ImportedImage result) { result_ = std::move(result); }
+    ImportedImage Result() const {
+        if (result_) {
+            return *result_;
+        }
+        return shrink_ ? shrink_->Finish() : ImportedImage{};
+    }
+
+private:
+    int maxWidth_;
+    int maxHeight_;
+    std::optional<DarkestShrink> shrink_;
+    std::optional<ImportedImage> result_;
+};
+
+bool FeedImage(const QImage& image, Sink& sink) {
+    if (image.isNull() || !sink.Begin(image.width(), image.height())) {
+        return false;
+    }
+    return FeedRows(image, 0, [&sink](int y, const uint32_t* p) { sink.Row(y, p); });
+}
+
+bool Complete(const QByteArray& bytes, Kind kind) {
     switch (kind) {
         case Kind::Bmp:
-            complete = BmpComplete(bytes);
-            format = "bmp";
-            break;
+            return BmpComplete(bytes);
         case Kind::Gif:
-            complete = GifFirstFrameComplete(bytes);
-            format = "gif";
-            break;
+            return GifFirstFrameComplete(bytes);
         case Kind::Jpeg:
-            complete = JpegComplete(bytes);
-            format = "jpeg";
-            break;
+            return JpegComplete(bytes);
         case Kind::Ico:
-            complete = IcoComplete(bytes);
-            format = "ico";
-            break;
+            return IcoComplete(bytes);
         default:
-            break;
+            // Other plugins' readers (PNG, TIFF, WebP) report a damaged file themselves.
+            return true;
     }
-    if (!complete) {
-        return std::nullopt;
+}
+
+const char* QtFormat(Kind kind) {
+    switch (kind) {
+        case Kind::Bmp:
+            return "bmp";
+        case Kind::Gif:
+            return "gif";
+        case Kind::Jpeg:
+            return "jpeg";
+        case Kind::Ico:
+            return "ico";
+        case Kind::Png:
+            return "png";
+        default:
+            return "";
     }
+}
+
+int AllocationLimitMb() {
+    return static_cast<int>(kMaxDecodeBytes / (1024 * 1024));
+}
+
+// Qt's allocation limit counts four bytes a pixel whatever the decoded format; so does the
+// choice of how to decode.
+constexpr int64_t kBytesPerPixel = 4;
+
+// One read of `bytes` through Qt, with the allocation limit; a scaled size or clip when given.
+QImage ReadOnce(QByteArray& bytes, Kind kind, const QSize& scaled = {}, const QRect& clip = {}) {
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+        return {};
     }
-    QImageReader reader(&buffer, format);
-    reader.setAutoDetectImageFormat(false);
-    const QSize full = reader.size();
-    if (!full.isValid() || full.isEmpty()) {
-        return std::nullopt;
+    QImageReader reader(&buffer, QtFormat(kind));
+    reader.setAutoDetectImageFormat(kind == Kind::Unknown);
+    // Qt's limit is one for the whole program: it holds for this read only.
+    struct LimitForThisRead {
+        int previous = QImageReader::allocationLimit();
+        LimitForThisRead() { QImageReader::setAllocationLimit(AllocationLimitMb()); }
+        ~LimitForThisRead() { QImageReader::setAllocationLimit(previous); }
+    } limit;
+    if (QByteArray f = reader.format(); f == "svg" || f == "svgz") {
+        return {};  // drawn with fonts; and no picture file a drawing program would call a bitmap
     }
-    const int64_t width = full.width();
-    const int64_t height = full.height();
-    const int64_t targetWidth = std::min<int64_t>(width, std::max(1, limitWidth));
-    const int64_t targetHeight = std::min<int64_t>(height, std::max(1, limitHeight));
-    const bool reduce = targetWidth < width || targetHeight < height;
-    // A JPEG reader decodes at 1/2, 1/4 or 1/8 of the size straight from the DCT blocks: ask
-    // for exactly the smallest of those that still covers the target, so that Qt adds no
-    // resampling pass of its own. Other readers decode in full and then shrink.
-    QSize request(static_cast<int>(targetWidth), static_cast<int>(targetHeight));
-    int64_t decodedPixels = width * height;
-    const bool dctScaling = reduce && reader.supportsOption(QImageIOHandler::ScaledSize);
-    if (dctScaling) {
-        int64_t scale = kJpegMaxReduction;
-        while (scale > 1 && ((width + scale - 1) / scale < targetWidth ||
-                             (height + scale - 1) / scale < targetHeight)) {
-            scale /= 2;
-        }
-        request = QSize(static_cast<int>((width + scale - 1) / scale),
-                        static_cast<int>((height + scale - 1) / scale));
-        decodedPixels = int64_t{request.width()} * request.height();
+    if (scaled.isValid()) {
+        reader.setScaledSize(scaled);
         // The picture ends as 72 x 28 black and white: libjpeg's fast integer IDCT and plain
         // chroma upsampling are more than good enough, and noticeably quicker.
         reader.setQuality(0);
     }
-    // Refuse what would not fit in memory before decoding a single row.
-    if (decodedPixels > kMaxDecodedPixels) {
-        return std::nullopt;
-    }
-    if (reduce) {
-        reader.setScaledSize(request);
+    if (clip.isValid()) {
+        reader.setClipRect(clip);
     }
     QImage image;
     if (!reader.read(&image)) {
-        return std::nullopt;
+        return {};
     }
-    return ToRaster(image);
+    return image;
 }
 
-std::optional<Raster> Load(const std::string& path, int limitWidth, int limitHeight) {
-    const QString name = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
-    std::optional<QByteArray> bytes = ReadWholeFile(name);
-    if (!bytes) {
-        return std::nullopt;
+// An uncompressed bitmap too large for one decode: each band of rows becomes a small bitmap of
+// its own (the same headers and colours, its own height) that Qt decodes and forgets.
+bool DecodeBmpInBands(const QByteArray& bytes, const BmpRows& rows, Sink& sink) {
+    if (!sink.Begin(static_cast<int>(rows.width), static_cast<int>(rows.height))) {
+        return false;
     }
-    Kind kind = SniffKind(*bytes);
-    if (kind == Kind::Unknown) {
-        kind = KindFromExtension(name);
-    }
-    switch (kind) {
-        case Kind::Wmf: {
-            const std::optional<QImage> image = RenderWmf(*bytes, limitWidth, limitHeight);
-            return image ? ToRaster(*image) : std::nullopt;
+    const int64_t bandRows = std::max<int64_t>(1, kBandBytes / 4 / rows.width);
+    QByteArray band;
+    for (int64_t top = 0; top < rows.height; top += bandRows) {
+        const int64_t count = std::min(bandRows, rows.height - top);
+        // Bottom-up files keep the picture's lowest row first.
+        const int64_t firstFileRow = rows.topDown ? top : rows.height - top - count;
+        const size_t at = rows.headerBytes + static_cast<size_t>(firstFileRow) * rows.rowBytes;
+        const size_t length = static_cast<size_t>(count) * rows.rowBytes;
+        band = bytes.left(static_cast<qsizetype>(rows.headerBytes));
+        band.append(bytes.constData() + at, static_cast<qsizetype>(length));
+        const auto put = [&band](size_t offset, uint32_t value, int size) {
+            for (int i = 0; i < size; ++i) {
+                band[static_cast<qsizetype>(offset) + i] =
+                    static_cast<char>((value >> (8 * i)) & 0xFF);
+            }
+        };
+        const auto height = static_cast<int32_t>(rows.topDown ? -count : count);
+        put(rows.heightAt, static_cast<uint32_t>(height), rows.os2 ? 2 : 4);
+        put(2, static_cast<uint32_t>(band.size()), 4);
+        if (!rows.os2) {
+            put(34, static_cast<uint32_t>(length), 4);
         }
-        case Kind::Emf: {
-            const std::optional<QImage> image = RenderEmf(*bytes, limitWidth, limitHeight);
-            return image ? ToRaster(*image) : std::nullopt;
+        const QImage image = ReadOnce(band, Kind::Bmp);
+        if (image.isNull() || image.width() != rows.width || image.height() != count) {
+            return false;
         }
-        case Kind::Unknown:
-            return std::nullopt;
-        default:
-            return DecodeRaster(*bytes, kind, limitWidth, limitHeight);
+        if (!FeedRows(image, static_cast<int>(top),
+                      [&sink](int y, const uint32_t* p) { sink.Row(y, p); })) {
+            return false;
+        }
     }
+    return true;
 }
 
-int FitLimit(int maximum) {
-    const int64_t limit = kFitOversample * std::max(1, maximum);
-    return static_cast<int>(std::min<int64_t>(limit, std::numeric_limits<int>::max()));
+bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
+    if (!Complete(bytes, kind)) {
+        return false;
+    }
+    // The size from the header itself where this program can read it, else from Qt's reader,
+    // which reads no further than the header either.
+    QSize full;
+    {
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        QImageReader reader(&buffer, QtFormat(kind));
+        reader.setAutoDetectImageFormat(kind == Kind::Unknown);
+        full = reader.size();
+    }
+    if (const std::optional<PictureSize> declared = DeclaredPictureSize(View(bytes));
+        declared && kind != Kind::Ico) {
+        if (declared->width > std::numeric_limits<int>::max() ||
+            declared->height > std::numeric_limits<int>::max()) {
+            return false;
+        }
+        full = QSize(static_cast<int>(declared->width), static_cast<int>(declared->height));
+    }
+    if (!full.isValid() || full.isEmpty()) {
+        return false;
+    }
+    const int64_t width = full.width();
+    const int64_t height = full.height();
+    const int64_t pixels = width * height;
+    const int64_t bytesWhole = pixels * kBytesPerPixel;
+    if (bytesWhole <= kMaxDecodeBytes && pixels <= kMaxSourcePixels) {
+        const QImage image = ReadOnce(bytes, kind);
+        // A bitmap whose whole read fails (Qt's limit counting more than this estimate) still
+        // has its bands.
+        if (!image.isNull() || kind != Kind::Bmp || !mayReduce) {
+            return FeedImage(image, sink);
+        }
+    } else if (!mayReduce) {
+        return false;
+    }
+    if (kind == Kind::Bmp && pixels <= kMaxSourcePixels) {
+        if (const std::optional<BmpRows> rows = FindBmpRows(View(bytes))) {
+            return DecodeBmpInBands(bytes, *rows, sink);
+        }
+        // RLE rows cannot be cut out of the file; they are decoded here, one row at a time.
+        if (RleBitmapSize(View(bytes)) &&
+            sink.Begin(static_cast<int>(width), static_cast<int>(height))) {
+            return ReadRleBitmapRows(View(bytes),
+                                     [&sink](int y, const uint32_t* p) { sink.Row(y, p); });
+        }
+        return false;
+    }
+    auto* shrink = dynamic_cast<ShrinkSink*>(&sink);
+    if (kind == Kind::Jpeg && pixels <= kMaxJpegSourcePixels && shrink != nullptr) {
+        // The smallest DCT reduction whose result fits, never below the fit's own size; thin
+        // lines may fade at these sizes, the price of reading such a picture at all.
+        const auto side = [](int64_t length, int64_t s) { return (length + s - 1) / s; };
+        int64_t scale = 2;
+        while (scale < kJpegMaxReduction &&
+               side(width, scale) * side(height, scale) * kBytesPerPixel > kMaxDecodeBytes &&
+               side(width, scale * 2) >= std::min<int64_t>(width, shrink->MaxWidth()) &&
+               side(height, scale * 2) >= std::min<int64_t>(height, shrink->MaxHeight())) {
+            scale *= 2;
+        }
+        const QSize request(static_cast<int>(side(width, scale)),
+                            static_cast<int>(side(height, scale)));
+        if (int64_t{request.width()} * request.height() * kBytesPerPixel > kMaxDecodeBytes) {
+            return false;
+        }
+        const QImage reduced = ReadOnce(bytes, kind, request);
+        if (!FeedImage(reduced, sink)) {
+            return false;
+        }
+        // The answer No keeps the picture's own top-left part: read again at full size, where
+        // libjpeg stops after the first rows.
+        ImportedImage result = shrink->Result();
+        const QRect cornerRect(0, 0, std::min<int>(full.width(), shrink->MaxWidth()),
+                               std::min<int>(full.height(), shrink->MaxHeight()));
+        ShrinkSink corner(cornerRect.width(), cornerRect.height());
+        if (!FeedImage(ReadOnce(bytes, kind, {}, cornerRect), corner)) {
+            return false;
+        }
+        result.corner = corner.Result().corner;
+        result.width = full.width();
+        result.height = full.height();
+        shrink->SetResult(std::move(result));
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
 
-std::optional<Raster> LoadPictureFile(const std::string& path) {
-    constexpr int kNoLimit = std::numeric_limits<int>::max();
-    return Load(path, kNoLimit, kNoLimit);
+namespace {
+
+bool Load(const std::string& path, Sink& sink, bool mayReduce, std::string* why) {
+    std::optional<QByteArray> bytes = ReadWholeFile(path, why);
+    if (!bytes) {
+        return false;
+    }
+    Kind kind = SniffPictureKind(View(*bytes));
+    if (kind == Kind::Unknown) {
+        // Every raster kind has its magic, so only a metafile is told by its name; anything else
+        // goes to whichever Qt plugin recognises the content (TIFF, WebP, ...).
+        const Kind named =
+            KindFromExtension(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+        if (named == Kind::Wmf || named == Kind::Emf) {
+            kind = named;
+        }
+    }
+    switch (kind) {
+        case Kind::Wmf: {
+            const std::optional<QImage> image =
+                RenderWmf(*bytes, kMaxMetafileSide, kMaxMetafileSide);
+            return image && FeedImage(*image, sink);
+        }
+        case Kind::Emf: {
+            const std::optional<QImage> image =
+                RenderEmf(*bytes, kMaxMetafileSide, kMaxMetafileSide);
+            return image && FeedImage(*image, sink);
+        }
+        default:
+            // Unknown kinds go to whichever Qt plugin recognises the content.
+            return DecodeRaster(*bytes, kind, sink, mayReduce);
+    }
 }
 
-std::optional<Raster> LoadPictureFileForFit(const std::string& path, int maxWidth, int maxHeight) {
-    if (maxWidth <= 0 || maxHeight <= 0) {
-        return LoadPictureFile(path);
+}  // namespace
+
+std::optional<Raster> LoadPictureFile(const std::string& path, std::string* why) {
+    RasterSink sink;
+    if (!Load(path, sink, false, why) || sink.raster.Empty()) {
+        return std::nullopt;
     }
-    return Load(path, FitLimit(maxWidth), FitLimit(maxHeight));
+    return std::move(sink.raster);
+}
+
+std::optional<ImportedImage> LoadPictureFileForFit(const std::string& path, int maxWidth,
+                                                   int maxHeight, std::string* why) {
+    ShrinkSink sink(std::max(1, maxWidth), std::max(1, maxHeight));
+    if (!Load(path, sink, true, why)) {
+        return std::nullopt;
+    }
+    ImportedImage image = sink.Result();
+    if (image.shrunk.Empty()) {
+        return std::nullopt;
+    }
+    return image;
+}
+
+std::vector<std::string> ImportableExtensions() {
+    std::vector<std::string> extensions = {"bmp", "gif", "jpg", "ico", "rle", "wmf", "emf"};
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const std::string name = format.toLower().toStdString();
+        // SVG is drawn through fonts and is no picture file in this program's sense.
+        if (name == "svg" || name == "svgz" ||
+            std::find(extensions.begin(), extensions.end(), name) != extensions.end()) {
+            continue;
+        }
+        extensions.push_back(name);
+    }
+    return extensions;
 }
 
 }  // namespace pixora

@@ -1,27 +1,41 @@
 #pragma once
 // Decodes the picture files the Import command accepts (BMP with or without RLE compression,
-// GIF, JPEG, icon, Windows metafile and enhanced metafile) into a plain RGB raster.
+// GIF, JPEG, icon, Windows metafile and enhanced metafile, and whatever else Qt's image plugins
+// read: PNG, TIFF, WebP, ...) into a plain RGB raster.
 //
 // The decoder is chosen by the file's first bytes, then by its extension. A file that is cut
-// short, corrupt, absurdly large or of another kind gives nothing: the caller then leaves its
+// short, corrupt, of another kind or no regular file gives nothing: the caller then leaves its
 // picture as it was, so a half-read image never reaches the document. Transparent areas (icons,
 // GIF) come out white, the colour of an empty picture. Metafiles are drawn at their own size,
 // at most 2000 pixels on a side; they need a QGuiApplication because their text uses Qt's fonts.
+//
+// Memory and time stay bounded whatever size a header declares: the size is read before any
+// pixel is, no single decode may allocate more than kMaxDecodeBytes, and a picture too large
+// for that is decoded in bands of rows (uncompressed bitmaps), row by row (RLE bitmaps) or at a
+// reduced DCT scale (JPEG, where thin lines may then fade), or refused (other kinds).
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/raster.h"
+#include "formats/import_fit.h"
 
 namespace pixora {
 
-// The whole image at its own size. `path` is UTF-8.
-std::optional<Raster> LoadPictureFile(const std::string& path);
+inline constexpr long long kMaxDecodeBytes = 32LL * 1024 * 1024;
 
-// The image for a fit into maxWidth x maxHeight: large images are decoded already reduced
-// (JPEG through DCT scaling), each axis on its own, to at least min(width, 4 * maxWidth) by
-// min(height, 4 * maxHeight) pixels, so shrinking the result to min(width, maxWidth) by
-// min(height, maxHeight) still shows the whole image. Smaller images come back unchanged.
-std::optional<Raster> LoadPictureFileForFit(const std::string& path, int maxWidth, int maxHeight);
+// The whole image at its own size, when it fits in kMaxDecodeBytes. `path` is UTF-8. When
+// `why` is given it receives a short reason for a file refused unread ("not a regular file").
+std::optional<Raster> LoadPictureFile(const std::string& path, std::string* why = nullptr);
+
+// The image for a fit into maxWidth x maxHeight: shrunk with the darkest-pixel shrink, whatever
+// its size, and its own unscaled top-left part.
+std::optional<ImportedImage> LoadPictureFileForFit(const std::string& path, int maxWidth,
+                                                   int maxHeight, std::string* why = nullptr);
+
+// Lower-case extensions of every kind the loader reads: the fixed ones first, then those of
+// Qt's image plugins.
+std::vector<std::string> ImportableExtensions();
 
 }  // namespace pixora

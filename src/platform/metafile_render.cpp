@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // WMF: an optional 22-byte placeable header (key D7 CD C6 9A, frame as four int16 in logical
@@ -69,6 +70,166 @@ struct WmfApiDeleter {
 struct MallocDeleter {
     void operator()(char* p) const { std::free(p); }
 };
+
+// The placeable header's frame, given in the file's logical units, as the box libwmf plays it
+// to: drawing programs switch to MM_ANISOTROPIC and set a window, so the frame has to go through
+// the same mapping as the drawing itself. libwmf maps a logical point to
+// (logical - window origin) * scale - viewport origin, in points; the scale is 72 / units per
+// inch in the placeable default mode, the mode's unit in the fixed modes, and viewport extent /
+// window extent in the (an)isotropic modes, with a viewport of 1024 x 1024 until one is set.
+struct PlaceableFrame {
+    wmfD_Rect box;
+    unsigned int width;  // at 96 pixels per inch
+    unsigned int height;
+};
+
+std::optional<PlaceableFrame> FramePlayedAs(const QByteArray& bytes) {
+    if (!HasPlaceableHeader(bytes)) {
+        return std::nullopt;
+    }
+    const double left = LeS16(bytes, 6);
+    const double top = LeS16(bytes, 8);
+    const double right = LeS16(bytes, 10);
+    const double bottom = LeS16(bytes, 12);
+    const double unitsPerInch = LeU16(bytes, 14);
+    if (!(right > left) || !(bottom > top) || unitsPerInch <= 0) {
+        return std::nullopt;
+    }
+    enum : uint16_t {
+        kMmText = 1,
+        kMmLoMetric,
+        kMmHiMetric,
+        kMmLoEnglish,
+        kMmHiEnglish,
+        kMmTwips,
+        kMmIsotropic,
+        kMmAnisotropic
+    };
+    constexpr double kPointsPerMm = kPointsPerInch / 25.4;
+    uint16_t mode = 0;  // the placeable default
+    double windowX = 0, windowY = 0, windowWidth = 1, windowHeight = 1;
+    double viewportWidth = 1024, viewportHeight = 1024;
+    double viewportX = 0, viewportY = 0;
+    const auto scale = [&](bool horizontal) {
+        const double window = horizontal ? windowWidth : windowHeight;
+        double unit = kPointsPerInch / unitsPerInch;
+        switch (mode) {
+            case kMmText:
+                unit = 1;
+                break;
+            case kMmLoMetric:
+                unit = 0.1 * kPointsPerMm;
+                break;
+            case kMmHiMetric:
+                unit = 0.01 * kPointsPerMm;
+                break;
+            case kMmLoEnglish:
+                unit = 0.01 * kPointsPerInch;
+                break;
+            case kMmHiEnglish:
+                unit = 0.001 * kPointsPerInch;
+                break;
+            case kMmTwips:
+                unit = 0.05;
+                break;
+            case kMmIsotropic:
+            case kMmAnisotropic:
+                return window != 0 ? (horizontal ? viewportWidth : viewportHeight) / window : 0.0;
+            default:
+                break;
+        }
+        return window < 0 ? -unit : unit;
+    };
+    // The mapping in force when the drawing starts.
+    const size_t n = static_cast<size_t>(bytes.size());
+    for (size_t at = 22 + 18; at + 6 <= n;) {
+        const uint64_t words = LeU32(bytes, at);
+        const uint16_t function = LeU16(bytes, at + 4);
+        if (words < 3 || words * 2 > n - at || function == 0) {
+            break;
+        }
+        const auto y = [&] { return words >= 4 ? static_cast<double>(LeS16(bytes, at + 6)) : 0.0; };
+        const auto x = [&] { return words >= 5 ? static_cast<double>(LeS16(bytes, at + 8)) : 0.0; };
+        bool drawing = false;
+        switch (function) {
+            case 0x0103:
+                mode = words >= 4 ? LeU16(bytes, at + 6) : 0;
+                break;  // SETMAPMODE
+            case 0x020B:
+                windowX = x();
+                windowY = y();
+                break;  // SETWINDOWORG
+            case 0x020F:
+                windowX += x();
+                windowY += y();
+                break;  // OFFSETWINDOWORG
+            case 0x020C:
+                windowWidth = x();
+                windowHeight = y();
+                break;  // SETWINDOWEXT
+            case 0x020E:
+                viewportWidth = x();
+                viewportHeight = y();
+                break;    // SETVIEWPORTEXT
+            case 0x020D:  // SETVIEWPORTORG, kept in points at the scale of the moment
+                viewportX = x() * scale(true);
+                viewportY = y() * scale(false);
+                break;
+            case 0x0211:  // OFFSETVIEWPORTORG
+                viewportX += x() * scale(true);
+                viewportY += y() * scale(false);
+                break;
+            // Records that put ink on the page: lines, shapes, text, bitmaps, fills.
+            case 0x0213:
+            case 0x0325:
+            case 0x0324:
+            case 0x0538:
+            case 0x041B:
+            case 0x0418:
+            case 0x0817:
+            case 0x081A:
+            case 0x0830:
+            case 0x061C:
+            case 0x0521:
+            case 0x0A32:
+            case 0x0F43:
+            case 0x0B41:
+            case 0x0940:
+            case 0x041F:
+            case 0x0419:
+            case 0x0548:
+            case 0x0228:
+            case 0x061D:
+                drawing = true;
+                break;
+            default:
+                break;
+        }
+        if (drawing) {
+            break;
+        }
+        at += static_cast<size_t>(words * 2);
+    }
+    const double sx = scale(true);
+    const double sy = scale(false);
+    const double x1 = (left - windowX) * sx - viewportX;
+    const double x2 = (right - windowX) * sx - viewportX;
+    const double y1 = (top - windowY) * sy - viewportY;
+    const double y2 = (bottom - windowY) * sy - viewportY;
+    if (!(std::abs(x2 - x1) > 0) || !(std::abs(y2 - y1) > 0) || !std::isfinite(x1 + x2 + y1 + y2)) {
+        return std::nullopt;
+    }
+    PlaceableFrame frame{};
+    frame.box.TL.x = static_cast<float>(std::min(x1, x2));
+    frame.box.TL.y = static_cast<float>(std::min(y1, y2));
+    frame.box.BR.x = static_cast<float>(std::max(x1, x2));
+    frame.box.BR.y = static_cast<float>(std::max(y1, y2));
+    frame.width =
+        static_cast<unsigned int>(std::lround((right - left) * kScreenDpi / unitsPerInch));
+    frame.height =
+        static_cast<unsigned int>(std::lround((bottom - top) * kScreenDpi / unitsPerInch));
+    return frame;
+}
 
 }  // namespace
 
@@ -152,19 +313,10 @@ std::optional<QImage> RenderWmf(const QByteArray& bytes, int maxWidth, int maxHe
     }
     // The scan gives the extent of what is drawn; the placeable header's frame is the picture
     // as its author laid it out (white margins included), so it wins when it makes sense.
-    if (HasPlaceableHeader(bytes)) {
-        const int left = LeS16(bytes, 6);
-        const int top = LeS16(bytes, 8);
-        const int right = LeS16(bytes, 10);
-        const int bottom = LeS16(bytes, 12);
-        const int unitsPerInch = LeU16(bytes, 14);
-        if (right > left && bottom > top && unitsPerInch > 0) {
-            const double toPoints = kPointsPerInch / unitsPerInch;
-            box.TL.x = static_cast<float>(left * toPoints);
-            box.TL.y = static_cast<float>(top * toPoints);
-            box.BR.x = static_cast<float>(right * toPoints);
-            box.BR.y = static_cast<float>(bottom * toPoints);
-        }
+    if (const std::optional<PlaceableFrame> frame = FramePlayedAs(bytes)) {
+        box = frame->box;
+        naturalWidth = frame->width;
+        naturalHeight = frame->height;
     }
     const QSize size = RenderSize(naturalWidth, naturalHeight, maxWidth, maxHeight);
     if (size.isEmpty() || !(box.BR.x > box.TL.x) || !(box.BR.y > box.TL.y)) {

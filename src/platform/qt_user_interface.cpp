@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <optional>
 
 namespace pixora {
 
@@ -34,6 +35,28 @@ QStringList ToQtNameFilters(const std::string& filter) {
     }
     return filters;
 }
+
+namespace {
+
+// "Wireless Bitmap (*.wbmp *.wbm)" gives "wbmp"; a filter of wildcards ("*.*") none.
+std::optional<QString> FirstExtensionOf(const QString& nameFilter) {
+    const qsizetype open = nameFilter.lastIndexOf('(');
+    const qsizetype close = nameFilter.lastIndexOf(')');
+    if (open < 0 || close < open) {
+        return std::nullopt;
+    }
+    const QString first = nameFilter.mid(open + 1, close - open - 1).trimmed().section(' ', 0, 0);
+    if (!first.startsWith("*.")) {
+        return std::nullopt;
+    }
+    const QString extension = first.mid(2);
+    if (extension.isEmpty() || extension.contains('*') || extension.contains('?')) {
+        return std::nullopt;
+    }
+    return extension;
+}
+
+}  // namespace
 
 int QtUserInterface::MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
                                 MessageButtons buttons) {
@@ -145,7 +168,18 @@ std::string QtUserInterface::SaveFile(const std::string& initialName, const std:
     if (!initialFolder.empty()) {
         dialog.setDirectory(QString::fromStdString(initialFolder));
     }
-    dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
+    // A name typed without an extension takes the chosen filter's first one (".wbmp" under
+    // "Wireless Bitmap"), as the system's own dialogs do; the default extension only stands in
+    // for a filter of wildcards.
+    const QString fallback = QString::fromStdString(defaultExtension);
+    const auto suffixOf = [&fallback](const QString& nameFilter) {
+        return FirstExtensionOf(nameFilter).value_or(fallback);
+    };
+    dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixOf](const QString& nameFilter) {
+                         dialog.setDefaultSuffix(suffixOf(nameFilter));
+                     });
     // Paths are limited as the file formats' own fields are; a longer proposal is cut to fit.
     dialog.selectFile(QString::fromStdString(initialName).left(259));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

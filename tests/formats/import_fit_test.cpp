@@ -4,6 +4,7 @@
 
 #include "core/settings_keys.h"
 #include "format_test_util.h"
+#include "formats/file_names.h"
 #include "support/fake_user_interface.h"
 
 namespace pixora {
@@ -109,6 +110,58 @@ TEST(FitImportedPicture, AsksWhenWarnIfResizeIs1) {
         FitImportedPicture(image, "x", settings, ui);
         EXPECT_TRUE(ui.messages.empty());
     }
+}
+
+TEST(FitImportedPicture, AFileTakesItsShrinkOrItsOwnCorner) {
+    // A 1000 x 400 picture, white, with black pixels at (0, 0) and (1, 1) and a 1-pixel column
+    // at 500 that only the shrink shows.
+    Raster image(1000, 400, kWhite);
+    image.SetPixel(0, 0, kBlack);
+    image.SetPixel(1, 1, kBlack);
+    image.FillRect(500, 0, 500, 399, kBlack);
+    const ImportedImage file = MakeImportedImage(image);
+    EXPECT_EQ(file.width, 1000);
+    EXPECT_EQ(file.height, 400);
+    struct Case {
+        int warn, answer;
+        std::vector<std::pair<int, int>> set;
+    } cases[] = {
+        {0, 0, {{0, 0}, {36, 0}, {36, 27}}},  // shrunk: the column lands in 500*72/1000
+        {1, AnswerYes, {{0, 0}, {36, 0}, {36, 27}}},
+        {1, AnswerNo, {{0, 0}, {1, 1}}},  // the picture's own pixels, unscaled
+    };
+    for (const Case& c : cases) {
+        MemorySettingsStore settings;
+        WriteInt(settings, keys::WarnIfResize, c.warn);
+        FakeUserInterface ui;
+        if (c.answer != 0) {
+            ui.answers = {c.answer};
+        }
+        const Raster fitted = FitImportedPicture(file, "/p/big.bmp", settings, ui);
+        EXPECT_EQ(ui.messages.size(), c.warn == 1 ? 1u : 0u);
+        const auto picture = ThresholdPicture(fitted, settings, ui);
+        ASSERT_TRUE(picture);
+        for (const auto& [x, y] : c.set) {
+            EXPECT_TRUE(picture->IsSet(x, y)) << c.answer << " at " << x << "," << y;
+        }
+        EXPECT_EQ(picture->SetCount(), c.answer == AnswerNo ? 2 : 1 + 28) << c.answer;
+    }
+    // The right size is neither asked about nor changed.
+    MemorySettingsStore settings;
+    WriteInt(settings, keys::WarnIfResize, 1);
+    FakeUserInterface ui;
+    Raster exact(72, 28, kWhite);
+    exact.SetPixel(5, 5, kBlack);
+    EXPECT_EQ(FitImportedPicture(MakeImportedImage(exact), "x", settings, ui), exact);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(ImportDialogFilter, ListsTheFixedFilterFirstThenEveryPicture) {
+    EXPECT_EQ(ImportDialogFilter({}), ImportFilter);
+    EXPECT_EQ(ImportDialogFilter({"bmp", "gif", "jpg", "ico", "rle", "wmf", "emf"}), ImportFilter);
+    EXPECT_EQ(ImportDialogFilter({"bmp", "jpg", "png", "webp"}),
+              std::string(ImportFilter) +
+                  "|All pictures (*.bmp;*.jpg;*.png;*.webp)|*.bmp;*.jpg;*.png;*.webp");
 }
 
 TEST(ThresholdPicture, ComparesEachChannelWithTheLevel) {

@@ -50,13 +50,13 @@ struct EditorHarness {
         services.deleteTempFiles = [this](const std::string& folder) { cleared.push_back(folder); };
         services.showOptions = [this](QWidget*) { ++optionsShown; };
         services.clipboard = &clipboard;
-        services.loadPicture = [this](const std::string& path) -> std::optional<Raster> {
+        services.loadPicture = [this](const std::string& path) -> std::optional<ImportedImage> {
             loaded.push_back(path);
             auto it = pictures.find(path);
             if (it == pictures.end()) {
                 return std::nullopt;
             }
-            return it->second;
+            return MakeImportedImage(it->second);
         };
         services.tempWriter = &tempWriter;
         // A German keyboard unless a test says otherwise: every command is offered.

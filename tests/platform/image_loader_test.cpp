@@ -1,11 +1,14 @@
 #include "platform/image_loader.h"
+#include "formats/picture_header.h"
 #include "platform/test_application.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QByteArray>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
@@ -210,8 +213,8 @@ TEST(ImageLoader, EachFormatLoadsToItsPicture) {
         EXPECT_EQ(image->Width(), c.width);
         EXPECT_EQ(image->Height(), c.height);
         EXPECT_EQ(Mismatches(*image, c.left, c.top, c.right, c.bottom, c.margin, c.tolerance), 0);
-        // Small pictures come through the fit path untouched.
-        EXPECT_EQ(LoadPictureFileForFit(path, 72, 28), image);
+        // The fit path shrinks exactly as the fit of the whole image would.
+        EXPECT_EQ(LoadPictureFileForFit(path, 72, 28), MakeImportedImage(*image));
     }
 }
 
@@ -230,52 +233,210 @@ TEST(ImageLoader, ExtensionDecidesOnlyWhenTheContentIsUnknown) {
     EXPECT_FALSE(LoadPictureFile(files.Write("text.i61", "hello, world")).has_value());
 }
 
-struct FitCase {
-    const char* fixture;
-    int maxWidth, maxHeight;
-    int width, height;  // of the reduced image
-    int blackColumns;   // the left part that is black
-};
+// A line drawing: one-pixel black lines on white, vertical every 37 columns from column 3 and
+// one horizontal line through the middle.
+QImage LineDrawing(int width, int height, QImage::Format format) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 3; x < width; x += 37) {
+            image.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    }
+    for (int x = 0; x < width; ++x) {
+        image.setPixel(x, height / 2, qRgb(0, 0, 0));
+    }
+    return format == QImage::Format_RGB32 ? image : image.convertToFormat(format);
+}
 
-TEST(ImageLoader, FitReadsLargeImagesReducedButWhole) {
-    const FitCase cases[] = {
-        // A bitmap is reduced to four times the target on each axis, the black left half kept
-        // as a half.
-        {"halves_300x120.bmp", 72, 28, 288, 112, 144},
-        {"halves_300x120.bmp", 72, 50, 288, 120, 144},
-        // A JPEG comes out at the smallest DCT scale (1/2, 1/4, 1/8) still covering that target:
-        // 288 x 112 needs 1/2, 80 x 40 allows 1/8, a target height of 4000 none at all.
-        {"halves_800x600.jpg", 72, 28, 400, 300, 200},
-        {"halves_800x600.jpg", 20, 10, 100, 75, 50},
-        {"halves_800x600.jpg", 72, 1000, 800, 600, 400},
-        // Nothing to reduce.
-        {"halves_300x120.bmp", 100, 30, 300, 120, 150},
+bool IsBlack(Rgb c) {
+    return RedOf(c) < 64 && GreenOf(c) < 64 && BlueOf(c) < 64;
+}
+
+TEST(ImageLoader, LineDrawingsKeepEveryLineAtEverySize) {
+    struct Case {
+        int width, height;
+        QImage::Format format;
+        const char* type;
+    } cases[] = {
+        {289, 112, QImage::Format_RGB32, "bmp"},
+        {720, 300, QImage::Format_RGB32, "bmp"},
+        {1000, 400, QImage::Format_Indexed8, "bmp"},
+        {3000, 200, QImage::Format_RGB32, "png"},
+        {1500, 900, QImage::Format_Grayscale8, "jpg"},
+        // 36 million pixels: more than one decode may hold, so it is read in bands.
+        {6000, 6000, QImage::Format_Mono, "bmp"},
+        {9000, 1500, QImage::Format_RGB32, "bmp"},
     };
-    for (const FitCase& c : cases) {
-        SCOPED_TRACE(std::string(c.fixture) + " to " + std::to_string(c.maxWidth) + "x" +
-                     std::to_string(c.maxHeight));
-        const std::optional<Raster> image =
-            LoadPictureFileForFit(Fixture(c.fixture), c.maxWidth, c.maxHeight);
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " " + c.type);
+        const QString path = dir.filePath(QString("lines%1.%2").arg(c.width).arg(c.type));
+        ASSERT_TRUE(LineDrawing(c.width, c.height, c.format).save(path, c.type, 95));
+        const std::optional<ImportedImage> image =
+            LoadPictureFileForFit(path.toStdString(), 72, 28);
         ASSERT_TRUE(image.has_value());
-        EXPECT_EQ(image->Width(), c.width);
-        EXPECT_EQ(image->Height(), c.height);
-        EXPECT_EQ(Mismatches(*image, 0, 0, c.blackColumns - 1, c.height - 1, 2, 40), 0);
+        EXPECT_EQ(image->width, c.width);
+        EXPECT_EQ(image->height, c.height);
+        ASSERT_EQ(image->shrunk.Width(), 72);
+        ASSERT_EQ(image->shrunk.Height(), 28);
+        for (int x = 3; x < c.width; x += 37) {
+            for (int y = 0; y < 28; ++y) {
+                ASSERT_TRUE(IsBlack(image->shrunk.Pixel(x * 72 / c.width, y))) << x << "," << y;
+            }
+        }
+        for (int x = 0; x < 72; ++x) {
+            ASSERT_TRUE(IsBlack(image->shrunk.Pixel(x, c.height / 2 * 28 / c.height))) << x;
+        }
+        // The answer No keeps the picture's own top-left pixels, unscaled.
+        ASSERT_EQ(image->corner.Width(), 72);
+        for (int x = 0; x < 72; ++x) {
+            ASSERT_EQ(IsBlack(image->corner.Pixel(x, 0)), x >= 3 && (x - 3) % 37 == 0) << x;
+        }
     }
 }
 
-TEST(ImageLoader, FitDrawsMetafilesSmallerInsteadOfShrinkingThem) {
+TEST(ImageLoader, LargePicturesFitWhole) {
+    // Black left halves: a bitmap and a photo-sized JPEG.
+    for (const char* fixture : {"halves_300x120.bmp", "halves_800x600.jpg"}) {
+        SCOPED_TRACE(fixture);
+        const std::optional<ImportedImage> image = LoadPictureFileForFit(Fixture(fixture), 72, 28);
+        ASSERT_TRUE(image.has_value());
+        ASSERT_EQ(image->shrunk.Width(), 72);
+        ASSERT_EQ(image->shrunk.Height(), 28);
+        EXPECT_EQ(Mismatches(image->shrunk, 0, 0, 35, 27, 1, 40), 0);
+        EXPECT_EQ(Mismatches(image->corner, 0, 0, 71, 27, 0, 40), 0);  // all black
+    }
+}
+
+// An RLE8 bitmap, white, with black columns every 50 from column 3 and a black middle row.
+QByteArray RleLines(int width, int height) {
+    Bytes data;
+    for (int fileRow = 0; fileRow < height; ++fileRow) {
+        if (height - 1 - fileRow == height / 2) {
+            for (int left = width; left > 0; left -= 255) {
+                data.U8(std::min(255, left)).U8(1);
+            }
+        } else {
+            data.U8(3).U8(0);
+            for (int x = 3; x < width; x += 50) {
+                data.U8(1).U8(1);
+                if (const int run = std::min(49, width - x - 1); run > 0) {
+                    data.U8(run).U8(0);
+                }
+            }
+        }
+        data.U8(0).U8(0);
+    }
+    data.U8(0).U8(1);
+    const int offset = 14 + 40 + 8;
+    Bytes file;
+    file.U8('B').U8('M').U32(offset + data.Data().size()).U32(0).U32(offset);
+    file.U32(40).U32(width).U32(height).U16(1).U16(8).U32(1).U32(data.Data().size());
+    file.U32(2835).U32(2835).U32(2).U32(0);
+    file.U32(0xFFFFFF).U32(0x000000);
+    return file.Raw(data.Data()).Data();
+}
+
+TEST(ImageLoader, RleBitmapsTooLargeForOneDecodeAreReadRowByRow) {
+    TempFiles files;
+    // Small enough for Qt's own reader: the same picture either way.
+    const std::string small = files.Write("small.bmp", RleLines(300, 100));
+    const std::optional<Raster> whole = LoadPictureFile(small);
+    ASSERT_TRUE(whole.has_value());
+    Raster own(300, 100, 0);
+    const QByteArray bytes = RleLines(300, 100);
+    ASSERT_TRUE(ReadRleBitmapRows({bytes.constData(), static_cast<size_t>(bytes.size())},
+                                  [&own](int y, const uint32_t* pixels) {
+                                      for (int x = 0; x < 300; ++x) {
+                                          own.SetPixel(x, y, 0xFF000000u | pixels[x]);
+                                      }
+                                  }));
+    EXPECT_EQ(own, *whole);
+    // 36 million pixels in a file of about 1.5 MB.
+    const std::optional<ImportedImage> big =
+        LoadPictureFileForFit(files.Write("big.bmp", RleLines(6000, 6000)), 72, 28);
+    ASSERT_TRUE(big.has_value());
+    EXPECT_EQ(big->width, 6000);
+    for (int x = 3; x < 6000; x += 50) {
+        EXPECT_TRUE(IsBlack(big->shrunk.Pixel(x * 72 / 6000, 5))) << x;
+    }
+    for (int x = 0; x < 72; ++x) {
+        EXPECT_TRUE(IsBlack(big->shrunk.Pixel(x, 14))) << x;
+        EXPECT_EQ(IsBlack(big->corner.Pixel(x, 0)), x == 3 || x == 53) << x;
+    }
+}
+
+// Drawn by a drawing program (see the fixtures' README): a frame two units wide around the whole
+// picture and a diagonal from its top left to its bottom right.
+TEST(ImageLoader, MetafilesOfADrawingProgramFillThePicture) {
+    testing::EnsureTestApplication();
+    struct Case {
+        const char* name;
+        int width, height;             // drawn at, within 1 pixel; 0: not judged
+        int left, top, right, bottom;  // a line of the frame through each
+    } cases[] = {
+        // The placeable header's frame: 899 x 349 units at 1200 per inch.
+        {"frame_inkscape.wmf", 72, 28, 2, 2, 70, 26},
+        // Drawn at the SVG's own device units (944 x 377 here); libemf2svg's drawing comes out
+        // a little smaller than its box.
+        {"frame_inkscape.emf", 0, 0, 1, 1, 66, 24},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<ImportedImage> image = LoadPictureFileForFit(Fixture(c.name), 72, 28);
+        ASSERT_TRUE(image.has_value());
+        if (c.width != 0) {
+            EXPECT_NEAR(image->width, c.width, 1);
+            EXPECT_NEAR(image->height, c.height, 1);
+        }
+        const Raster& r = image->shrunk;
+        int frame = 0;
+        for (int x = c.left + 2; x <= c.right - 2; ++x) {
+            frame += IsBlack(r.Pixel(x, c.top)) + IsBlack(r.Pixel(x, c.bottom));
+        }
+        for (int y = c.top + 2; y <= c.bottom - 2; ++y) {
+            frame += IsBlack(r.Pixel(c.left, y)) + IsBlack(r.Pixel(c.right, y));
+        }
+        EXPECT_EQ(frame, 2 * (c.right - c.left - 3) + 2 * (c.bottom - c.top - 3));
+        // The diagonal; white well above and below it.
+        EXPECT_TRUE(IsBlack(r.Pixel(40, 14)));
+        EXPECT_TRUE(IsBlack(r.Pixel(19, 8)));
+        EXPECT_FALSE(IsBlack(r.Pixel(14, 20)));
+        EXPECT_FALSE(IsBlack(r.Pixel(56, 7)));
+    }
+}
+
+TEST(ImageLoader, MetafilesFitAsTheirWholeDrawingWould) {
     testing::EnsureTestApplication();
     TempFiles files;
     for (const auto& [name, bytes] :
          {std::pair{"r.wmf", RectangleWmf()}, std::pair{"r.emf", RectangleEmf()}}) {
         SCOPED_TRACE(name);
-        // 40 x 20 at most 4 * 5 wide and 4 * 2 high.
-        const std::optional<Raster> image = LoadPictureFileForFit(files.Write(name, bytes), 5, 2);
-        ASSERT_TRUE(image.has_value());
-        EXPECT_EQ(image->Width(), 20);
-        EXPECT_EQ(image->Height(), 8);
-        // The rectangle, half as wide and 2/5 as high, still lands at the same place.
-        EXPECT_EQ(Mismatches(*image, 3, 2, 6, 3, 1, 0), 0);
+        const std::string path = files.Write(name, bytes);
+        const std::optional<Raster> whole = LoadPictureFile(path);
+        ASSERT_TRUE(whole.has_value());
+        const std::optional<ImportedImage> fit = LoadPictureFileForFit(path, 5, 2);
+        ASSERT_TRUE(fit.has_value());
+        EXPECT_EQ(*fit, MakeImportedImage(*whole, 5, 2));
+        // The rectangle (5..13 x 4..8 of 40 x 20) lands in columns 0..1 of row 0.
+        EXPECT_TRUE(IsBlack(fit->shrunk.Pixel(1, 0)));
+        EXPECT_FALSE(IsBlack(fit->shrunk.Pixel(3, 1)));
+    }
+}
+
+TEST(ImageLoader, NoRegularFileIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    const std::string fifo = dir.filePath("x.bmp").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        SCOPED_TRACE(path);
+        std::string why;
+        EXPECT_FALSE(LoadPictureFileForFit(path, 72, 28, &why).has_value());
+        EXPECT_EQ(why, "not a regular file");
+        why.clear();
+        EXPECT_FALSE(LoadPictureFile(path, &why).has_value());
+        EXPECT_EQ(why, "not a regular file");
     }
 }
 
@@ -289,18 +450,21 @@ TEST(ImageLoader, OddSizes) {
     ASSERT_TRUE(full.has_value());
     EXPECT_EQ(full->Width(), 1);
     EXPECT_EQ(full->Height(), 100000);
-    const std::optional<Raster> fit = LoadPictureFileForFit(tall, 72, 28);
+    const std::optional<ImportedImage> fit = LoadPictureFileForFit(tall, 72, 28);
     ASSERT_TRUE(fit.has_value());
-    EXPECT_EQ(fit->Width(), 1);
-    EXPECT_EQ(fit->Height(), 112);
+    EXPECT_EQ(fit->shrunk.Width(), 1);
+    EXPECT_EQ(fit->shrunk.Height(), 28);
 
-    // 400 million pixels are refused before any decoding, through either entry.
+    // 400 million pixels are refused before any decoding, through either entry, and so is a
+    // JPEG that declares 40000 x 40000.
     const std::string huge = files.Write("huge.bmp", EmptyRle8Bitmap(20000, 20000));
     EXPECT_FALSE(LoadPictureFile(huge).has_value());
     EXPECT_FALSE(LoadPictureFileForFit(huge, 72, 28).has_value());
     const std::string hugeJpeg = files.Write("huge.jpg", HugeJpegHeader(20000, 20000));
     EXPECT_FALSE(LoadPictureFile(hugeJpeg).has_value());
     EXPECT_FALSE(LoadPictureFileForFit(hugeJpeg, 72, 28).has_value());
+    EXPECT_FALSE(
+        LoadPictureFileForFit(files.Write("huger.jpg", HugeJpegHeader(40000, 40000)), 72, 28));
 }
 
 struct DamagedCase {
