@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -302,13 +304,12 @@ TEST(frmEditText, PastedTextIsFilteredAndHeldToTheLimit) {
     ASSERT_TRUE(h.Start());
     auto* text = h.Find<QPlainTextEdit>("txtPMText");
     QTest::keyClicks(text, QString(100, 'a'));
-    QMimeData data;
-    data.setText(QString("[line]\nnext") + QString(40, 'b'));
-    // insertFromMimeData is what the context menu's paste and a text drop call.
-    struct Access : QPlainTextEdit {
-        using QPlainTextEdit::insertFromMimeData;
-    };
-    static_cast<Access*>(text)->insertFromMimeData(&data);
+    auto* data = new QMimeData;
+    data->setText(QString("[line]\nnext") + QString(40, 'b'));
+    // paste() hands the clipboard's data to insertFromMimeData, as the context menu's paste and
+    // a text drop do.
+    QGuiApplication::clipboard()->setMimeData(data);
+    text->paste();
     EXPECT_EQ(text->toPlainText(), QString(100, 'a') + "linenext" + QString(13, 'b'));
     EXPECT_EQ(h.window->Modified(), 1);
 }
