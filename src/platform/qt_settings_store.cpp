@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "core/settings_keys.h"
+#include "formats/file_io.h"
 
 namespace pixora {
 
@@ -80,40 +81,13 @@ private:
 
 // The whole file; an absent file reads as empty. False when it is there but cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    FdCloser fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) {
-        return errno == ENOENT;
+    FileRead read = ReadFile(path);
+    bytes = std::move(read.bytes);
+    if (read.status.error == FileError::NotFound) {
+        bytes.clear();
+        return true;
     }
-    char buffer[16384];
-    for (;;) {
-        const ssize_t got = read(fd.Get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return false;
-        }
-        if (got == 0) {
-            return true;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    return true;
+    return read.status.Ok();
 }
 
 std::string FolderOfPath(const std::string& path) {
@@ -140,7 +114,7 @@ std::string ResolvedTarget(const std::string& path) {
 bool RewriteInPlace(const std::string& target, const std::string& bytes) {
     // Written over the old bytes and cut after, so the file is never empty on the way.
     FdCloser fd(open(target.c_str(), O_WRONLY | O_CLOEXEC));
-    return fd.Get() >= 0 && WriteAll(fd.Get(), bytes) &&
+    return fd.Get() >= 0 && WriteAllToDescriptor(fd.Get(), bytes) &&
            ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) == 0 && fsync(fd.Get()) == 0;
 }
 
@@ -178,7 +152,8 @@ bool ReplaceFile(const std::string& path, const std::string& bytes) {
         }
         ok = ok && fchmod(fd, old.st_mode & 07777) == 0;
     }
-    ok = ok && WriteAll(fd, bytes) && fsync(fd) == 0 && rename(temp.c_str(), target.c_str()) == 0;
+    ok = ok && WriteAllToDescriptor(fd, bytes) && fsync(fd) == 0 &&
+         rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         unlink(temp.c_str());
         return exists && RewriteInPlace(target, bytes);
