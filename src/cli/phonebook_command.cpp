@@ -1,22 +1,8 @@
 #include "cli/phonebook_command.h"
 
-#include <charconv>
+#include "cli/send_command.h"
 
 namespace pixora::cli {
-
-namespace {
-
-std::optional<int> Number(const std::string& text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || text.empty() || value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-}  // namespace
 
 std::optional<PhonebookOptions> ParsePhonebookOptions(std::span<const std::string> operands,
                                                       std::string& error) {
@@ -55,13 +41,13 @@ std::optional<PhonebookOptions> ParsePhonebookOptions(std::span<const std::strin
             }
             options.device = value;
         } else if (word == "--port") {
-            options.port = Number(value, 1, 255);
+            options.port = OptionNumber(value, 1, 255);
             if (!options.port) {
                 error = "--port takes a port number 1..255";
                 return std::nullopt;
             }
         } else {
-            const std::optional<int> seconds = Number(value, 1, 86400);
+            const std::optional<int> seconds = OptionNumber(value, 1, 86400);
             if (!seconds) {
                 error = "--timeout takes seconds 1..86400";
                 return std::nullopt;

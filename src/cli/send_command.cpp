@@ -4,9 +4,7 @@
 
 namespace pixora::cli {
 
-namespace {
-
-std::optional<int> Number(const std::string& text, int low, int high) {
+std::optional<int> OptionNumber(const std::string& text, int low, int high) {
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
@@ -15,8 +13,6 @@ std::optional<int> Number(const std::string& text, int low, int high) {
     }
     return value;
 }
-
-}  // namespace
 
 std::optional<SendOptions> ParseSendOptions(std::span<const std::string> operands,
                                             std::string& error) {
@@ -50,7 +46,7 @@ std::optional<SendOptions> ParseSendOptions(std::span<const std::string> operand
             }
             options.device = value;
         } else if (word == "--port") {
-            options.port = Number(value, 1, 255);
+            options.port = OptionNumber(value, 1, 255);
             if (!options.port) {
                 error = "--port takes a port number 1..255";
                 return std::nullopt;
@@ -58,7 +54,7 @@ std::optional<SendOptions> ParseSendOptions(std::span<const std::string> operand
         } else if (word == "--smsc") {
             options.smsc = value;
         } else if (word == "--timeout") {
-            const std::optional<int> seconds = Number(value, 1, 86400);
+            const std::optional<int> seconds = OptionNumber(value, 1, 86400);
             if (!seconds) {
                 error = "--timeout takes seconds 1..86400";
                 return std::nullopt;

@@ -22,6 +22,9 @@ struct SendOptions {
 };
 
 // nullopt, with the reason in error, for options the command cannot run with.
+// A whole decimal number from low to high, as the --port and --timeout options take it.
+std::optional<int> OptionNumber(const std::string& text, int low, int high);
+
 std::optional<SendOptions> ParseSendOptions(std::span<const std::string> operands,
                                             std::string& error);
 
