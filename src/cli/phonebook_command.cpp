@@ -24,7 +24,7 @@ std::optional<PhonebookOptions> ParsePhonebookOptions(std::span<const std::strin
             options.save = true;
             continue;
         }
-        if (word != "--device" && word != "--port" && word != "--timeout") {
+        if (!IsLineOption(word)) {
             error = word.compare(0, 2, "--") == 0 ? "unknown option " + word
                                                   : "unexpected operand " + word;
             return std::nullopt;
@@ -33,26 +33,9 @@ std::optional<PhonebookOptions> ParsePhonebookOptions(std::span<const std::strin
             error = word + " needs a value";
             return std::nullopt;
         }
-        const std::string& value = operands[++i];
-        if (word == "--device") {
-            if (value.empty()) {
-                error = "--device needs a path";
-                return std::nullopt;
-            }
-            options.device = value;
-        } else if (word == "--port") {
-            options.port = OptionNumber(value, 1, 255);
-            if (!options.port) {
-                error = "--port takes a port number 1..255";
-                return std::nullopt;
-            }
-        } else {
-            const std::optional<int> seconds = OptionNumber(value, 1, 86400);
-            if (!seconds) {
-                error = "--timeout takes seconds 1..86400";
-                return std::nullopt;
-            }
-            options.timeoutSeconds = *seconds;
+        if (!ParseLineOption(word, operands[++i], options.device, options.port,
+                             options.timeoutSeconds, error)) {
+            return std::nullopt;
         }
     }
     if (!options.device.empty() && options.port) {

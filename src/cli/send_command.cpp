@@ -14,6 +14,35 @@ std::optional<int> OptionNumber(const std::string& text, int low, int high) {
     return value;
 }
 
+bool IsLineOption(const std::string& word) {
+    return word == "--device" || word == "--port" || word == "--timeout";
+}
+
+bool ParseLineOption(const std::string& word, const std::string& value, std::string& device,
+                     std::optional<int>& port, int& timeoutSeconds, std::string& error) {
+    if (word == "--device") {
+        if (value.empty()) {
+            error = "--device needs a path";
+            return false;
+        }
+        device = value;
+    } else if (word == "--port") {
+        port = OptionNumber(value, 1, 255);
+        if (!port) {
+            error = "--port takes a port number 1..255";
+            return false;
+        }
+    } else {
+        const std::optional<int> seconds = OptionNumber(value, 1, 86400);
+        if (!seconds) {
+            error = "--timeout takes seconds 1..86400";
+            return false;
+        }
+        timeoutSeconds = *seconds;
+    }
+    return true;
+}
+
 std::optional<SendOptions> ParseSendOptions(std::span<const std::string> operands,
                                             std::string& error) {
     SendOptions options;
@@ -39,27 +68,13 @@ std::optional<SendOptions> ParseSendOptions(std::span<const std::string> operand
         if (word == "--to") {
             options.to = value;
             haveTo = true;
-        } else if (word == "--device") {
-            if (value.empty()) {
-                error = "--device needs a path";
-                return std::nullopt;
-            }
-            options.device = value;
-        } else if (word == "--port") {
-            options.port = OptionNumber(value, 1, 255);
-            if (!options.port) {
-                error = "--port takes a port number 1..255";
+        } else if (IsLineOption(word)) {
+            if (!ParseLineOption(word, value, options.device, options.port, options.timeoutSeconds,
+                                 error)) {
                 return std::nullopt;
             }
         } else if (word == "--smsc") {
             options.smsc = value;
-        } else if (word == "--timeout") {
-            const std::optional<int> seconds = OptionNumber(value, 1, 86400);
-            if (!seconds) {
-                error = "--timeout takes seconds 1..86400";
-                return std::nullopt;
-            }
-            options.timeoutSeconds = *seconds;
         } else {
             error = "unknown option " + word;
             return std::nullopt;

@@ -25,6 +25,12 @@ struct SendOptions {
 // A whole decimal number from low to high, as the --port and --timeout options take it.
 std::optional<int> OptionNumber(const std::string& text, int low, int high);
 
+// --device, --port and --timeout: the phone line that send and phonebook choose alike.
+bool IsLineOption(const std::string& word);
+// Takes value for the line option word; false, with error set, when the value does not fit it.
+bool ParseLineOption(const std::string& word, const std::string& value, std::string& device,
+                     std::optional<int>& port, int& timeoutSeconds, std::string& error);
+
 std::optional<SendOptions> ParseSendOptions(std::span<const std::string> operands,
                                             std::string& error);
 
