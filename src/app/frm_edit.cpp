@@ -1251,7 +1251,8 @@ bool frmEdit::ImportPicture(const std::string& path) {
     // A pipe or a device named like a picture would keep the loader waiting for ever.
     if (const FileStatus status = CheckRegularFile(path);
         status.error == FileError::NotRegularFile) {
-        ShowFileProblem(CantReadFileMessage, path, status);
+        ShowFileProblem(ReadErrorMessage(ReadErrorOf(status), FileKind::ImportPicture), path,
+                        status);
         return false;
     }
     const std::optional<ImportedImage> image = services_.loadPicture(path);
@@ -1297,7 +1298,7 @@ void frmEdit::OpenGraphicFile(const std::string& path) {
     if (!read.status.Ok()) {
         // Nothing was read, so the picture and the text stay; the reason tells a missing file
         // from a pipe or a folder.
-        ShowFileProblem(CantReadFileMessage, path, read.status);
+        ShowFileProblem(ReadErrorMessage(ReadErrorOf(read.status), kind), path, read.status);
         return;
     }
     const OpenResult result = pixora::OpenGraphicFile(path, std::string_view(read.bytes));

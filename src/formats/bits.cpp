@@ -1,5 +1,7 @@
 #include "formats/bits.h"
 
+#include <algorithm>
+
 #include "core/document.h"
 
 namespace pixora {
@@ -111,6 +113,14 @@ std::string PictureBits(const PictureGrid& picture, char setChar) {
 
 bool StartsWith(std::string_view bytes, std::string_view prefix) {
     return bytes.substr(0, prefix.size()) == prefix;
+}
+
+ReadError CheckMagic(std::string_view bytes, std::string_view magic) {
+    const size_t common = std::min(bytes.size(), magic.size());
+    if (bytes.substr(0, common) != magic.substr(0, common)) {
+        return ReadError::BadMagic;
+    }
+    return common < magic.size() ? ReadError::TooShort : ReadError::None;
 }
 
 int ByteAt(std::string_view bytes, size_t offset) {

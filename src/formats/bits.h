@@ -14,6 +14,7 @@
 
 #include "core/picture.h"
 #include "core/user_interface.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
@@ -37,6 +38,9 @@ std::string PictureBits(const PictureGrid& picture, char setChar);
 
 // True when the byte sequence starts with the given bytes (and is long enough to hold them).
 bool StartsWith(std::string_view bytes, std::string_view prefix);
+// How bytes start against a format's tag: BadMagic when a byte differs, TooShort when they end
+// inside it (an empty file among them), None when the whole tag is there.
+ReadError CheckMagic(std::string_view bytes, std::string_view magic);
 // The byte at offset, or 0 past the end; lets a reader test a header field without a separate
 // length check. Values are 0..255.
 int ByteAt(std::string_view bytes, size_t offset);
