@@ -47,6 +47,7 @@
 #include "platform/instance_channel.h"
 #include "platform/instance_lock.h"
 #include "platform/port_probe.h"
+#include "platform/raster_image.h"
 #include "platform/serial_link.h"
 #include "shell/branding.h"
 #include "shell/hand_off.h"
@@ -1566,10 +1567,7 @@ void frmEdit::ApplyBranding() {
         picture = services_.loadImage(plan.backgroundPicPath);
     }
     if (picture && !picture->Empty()) {
-        picBranding_->setPixmap(QPixmap::fromImage(
-            QImage(reinterpret_cast<const uchar*>(picture->Data()), picture->Width(),
-                   picture->Height(), picture->Width() * 4, QImage::Format_RGB32)
-                .copy()));
+        picBranding_->setPixmap(QPixmap::fromImage(ImageFromRaster(*picture)));
         if (plan.backgroundPicX && plan.backgroundPicY) {
             // A position of its own takes the picture out of the layout.
             if (QLayout* layout = picBranding_->parentWidget()->layout()) {

@@ -45,16 +45,9 @@ int bits2dec(std::string_view s) {
 namespace {
 
 int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    const size_t at = HexDigits.find(upper);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 }  // namespace

@@ -18,6 +18,10 @@
 
 namespace pixora {
 
+// The digits of every hexadecimal text the program reads or writes; a digit's value is its
+// position. Reading takes either case, writing gives upper case.
+inline constexpr std::string_view HexDigits = "0123456789ABCDEF";
+
 // Eight characters for n. Values of 256 and more are reported through ui (when given) and then
 // treated as 255; negative values give eight zeros.
 std::string dec2bits(int n, UserInterface* ui = nullptr);
