@@ -35,7 +35,8 @@ enum class ReadError : uint8_t {
 // The code of a failed whole-file read; None for a read that worked.
 ReadError ReadErrorOf(const FileStatus& status);
 
-// What a reader hands back: the value when error is None.
+// What a reader hands back: the value when error is None, else the value T starts as (an empty
+// picture), so a caller that shows the outcome either way needs no second case.
 template <typename T>
 struct ReadResult {
     ReadError error = ReadError::None;
