@@ -47,6 +47,7 @@
 #include "platform/instance_channel.h"
 #include "platform/instance_lock.h"
 #include "platform/port_probe.h"
+#include "platform/raster_image.h"
 #include "platform/serial_link.h"
 #include "shell/branding.h"
 #include "shell/hand_off.h"
@@ -1251,7 +1252,8 @@ bool frmEdit::ImportPicture(const std::string& path) {
     // A pipe or a device named like a picture would keep the loader waiting for ever.
     if (const FileStatus status = CheckRegularFile(path);
         status.error == FileError::NotRegularFile) {
-        ShowFileProblem(CantReadFileMessage, path, status);
+        ShowFileProblem(ReadErrorMessage(ReadErrorOf(status), FileKind::ImportPicture), path,
+                        status);
         return false;
     }
     const std::optional<ImportedImage> image = services_.loadPicture(path);
@@ -1297,7 +1299,7 @@ void frmEdit::OpenGraphicFile(const std::string& path) {
     if (!read.status.Ok()) {
         // Nothing was read, so the picture and the text stay; the reason tells a missing file
         // from a pipe or a folder.
-        ShowFileProblem(CantReadFileMessage, path, read.status);
+        ShowFileProblem(ReadErrorMessage(ReadErrorOf(read.status), kind), path, read.status);
         return;
     }
     const OpenResult result = pixora::OpenGraphicFile(path, std::string_view(read.bytes));
@@ -1565,10 +1567,7 @@ void frmEdit::ApplyBranding() {
         picture = services_.loadImage(plan.backgroundPicPath);
     }
     if (picture && !picture->Empty()) {
-        picBranding_->setPixmap(QPixmap::fromImage(
-            QImage(reinterpret_cast<const uchar*>(picture->Data()), picture->Width(),
-                   picture->Height(), picture->Width() * 4, QImage::Format_RGB32)
-                .copy()));
+        picBranding_->setPixmap(QPixmap::fromImage(ImageFromRaster(*picture)));
         if (plan.backgroundPicX && plan.backgroundPicY) {
             // A position of its own takes the picture out of the layout.
             if (QLayout* layout = picBranding_->parentWidget()->layout()) {

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QUrl>
 
+#include "platform/raster_image.h"
+
 namespace pixora {
 
 namespace {
@@ -51,9 +53,8 @@ QSize RasterView::sizeHint() const {
 void RasterView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QImage image(reinterpret_cast<const uchar*>(source_->Data()), source_->Width(),
-                       source_->Height(), source_->Width() * 4, QImage::Format_RGB32);
-    painter.drawImage(QRect(0, 0, source_->Width(), source_->Height()), image);
+    painter.drawImage(QRect(0, 0, source_->Width(), source_->Height()),
+                      ImageViewOfRaster(*source_));
 }
 
 void RasterView::mousePressEvent(QMouseEvent* event) {

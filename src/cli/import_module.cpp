@@ -39,7 +39,8 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) bool PixoraCliLoadPicture(
-    const char* path, int maxWidth, int maxHeight, pixora::ImportedImage* out, std::string* why) {
+    const char* path, int maxWidth, int maxHeight, pixora::ImportedImage* out,
+    pixora::ReadError* error) {
     qInstallMessageHandler(QuietMessages);
     std::unique_ptr<QGuiApplication> app;
     if (QCoreApplication::instance() == nullptr && NeedsGuiApplication(path)) {
@@ -53,7 +54,7 @@ extern "C" __attribute__((visibility("default"))) bool PixoraCliLoadPicture(
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     std::optional<pixora::ImportedImage> image =
-        pixora::LoadPictureFileForFit(path, maxWidth, maxHeight, why);
+        pixora::LoadPictureFileForFit(path, maxWidth, maxHeight, error);
     if (!image || image->shrunk.Empty()) {
         return false;
     }

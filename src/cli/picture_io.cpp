@@ -27,8 +27,9 @@ std::string Joined(const std::vector<std::string>& lines) {
 }
 
 // The editor's message, then which file and why, for a file that could not be read at all.
-std::string UnreadableFileMessage(const std::string& path, const FileStatus& status) {
-    return std::string(CantReadFileMessage) + "\n" + QuotedName(path) + ": " +
+std::string UnreadableFileMessage(const std::string& path, FileKind kind,
+                                  const FileStatus& status) {
+    return ReadErrorMessage(ReadErrorOf(status), kind) + "\n" + QuotedName(path) + ": " +
            FileStatusText(status) + "\n";
 }
 
@@ -37,7 +38,7 @@ OpenOutcome ImportPicture(const std::string& path, SettingsStore& settings, Batc
     OpenOutcome outcome;
     // Judged before any decoder sees the name: a pipe named like a picture would block it.
     if (const FileStatus status = CheckRegularFile(path); !status.Ok()) {
-        outcome.message = UnreadableFileMessage(path, status);
+        outcome.message = UnreadableFileMessage(path, FileKind::ImportPicture, status);
         return outcome;
     }
     std::string error;
@@ -84,15 +85,14 @@ OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchU
     const FileRead read = ReadFile(path);
     OpenOutcome outcome;
     if (!read.status.Ok()) {
-        outcome.message = UnreadableFileMessage(path, read.status);
+        outcome.message = UnreadableFileMessage(path, kind, read.status);
         return outcome;
     }
     const OpenResult result = OpenGraphicFile(path, std::string_view(read.bytes));
     if (result.action != OpenAction::Adopt && result.action != OpenAction::AdoptAsUntitled) {
         // Some rejections are silent in the editor (its picture simply stays); a script still
         // needs to know why nothing came out.
-        outcome.message =
-            TerminalText(result.message.empty() ? CantReadFileMessage : result.message) + "\n";
+        outcome.message = TerminalText(ReadErrorMessage(result.error, result.kind)) + "\n";
         return outcome;
     }
     outcome.opened = OpenedPicture{result.picture, result.textChanged ? result.text : U""};

@@ -7,6 +7,8 @@
 #include <climits>
 #include <vector>
 
+#include "formats/open_dispatch.h"
+
 namespace pixora::cli {
 
 // The folder of the running executable, from the kernel rather than argv[0], so a call through
@@ -71,9 +73,9 @@ std::optional<ImportedImage> LoadPictureForFit(const std::string& path, int maxW
         return std::nullopt;
     }
     ImportedImage image;
-    std::string why;
-    if (!load(path.c_str(), maxWidth, maxHeight, &image, &why)) {
-        if (!why.empty()) {
+    ReadError failure = ReadError::None;
+    if (!load(path.c_str(), maxWidth, maxHeight, &image, &failure)) {
+        if (const std::string why = ImportRefusalReason(failure); !why.empty()) {
             error = path + ": " + why;
         }
         return std::nullopt;

@@ -18,6 +18,7 @@
 #include "core/raster.h"
 #include "core/settings.h"
 #include "formats/import_fit.h"
+#include "formats/read_error.h"
 
 namespace pixora::cli {
 
@@ -55,9 +56,9 @@ extern "C" {
 // A new store on the user's settings file, or null when it cannot be opened.
 pixora::SettingsStore* PixoraCliOpenSettings();
 // The decoded picture fitted into maxWidth x maxHeight; false when the file is no picture the
-// editor could import, with a short reason in *why for a file refused unread.
+// editor could import, with the reason in *error.
 bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora::ImportedImage* out,
-                          std::string* why);
+                          pixora::ReadError* error);
 // The region check on the user's locale, as the editor runs it at start-up.
 void PixoraCliKeyboardRegion(pixora::RegionResult* out);
 // Runs the send to its end; the exit status (0 sent, 1 not sent).

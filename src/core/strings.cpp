@@ -16,6 +16,16 @@ std::string_view TrimBlanks(std::string_view text, std::string_view blanks) {
     return text.substr(first, last - first + 1);
 }
 
+std::string DigitsOnly(std::string_view text) {
+    std::string digits;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            digits.push_back(c);
+        }
+    }
+    return digits;
+}
+
 std::string_view TrimSpace(std::string_view text) {
     return TrimBlanks(text, " \t\r\n\v\f");
 }

@@ -10,6 +10,9 @@ namespace pixora {
 std::string_view TrimBlanks(std::string_view text, std::string_view blanks = " \t");
 // Without white space (as isspace sees it) at either end.
 std::string_view TrimSpace(std::string_view text);
+// The text with everything but the ASCII digits "0".."9" removed: phone numbers, message-centre
+// numbers and error codes as the phone and the user write them.
+std::string DigitsOnly(std::string_view text);
 // ASCII letters compared without regard to case.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 

@@ -1,5 +1,7 @@
 #include "formats/bits.h"
 
+#include <algorithm>
+
 #include "core/document.h"
 
 namespace pixora {
@@ -43,16 +45,9 @@ int bits2dec(std::string_view s) {
 namespace {
 
 int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    const size_t at = HexDigits.find(upper);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 }  // namespace
@@ -111,6 +106,14 @@ std::string PictureBits(const PictureGrid& picture, char setChar) {
 
 bool StartsWith(std::string_view bytes, std::string_view prefix) {
     return bytes.substr(0, prefix.size()) == prefix;
+}
+
+ReadError CheckMagic(std::string_view bytes, std::string_view magic) {
+    const size_t common = std::min(bytes.size(), magic.size());
+    if (bytes.substr(0, common) != magic.substr(0, common)) {
+        return ReadError::BadMagic;
+    }
+    return common < magic.size() ? ReadError::TooShort : ReadError::None;
 }
 
 int ByteAt(std::string_view bytes, size_t offset) {

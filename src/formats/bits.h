@@ -14,8 +14,13 @@
 
 #include "core/picture.h"
 #include "core/user_interface.h"
+#include "formats/read_error.h"
 
 namespace pixora {
+
+// The digits of every hexadecimal text the program reads or writes; a digit's value is its
+// position. Reading takes either case, writing gives upper case.
+inline constexpr std::string_view HexDigits = "0123456789ABCDEF";
 
 // Eight characters for n. Values of 256 and more are reported through ui (when given) and then
 // treated as 255; negative values give eight zeros.
@@ -37,6 +42,9 @@ std::string PictureBits(const PictureGrid& picture, char setChar);
 
 // True when the byte sequence starts with the given bytes (and is long enough to hold them).
 bool StartsWith(std::string_view bytes, std::string_view prefix);
+// How bytes start against a format's tag: BadMagic when a byte differs, TooShort when they end
+// inside it (an empty file among them), None when the whole tag is there.
+ReadError CheckMagic(std::string_view bytes, std::string_view magic);
 // The byte at offset, or 0 past the end; lets a reader test a header field without a separate
 // length check. Values are 0..255.
 int ByteAt(std::string_view bytes, size_t offset);

@@ -216,7 +216,7 @@ std::string FileStatusText(const FileStatus& status) {
         case FileError::None:
             return {};
         case FileError::NotRegularFile:
-            return "not a regular file";
+            return NotRegularFileText;
         case FileError::TooLarge:
             return "file too large";
         case FileError::NotFound:

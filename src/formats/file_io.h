@@ -28,6 +28,8 @@ struct FileStatus {
     bool Ok() const { return error == FileError::None; }
 };
 
+inline constexpr const char* NotRegularFileText = "not a regular file";
+
 // Why a file could not be read or written, in the system's words ("No such file or
 // directory", "Permission denied") or, for what is no system error, "not a regular file" and
 // "file too large".

@@ -4,23 +4,32 @@
 
 namespace pixora {
 
-std::optional<LoadedPicture> ReadGmsFile(std::string_view bytes) {
-    if (!StartsWith(bytes, std::string_view("0\0\0", 3)) || bytes.size() < 4) {
-        return std::nullopt;
+ReadResult<LoadedPicture> ReadGmsFile(std::string_view bytes) {
+    if (const ReadError magic = CheckMagic(bytes, "0"); magic != ReadError::None) {
+        return magic;
+    }
+    if (bytes.size() < 4) {
+        return ReadError::TooShort;
+    }
+    if (bytes[1] != 0 || bytes[2] != 0) {
+        return ReadError::BadField;
     }
     const size_t length = static_cast<unsigned char>(bytes[3]);
     const size_t item = 4 + length;
-    if (ByteAt(bytes, item) != 2 || bytes.size() < item + 7 || ByteAt(bytes, item + 3) != 0) {
-        return std::nullopt;
+    if (bytes.size() < item + 7) {
+        return ReadError::TooShort;
+    }
+    if (ByteAt(bytes, item) != 2 || ByteAt(bytes, item + 3) != 0 || ByteAt(bytes, item + 6) != 1) {
+        return ReadError::BadField;
     }
     const int width = ByteAt(bytes, item + 4);
     const int height = ByteAt(bytes, item + 5);
-    if (ByteAt(bytes, item + 6) != 1 || width > PictureWidth || height > PictureHeight) {
-        return std::nullopt;
+    if (width > PictureWidth || height > PictureHeight) {
+        return ReadError::BadSize;
     }
     const size_t pixelBytes = (static_cast<size_t>(width) * height + 7) / 8;
     if (bytes.size() - (item + 7) < pixelBytes) {
-        return std::nullopt;
+        return ReadError::TooShort;
     }
     const std::string bits = str2bits(bytes.substr(item + 7, pixelBytes));
     LoadedPicture loaded;

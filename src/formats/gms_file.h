@@ -17,14 +17,16 @@
 //
 // The graphic goes to the top-left corner; the rest of the picture stays clear.
 
-#include <optional>
 #include <string_view>
 
 #include "formats/npm_file.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
-// nullopt for a bad header, a graphic larger than 72 x 28, or a file that ends inside it.
-std::optional<LoadedPicture> ReadGmsFile(std::string_view bytes);
+// BadMagic without the version byte '0', BadField for another item type or fixed byte (a text of
+// 256 bytes or more among them), BadSize for a graphic larger than 72 x 28, TooShort for a file
+// that ends inside the header or the pixels.
+ReadResult<LoadedPicture> ReadGmsFile(std::string_view bytes);
 
 }  // namespace pixora

@@ -1,5 +1,7 @@
 #include "formats/ngg_file.h"
 
+#include <algorithm>
+
 #include "formats/bits.h"
 
 namespace pixora {
@@ -13,22 +15,30 @@ int Int16At(std::string_view bytes, size_t offset) {
 
 }  // namespace
 
-GroupGraphic ReadGroupGraphicFile(std::string_view bytes) {
-    GroupGraphic result;
+ReadResult<GroupGraphic> ReadGroupGraphicFile(std::string_view bytes) {
     const bool isNol = StartsWith(bytes, std::string_view("NOL\0", 4));
-    const bool magicOk = isNol || StartsWith(bytes, std::string_view("NGG\0", 4)) ||
-                         StartsWith(bytes, std::string_view("NCG\0", 4));
-    if (!magicOk || bytes.size() < 6 || Int16At(bytes, 4) != 1) {
-        return result;
+    // The best of the three spellings: a whole tag, else bytes that end inside one.
+    ReadError magic = ReadError::BadMagic;
+    for (std::string_view tag : {std::string_view("NOL\0", 4), std::string_view("NGG\0", 4),
+                                 std::string_view("NCG\0", 4)}) {
+        magic = std::min(magic, CheckMagic(bytes, tag));
+    }
+    if (magic != ReadError::None) {
+        return magic;
+    }
+    if (bytes.size() < 6) {
+        return ReadError::TooShort;
+    }
+    if (Int16At(bytes, 4) != 1) {
+        return ReadError::BadVersion;
     }
     const size_t sizeOffset = isNol ? 10 : 6;
     const int width = Int16At(bytes, sizeOffset);
     const int height = Int16At(bytes, sizeOffset + 2);
     if (width < 0 || height < 0 || width * height > 32767) {
-        result.status = GroupGraphicStatus::BadDimension;
-        return result;
+        return ReadError::BadDimension;
     }
-    result.status = GroupGraphicStatus::Read;
+    GroupGraphic result;
     const size_t pixels = sizeOffset + 10;
 
     int firstRow = 0;

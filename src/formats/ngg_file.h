@@ -18,23 +18,19 @@
 #include <string_view>
 
 #include "core/picture.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
-enum class GroupGraphicStatus {
-    Read,         // picture holds the graphic (empty when unsupportedSize)
-    BadHeader,    // wrong magic or version: the user is told the file cannot be read
-    BadDimension  // negative size or more pixels than 16 bits count: the open ends quietly
-};
-
 struct GroupGraphic {
-    GroupGraphicStatus status = GroupGraphicStatus::BadHeader;
-    PictureGrid picture;
+    PictureGrid picture;  // empty when unsupportedSize
     bool unsupportedSize = false;
+    bool operator==(const GroupGraphic&) const = default;
 };
 
-// Magic and version must be complete; past them, a file that ends early leaves the missing
-// header values 0 and the missing pixels clear.
-GroupGraphic ReadGroupGraphicFile(std::string_view bytes);
+// Magic and version must be complete (BadMagic, TooShort, BadVersion); past them, a file that
+// ends early leaves the missing header values 0 and the missing pixels clear. BadDimension for
+// a negative size or more pixels than 16 bits count.
+ReadResult<GroupGraphic> ReadGroupGraphicFile(std::string_view bytes);
 
 }  // namespace pixora

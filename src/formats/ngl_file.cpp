@@ -13,9 +13,15 @@ constexpr int kRows = 14;
 
 }  // namespace
 
-std::optional<PictureGrid> ReadNglFile(std::string_view bytes) {
-    if (!StartsWith(bytes, kHeader) || bytes.size() < kHeader.size() + kDigits) {
-        return std::nullopt;
+ReadResult<PictureGrid> ReadNglFile(std::string_view bytes) {
+    if (const ReadError magic = CheckMagic(bytes, kHeader.substr(0, 4)); magic != ReadError::None) {
+        return magic;
+    }
+    if (bytes.size() < kHeader.size() + kDigits) {
+        return ReadError::TooShort;
+    }
+    if (!StartsWith(bytes, kHeader)) {
+        return ReadError::BadField;
     }
     const std::string bits = hex2bits(bytes.substr(kHeader.size(), kDigits));
     PictureGrid picture;

@@ -10,14 +10,15 @@
 // Digits may be either case; a character that is no hex digit counts as 0. Rows 14..27 stay
 // clear.
 
-#include <optional>
 #include <string_view>
 
 #include "core/picture.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
-// nullopt for a header that differs in any byte or a file shorter than its 252 digits.
-std::optional<PictureGrid> ReadNglFile(std::string_view bytes);
+// BadMagic without "NGL ", BadField when a fixed byte differs, TooShort for a file shorter than
+// its header and 252 digits.
+ReadResult<PictureGrid> ReadNglFile(std::string_view bytes);
 
 }  // namespace pixora

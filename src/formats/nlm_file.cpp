@@ -6,9 +6,15 @@
 
 namespace pixora {
 
-std::optional<PictureGrid> ReadNlmFile(std::string_view bytes) {
-    if (!StartsWith(bytes, "NLM ") || ByteAt(bytes, 4) != 1) {
-        return std::nullopt;
+ReadResult<PictureGrid> ReadNlmFile(std::string_view bytes) {
+    if (const ReadError magic = CheckMagic(bytes, "NLM "); magic != ReadError::None) {
+        return magic;
+    }
+    if (bytes.size() < 10) {
+        return ReadError::TooShort;
+    }
+    if (ByteAt(bytes, 4) != 1) {
+        return ReadError::BadVersion;
     }
     const int type = ByteAt(bytes, 5);
     const int width = ByteAt(bytes, 7);
@@ -19,12 +25,12 @@ std::optional<PictureGrid> ReadNlmFile(std::string_view bytes) {
         (type == 2 && width == 84 && height == 48) || (type == 2 && width == 96 && height == 65) ||
         (type == 3 && width == 72 && height == 28);
     if (!accepted) {
-        return std::nullopt;
+        return ReadError::BadSize;
     }
     const size_t rowBits = (static_cast<size_t>(width) + 7) / 8 * 8;
     const size_t needed = rowBits / 8 * height;
-    if (bytes.size() < 10 || bytes.size() - 10 < needed) {
-        return std::nullopt;
+    if (bytes.size() - 10 < needed) {
+        return ReadError::TooShort;
     }
     const std::string bits = str2bits(bytes.substr(10, needed));
     PictureGrid picture;

@@ -14,14 +14,15 @@
 // Taken combinations: type 00/01 at 72x14 or 78x21, type 02 at 84x48 or 96x65, type 03 at
 // 72x28. The top-left 72 x 28 part is copied; the rest of each row and the lower rows are dropped.
 
-#include <optional>
 #include <string_view>
 
 #include "core/picture.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
-// nullopt for a bad header, a type and size that do not belong together, or a short file.
-std::optional<PictureGrid> ReadNlmFile(std::string_view bytes);
+// BadMagic without "NLM ", BadVersion when byte 4 is not 01, BadSize for a type and size that do
+// not belong together, TooShort for a file that ends inside the rows.
+ReadResult<PictureGrid> ReadNlmFile(std::string_view bytes);
 
 }  // namespace pixora

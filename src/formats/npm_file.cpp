@@ -55,23 +55,24 @@ std::string WritePictureMessageFile(const PictureGrid& picture, std::u32string_v
     return WritePictureMessageFile(picture, text, authorName, unit(generator));
 }
 
-std::optional<LoadedPicture> ReadPictureMessageFile(std::string_view bytes) {
-    if (!StartsWith(bytes, kMagic) || bytes.size() < 5) {
-        return std::nullopt;
+ReadResult<LoadedPicture> ReadPictureMessageFile(std::string_view bytes) {
+    if (const ReadError magic = CheckMagic(bytes, kMagic); magic != ReadError::None) {
+        return magic;
+    }
+    if (bytes.size() < 5) {
+        return ReadError::TooShort;
     }
     const size_t length = static_cast<unsigned char>(bytes[4]);
     const size_t header = 5 + length;
     // Text, the six header bytes and the whole picture must be there.
     if (bytes.size() < header + 6 + kPictureBytes) {
-        return std::nullopt;
+        return ReadError::TooShort;
     }
-    if (bytes[header] != 0) {
-        return std::nullopt;
+    if (bytes[header] != 0 || ByteAt(bytes, header + 3) != 1) {
+        return ReadError::BadField;
     }
-    const int width = ByteAt(bytes, header + 1);
-    const int height = ByteAt(bytes, header + 2);
-    if (ByteAt(bytes, header + 3) != 1 || width != PictureWidth || height != PictureHeight) {
-        return std::nullopt;
+    if (ByteAt(bytes, header + 1) != PictureWidth || ByteAt(bytes, header + 2) != PictureHeight) {
+        return ReadError::BadSize;
     }
     LoadedPicture loaded;
     const std::string bits = str2bits(bytes.substr(header + 6, kPictureBytes));

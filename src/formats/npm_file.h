@@ -17,11 +17,11 @@
 // Bytes 5+L..8+L are the bitmap header of the over-the-air picture message. Readers look at
 // nothing after the picture, so the trailer may be missing or anything.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/picture.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
@@ -29,6 +29,7 @@ namespace pixora {
 struct LoadedPicture {
     PictureGrid picture;
     std::u32string text;
+    bool operator==(const LoadedPicture&) const = default;
 };
 
 // The text stored between "Picture-Message File, v1.0, " and "Made by ".
@@ -42,8 +43,9 @@ std::string WritePictureMessageFile(const PictureGrid& picture, std::u32string_v
 std::string WritePictureMessageFile(const PictureGrid& picture, std::u32string_view text,
                                     std::string_view authorName);
 
-// nullopt when the bytes are no 72 x 28 picture-message file or end inside the picture.
-std::optional<LoadedPicture> ReadPictureMessageFile(std::string_view bytes);
+// BadMagic without "NPM" 00, BadField for a bitmap header byte of another value, BadSize for a
+// size other than 72 x 28, TooShort for a file that ends inside the text or the picture.
+ReadResult<LoadedPicture> ReadPictureMessageFile(std::string_view bytes);
 
 // A text from a file made for the phone: Windows-1252 decoded, characters the phone cannot show
 // dropped, cut to the 121 characters of a picture message.

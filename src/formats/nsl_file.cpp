@@ -12,10 +12,15 @@ constexpr size_t kLogoBytes = 6 * kBandBytes;
 
 }  // namespace
 
-std::optional<PictureGrid> ReadNslFile(std::string_view bytes) {
-    if (!StartsWith(bytes, "FORM") || bytes.size() < kLogoOffset + kLogoBytes ||
-        bytes.substr(64, 4) != "NSLD") {
-        return std::nullopt;
+ReadResult<PictureGrid> ReadNslFile(std::string_view bytes) {
+    if (const ReadError magic = CheckMagic(bytes, "FORM"); magic != ReadError::None) {
+        return magic;
+    }
+    if (bytes.size() < kLogoOffset + kLogoBytes) {
+        return ReadError::TooShort;
+    }
+    if (bytes.substr(64, 4) != "NSLD") {
+        return ReadError::BadMagic;
     }
     PictureGrid picture;
     for (int y = 0; y < PictureHeight; ++y) {

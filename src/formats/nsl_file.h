@@ -13,14 +13,14 @@
 // The display's column layout is kept as is in the file; only columns 0..71 of rows 0..27 are
 // copied (bands 0..2 whole and the top half of band 3).
 
-#include <optional>
 #include <string_view>
 
 #include "core/picture.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
-// nullopt for a missing "FORM" or "NSLD" tag or a file that ends inside the logo.
-std::optional<PictureGrid> ReadNslFile(std::string_view bytes);
+// BadMagic for a missing "FORM" or "NSLD" tag, TooShort for a file that ends inside the logo.
+ReadResult<PictureGrid> ReadNslFile(std::string_view bytes);
 
 }  // namespace pixora

@@ -65,12 +65,12 @@ namespace {
 
 // The readers that work on a buffer loaded in advance: the editor's picture and text are cleared
 // once the file has been read, before the reader judges it.
-std::optional<LoadedPicture> RunBufferReader(FileKind kind, std::string_view bytes) {
-    auto pictureOnly = [](std::optional<PictureGrid> picture) -> std::optional<LoadedPicture> {
-        if (!picture) {
-            return std::nullopt;
+ReadResult<LoadedPicture> RunBufferReader(FileKind kind, std::string_view bytes) {
+    auto pictureOnly = [](const ReadResult<PictureGrid>& read) -> ReadResult<LoadedPicture> {
+        if (!read) {
+            return read.error;
         }
-        return LoadedPicture{*picture, {}};
+        return LoadedPicture{*read, {}};
     };
     switch (kind) {
         case FileKind::Nlm:
@@ -86,41 +86,33 @@ std::optional<LoadedPicture> RunBufferReader(FileKind kind, std::string_view byt
         case FileKind::Wbmp:
             return pictureOnly(ReadWbmpFile(bytes));
         default:
-            return std::nullopt;
+            return ReadError::UnknownFormat;
     }
 }
 
-std::string RejectionMessage(FileKind kind) {
-    switch (kind) {
-        case FileKind::Nlm:
-            return "Can't read this NLM file. Try another file.";
-        case FileKind::Gms:
-            return "Can't read this GMS file. Try another file.";
-        case FileKind::Nsl:
-            return "Can't read this NSL file. Try another file.";
-        case FileKind::Ngl:
-            return "Can't read this NGL file. Try another file.";
-        case FileKind::Otb:
-            return "Can't read this OTB file. Try another file.";
-        case FileKind::Wbmp:
-            return "Can't read this WBMP file.\r\nMaximum supported size is 127x127 pixel.";
-        default:
-            return CantReadFileMessage;
+bool IsFileError(ReadError error) {
+    return error == ReadError::NotFound || error == ReadError::NotRegularFile ||
+           error == ReadError::FileTooLarge || error == ReadError::ReadFailed;
+}
+
+OpenResult Rejected(OpenResult result, ReadError error) {
+    result.error = error;
+    if (!EditorStaysQuiet(error, result.kind)) {
+        result.message = ReadErrorMessage(error, result.kind);
     }
+    return result;
 }
 
 OpenResult OpenBuffered(OpenResult result, std::optional<std::string_view> bytes) {
     if (!bytes) {
         // Nothing was cleared yet: picture and text stay.
-        result.message = CantReadFileMessage;
-        return result;
+        return Rejected(std::move(result), ReadError::ReadFailed);
     }
     result.pictureChanged = true;
     result.textChanged = true;
-    const auto loaded = RunBufferReader(result.kind, *bytes);
+    const ReadResult<LoadedPicture> loaded = RunBufferReader(result.kind, *bytes);
     if (!loaded) {
-        result.message = RejectionMessage(result.kind);
-        return result;
+        return Rejected(std::move(result), loaded.error);
     }
     result.picture = loaded->picture;
     result.text = loaded->text;
@@ -133,21 +125,15 @@ OpenResult OpenGroupGraphic(OpenResult result, std::string_view path,
     // The text goes before the file is even opened, so every outcome leaves it empty.
     result.textChanged = true;
     if (!bytes) {
-        return result;
+        return Rejected(std::move(result), ReadError::ReadFailed);
     }
-    const GroupGraphic graphic = ReadGroupGraphicFile(*bytes);
-    switch (graphic.status) {
-        case GroupGraphicStatus::BadHeader:
-            result.message = CantReadFileMessage;
-            return result;
-        case GroupGraphicStatus::BadDimension:
-            return result;
-        case GroupGraphicStatus::Read:
-            break;
+    const ReadResult<GroupGraphic> graphic = ReadGroupGraphicFile(*bytes);
+    if (!graphic) {
+        return Rejected(std::move(result), graphic.error);
     }
     result.pictureChanged = true;
-    result.picture = graphic.picture;
-    result.beep = graphic.unsupportedSize;
+    result.picture = graphic->picture;
+    result.beep = graphic->unsupportedSize;
     result.action = IsSiblingHandOverName(path) ? OpenAction::AdoptAsUntitled : OpenAction::Adopt;
     return result;
 }
@@ -156,12 +142,11 @@ OpenResult OpenPictureMessage(OpenResult result, std::string_view path,
                               std::optional<std::string_view> bytes) {
     result.textChanged = true;
     if (!bytes) {
-        return result;
+        return Rejected(std::move(result), ReadError::ReadFailed);
     }
-    const auto loaded = ReadPictureMessageFile(*bytes);
+    const ReadResult<LoadedPicture> loaded = ReadPictureMessageFile(*bytes);
     if (!loaded) {
-        result.message = CantReadFileMessage;
-        return result;
+        return Rejected(std::move(result), loaded.error);
     }
     result.pictureChanged = true;
     result.picture = loaded->picture;
@@ -187,6 +172,56 @@ OpenResult OpenGraphicFile(std::string_view path, std::optional<std::string_view
             return OpenPictureMessage(std::move(result), path, bytes);
         default:
             return OpenBuffered(std::move(result), bytes);
+    }
+}
+
+std::string ReadErrorMessage(ReadError error, FileKind kind) {
+    if (error == ReadError::None) {
+        return {};
+    }
+    if (IsFileError(error)) {
+        return CantReadFileMessage;
+    }
+    switch (kind) {
+        case FileKind::Nlm:
+            return "Can't read this NLM file. Try another file.";
+        case FileKind::Gms:
+            return "Can't read this GMS file. Try another file.";
+        case FileKind::Nsl:
+            return "Can't read this NSL file. Try another file.";
+        case FileKind::Ngl:
+            return "Can't read this NGL file. Try another file.";
+        case FileKind::Otb:
+            return "Can't read this OTB file. Try another file.";
+        case FileKind::Wbmp:
+            return "Can't read this WBMP file.\r\nMaximum supported size is 127x127 pixel.";
+        default:
+            return CantReadFileMessage;
+    }
+}
+
+bool EditorStaysQuiet(ReadError error, FileKind kind) {
+    switch (kind) {
+        case FileKind::GroupGraphic:
+            return error == ReadError::BadDimension || IsFileError(error);
+        case FileKind::PictureMessage:
+            return IsFileError(error);
+        case FileKind::ImportI61:
+        case FileKind::ImportPicture:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string ImportRefusalReason(ReadError error) {
+    switch (error) {
+        case ReadError::NotRegularFile:
+            return NotRegularFileText;
+        case ReadError::FileTooLarge:
+            return "too large a file";
+        default:
+            return {};
     }
 }
 

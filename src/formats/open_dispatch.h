@@ -10,6 +10,9 @@
 //   if (kind is ImportI61 or ImportPicture) -> ImportPicture(path)
 //   else result = OpenGraphicFile(path, ReadWholeFile(path)); ReportOpenResult(result, ui);
 //        then apply result.picture / result.text / result.action to the document.
+//
+// Every failure, of the file or of its contents, is a ReadError; ReadErrorMessage is the one
+// place that turns it into the text the editor shows and pixora-cli prints.
 
 #include <optional>
 #include <string>
@@ -18,6 +21,7 @@
 #include "core/document.h"
 #include "core/picture.h"
 #include "core/user_interface.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
@@ -64,6 +68,8 @@ struct OpenResult {
     bool textChanged = false;
     std::u32string text;
     bool beep = false;
+    // None when the file was read; otherwise why not, also when the editor says nothing.
+    ReadError error = ReadError::None;
     // Empty: nothing to say. Otherwise shown with title and icon and an OK button.
     std::string message;
     std::string title = ProductName;
@@ -71,6 +77,19 @@ struct OpenResult {
 };
 
 inline constexpr const char* CantReadFileMessage = "Can't read this file. Try another file.";
+
+// What the user is told when a file taken for `kind` gives `error`: the format's own message for
+// rejected contents, CantReadFileMessage for a file that could not be read (the file's name and
+// the system's reason go with it) and for every reader without a message of its own. Empty for
+// None.
+std::string ReadErrorMessage(ReadError error, FileKind kind);
+// The failures the editor passes over in silence, leaving its picture as it was: a group
+// graphic whose size no 16 bits count, a group-graphic or picture-message file that could not be
+// read here, a picture the import cannot decode. A script is still told ReadErrorMessage.
+bool EditorStaysQuiet(ReadError error, FileKind kind);
+// The short reason the import gives for a picture it refused before decoding it ("not a regular
+// file", "too large a file"); empty for every other failure.
+std::string ImportRefusalReason(ReadError error);
 
 // bytes is the whole file, or nullopt when it could not be read. For the import kinds the bytes
 // are not looked at.

@@ -8,22 +8,24 @@
 
 namespace pixora {
 
-std::optional<PictureGrid> ReadOtbFile(std::string_view bytes) {
+ReadResult<PictureGrid> ReadOtbFile(std::string_view bytes) {
     static constexpr std::array<std::pair<int, int>, 6> kSizes = {
         {{72, 14}, {72, 21}, {78, 21}, {84, 48}, {96, 65}, {72, 28}}};
     if (bytes.size() < 4) {
-        return std::nullopt;
+        return ReadError::TooShort;
     }
     const int info = ByteAt(bytes, 0);
     const int width = ByteAt(bytes, 1);
     const int height = ByteAt(bytes, 2);
-    if ((info != 0 && info != 1) || ByteAt(bytes, 3) != 1 ||
-        std::find(kSizes.begin(), kSizes.end(), std::make_pair(width, height)) == kSizes.end()) {
-        return std::nullopt;
+    if ((info != 0 && info != 1) || ByteAt(bytes, 3) != 1) {
+        return ReadError::BadField;
+    }
+    if (std::find(kSizes.begin(), kSizes.end(), std::make_pair(width, height)) == kSizes.end()) {
+        return ReadError::BadSize;
     }
     const size_t pixelBytes = (static_cast<size_t>(width) * height + 7) / 8;
     if (bytes.size() - 4 < pixelBytes) {
-        return std::nullopt;
+        return ReadError::TooShort;
     }
     const std::string bits = str2bits(bytes.substr(4, pixelBytes));
     PictureGrid picture;

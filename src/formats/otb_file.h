@@ -11,14 +11,15 @@
 // Only the phone sizes 72x14, 72x21, 78x21, 84x48, 96x65 and 72x28 are taken. The graphic goes
 // to the top-left corner; columns beyond 72 and rows beyond 28 are dropped.
 
-#include <optional>
 #include <string_view>
 
 #include "core/picture.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
-// nullopt for a bad header, another size, or a file that ends inside the pixels.
-std::optional<PictureGrid> ReadOtbFile(std::string_view bytes);
+// BadField for another info field or depth, BadSize for a size not listed, TooShort for a file
+// that ends inside the header or the pixels.
+ReadResult<PictureGrid> ReadOtbFile(std::string_view bytes);
 
 }  // namespace pixora

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace pixora {
@@ -108,7 +110,229 @@ std::optional<PictureSize> JpegSize(std::string_view b) {
     }
 }
 
+bool RleComplete(std::string_view b, size_t at, int64_t rows, bool fourBit) {
+    int64_t row = 0;
+    for (;;) {
+        if (at + 2 > b.size()) {
+            // Some writers leave out the end-of-bitmap mark after the last line.
+            return row >= rows;
+        }
+        const uint8_t count = At(b, at);
+        const uint8_t code = At(b, at + 1);
+        at += 2;
+        if (count != 0) {
+            continue;
+        }
+        if (code == 0) {
+            ++row;
+        } else if (code == 1) {
+            return true;
+        } else if (code == 2) {
+            if (at + 2 > b.size()) {
+                return false;
+            }
+            row += At(b, at + 1);
+            at += 2;
+        } else {
+            size_t literal = fourBit ? (code + 1u) / 2u : code;
+            literal += literal & 1u;
+            if (literal > b.size() - at) {
+                return false;
+            }
+            at += literal;
+        }
+    }
+}
+
+bool BmpComplete(std::string_view b) {
+    const std::optional<BmpHeader> h = ReadBmpHeader(b);
+    if (!h) {
+        return false;
+    }
+    const size_t dataAt = Le32(b, 10);
+    const int64_t height = h->height < 0 ? -h->height : h->height;
+    if (h->width <= 0 || height <= 0 || h->bits == 0 || h->bits > 32 || dataAt > b.size()) {
+        return false;
+    }
+    constexpr uint32_t kRle8 = 1;
+    constexpr uint32_t kRle4 = 2;
+    if (h->compression == kRle8 || h->compression == kRle4) {
+        return RleComplete(b, dataAt, height, h->compression == kRle4);
+    }
+    const int64_t rowBytes = (h->width * h->bits + 31) / 32 * 4;
+    return rowBytes <= static_cast<int64_t>(b.size() - dataAt) / height;
+}
+
+bool SkipSubBlocks(std::string_view b, size_t& at) {
+    for (;;) {
+        if (at >= b.size()) {
+            return false;
+        }
+        const size_t length = At(b, at++);
+        if (length == 0) {
+            return true;
+        }
+        if (length > b.size() - at) {
+            return false;
+        }
+        at += length;
+    }
+}
+
+size_t ColourTableBytes(uint8_t flags) {
+    return (flags & 0x80) != 0 ? 3u * (2u << (flags & 7)) : 0u;
+}
+
+bool GifFirstFrameComplete(std::string_view b) {
+    if (b.size() < 13 || !StartsWith(b, {'G', 'I', 'F', '8'})) {
+        return false;
+    }
+    size_t at = 13 + ColourTableBytes(At(b, 10));
+    for (;;) {
+        if (at >= b.size()) {
+            return false;
+        }
+        const uint8_t introducer = At(b, at++);
+        if (introducer == 0x21) {
+            ++at;  // label
+            if (!SkipSubBlocks(b, at)) {
+                return false;
+            }
+        } else if (introducer == 0x2C) {
+            if (b.size() - at < 10) {
+                return false;
+            }
+            at += 9 + ColourTableBytes(At(b, at + 8)) + 1;  // descriptor, table, LZW code size
+            return SkipSubBlocks(b, at);
+        } else {
+            return false;  // trailer before any image, or garbage
+        }
+    }
+}
+
+// The offset of the next FF at or after at, or the size when there is none.
+size_t NextFf(std::string_view b, size_t at) {
+    const size_t found = at < b.size() ? b.find('\xFF', at) : std::string_view::npos;
+    return found == std::string_view::npos ? b.size() : found;
+}
+
+bool JpegComplete(std::string_view b) {
+    const size_t n = b.size();
+    if (!StartsWith(b, {0xFF, 0xD8})) {
+        return false;
+    }
+    size_t at = 2;
+    bool frame = false;
+    for (;;) {
+        // libjpeg skips stray bytes before a marker, and so do we.
+        at = NextFf(b, at);
+        while (at < n && At(b, at) == 0xFF) {
+            ++at;
+        }
+        if (at >= n) {
+            return false;
+        }
+        const uint8_t marker = At(b, at++);
+        if (marker == 0xD9) {
+            return frame;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x00) {
+            continue;
+        }
+        if (n - at < 2) {
+            return false;
+        }
+        const size_t length = Be16(b, at);
+        if (length < 2 || length > n - at) {
+            return false;
+        }
+        frame = frame || IsStartOfFrame(marker);
+        at += length;
+        if (marker == 0xDA) {
+            // Entropy-coded data: FF 00 is a data byte, FF D0..D7 a restart; anything else
+            // after FF is the next marker.
+            for (;;) {
+                at = NextFf(b, at);
+                if (at + 1 >= n) {
+                    return false;
+                }
+                const uint8_t after = At(b, at + 1);
+                if (after == 0x00 || (after >= 0xD0 && after <= 0xD7)) {
+                    at += 2;
+                } else if (after == 0xFF) {
+                    ++at;
+                } else {
+                    break;
+                }
+            }
+        }
+    }
+}
+
+bool IcoComplete(std::string_view b) {
+    if (b.size() < 6 || !StartsWith(b, {0x00, 0x00, 0x01, 0x00})) {
+        return false;
+    }
+    const size_t count = Le16(b, 4);
+    if (count == 0 || b.size() < 6 + 16 * count) {
+        return false;
+    }
+    // Decoders read the first entry.
+    const uint64_t size = Le32(b, 6 + 8);
+    const uint64_t offset = Le32(b, 6 + 12);
+    return size > 0 && offset + size <= b.size();
+}
+
 }  // namespace
+
+PictureKind PictureKindFromName(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos) {
+        return PictureKind::Unknown;
+    }
+    std::string ext(name.substr(dot + 1));
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    static const std::pair<std::string_view, PictureKind> kNames[] = {
+        {"bmp", PictureKind::Bmp},  {"dib", PictureKind::Bmp},   {"rle", PictureKind::Bmp},
+        {"gif", PictureKind::Gif},  {"jpg", PictureKind::Jpeg},  {"jpeg", PictureKind::Jpeg},
+        {"jpe", PictureKind::Jpeg}, {"jfif", PictureKind::Jpeg}, {"ico", PictureKind::Ico},
+        {"wmf", PictureKind::Wmf},  {"emf", PictureKind::Emf},   {"png", PictureKind::Png},
+    };
+    for (const auto& [extension, kind] : kNames) {
+        if (ext == extension) {
+            return kind;
+        }
+    }
+    return PictureKind::Unknown;
+}
+
+PictureKind ProbePictureKind(std::string_view bytes, std::string_view path) {
+    const PictureKind kind = SniffPictureKind(bytes);
+    if (kind != PictureKind::Unknown) {
+        return kind;
+    }
+    const PictureKind named = PictureKindFromName(path);
+    return named == PictureKind::Wmf || named == PictureKind::Emf ? named : PictureKind::Unknown;
+}
+
+bool PictureDataComplete(std::string_view bytes, PictureKind kind) {
+    switch (kind) {
+        case PictureKind::Bmp:
+            return BmpComplete(bytes);
+        case PictureKind::Gif:
+            return GifFirstFrameComplete(bytes);
+        case PictureKind::Jpeg:
+            return JpegComplete(bytes);
+        case PictureKind::Ico:
+            return IcoComplete(bytes);
+        default:
+            return true;
+    }
+}
 
 PictureKind SniffPictureKind(std::string_view b) {
     if (StartsWith(b, {'B', 'M'})) {

@@ -16,6 +16,18 @@
 // - WMF: placeable key D7 CD C6 9A, or a header of type 1 or 2 and 9 words. EMF: record type 1
 //   and " EMF" at byte 40. Their size is a drawing's, not a raster's, and is not reported here.
 // All BMP, GIF and ICO numbers are little-endian.
+//
+// Whether the data is all there is a walk over the file's structure, since decoders hand back
+// whatever they decoded before the data ran out, the rest grey or black:
+// - BMP: uncompressed rows padded to four bytes; RLE8/RLE4 data is (count, value) pairs and
+//   escapes 00 00 end of line, 00 01 end of bitmap, 00 02 dx dy jump, 00 n with n literal pixels
+//   padded to two bytes.
+// - GIF: screen descriptor (7 bytes, colour table flag 0x80 and size 2 << (flags & 7) at byte
+//   10), then extensions (21 label sub-blocks) until the first image (2C, 9 bytes, own colour
+//   table, LZW code size, sub-blocks); sub-blocks are (length, bytes) ending with 0.
+// - JPEG: entropy-coded data after each SOS up to the next marker that is not FF 00 or a
+//   restart, and FF D9 at the end.
+// - ICO: count at 4, 16-byte entries with the image's size at 8 and offset at 12.
 
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +40,16 @@ namespace pixora {
 enum class PictureKind { Unknown, Bmp, Gif, Jpeg, Png, Ico, Wmf, Emf };
 
 PictureKind SniffPictureKind(std::string_view bytes);
+// The kind a file name claims by its extension, either case: "bmp", "dib", "rle", "gif", "jpg",
+// "jpeg", "jpe", "jfif", "ico", "wmf", "emf", "png".
+PictureKind PictureKindFromName(std::string_view path);
+// The kind the import decodes a file as: its content's, and for content without a magic of its
+// own only a metafile's name counts (a bare Windows metafile has no placeable key).
+PictureKind ProbePictureKind(std::string_view bytes, std::string_view path);
+// Whether the whole picture is there: the first frame of a GIF, every row of a bitmap, the
+// end of a JPEG, the first image of an icon. Kinds without a walk here (PNG and the others
+// whose decoders report damage themselves) count as complete.
+bool PictureDataComplete(std::string_view bytes, PictureKind kind);
 
 struct PictureSize {
     int64_t width = 0;

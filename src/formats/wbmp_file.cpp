@@ -5,18 +5,24 @@
 
 namespace pixora {
 
-std::optional<PictureGrid> ReadWbmpFile(std::string_view bytes) {
-    if (bytes.size() < 4 || bytes[0] != 0 || bytes[1] != 0) {
-        return std::nullopt;
+ReadResult<PictureGrid> ReadWbmpFile(std::string_view bytes) {
+    if (bytes.size() < 4) {
+        return ReadError::TooShort;
+    }
+    if (bytes[0] != 0) {
+        return ReadError::BadVersion;
+    }
+    if (bytes[1] != 0) {
+        return ReadError::BadField;
     }
     const int width = ByteAt(bytes, 2);
     const int height = ByteAt(bytes, 3);
     if (width > 127 || height > 127) {
-        return std::nullopt;
+        return ReadError::BadSize;
     }
     const size_t rowBytes = (static_cast<size_t>(width) + 7) / 8;
     if (bytes.size() - 4 < rowBytes * height) {
-        return std::nullopt;
+        return ReadError::TooShort;
     }
     const std::string bits = str2bits(bytes.substr(4, rowBytes * height));
     PictureGrid picture;

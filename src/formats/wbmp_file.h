@@ -11,16 +11,17 @@
 //
 // The writer always produces 72 x 28, 256 bytes. Reading copies the top-left 72 x 28 part.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/picture.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
-// nullopt for another type or header, a multi-byte size, or a file shorter than its rows.
-std::optional<PictureGrid> ReadWbmpFile(std::string_view bytes);
+// BadVersion for another type, BadField for another fixed header, BadSize for a multi-byte
+// width or height, TooShort for a file shorter than its rows.
+ReadResult<PictureGrid> ReadWbmpFile(std::string_view bytes);
 std::string WriteWbmpFile(const PictureGrid& picture);
 
 // Export writes a WBMP when the upper-cased name contains ".WBM" anywhere, else a BMP.

@@ -87,7 +87,7 @@ void AtEngine::ShowLinkError(int code) {
             ShowError("Error while talking to COM" + std::to_string(portNumber_) + ".");
             break;
         case 6:
-            ShowError("Please configure the Nokia GSM Serial Port\r\nin menu 'Edit/Options'");
+            ShowError(NoPortText);
             break;
         default:
             break;

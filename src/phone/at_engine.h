@@ -26,6 +26,11 @@
 
 namespace pixora {
 
+// What a phone command says when no serial port is chosen: the link's own error 6, and the send
+// command's check before its dialog opens.
+inline constexpr const char* NoPortText =
+    "Please configure the Nokia GSM Serial Port\r\nin menu 'Edit/Options'";
+
 struct Step {
     std::string command;    // written as is, CR included where there is one
     int expected = 0;       // the reply state that completes the step

@@ -1,5 +1,7 @@
 #include "phone/cms_errors.h"
 
+#include "core/strings.h"
+
 namespace pixora {
 
 namespace {
@@ -48,13 +50,7 @@ std::string CmsErrorCode(std::string_view reply) {
     // normally ends with the LF of the report's line.
     std::string_view tail = reply.substr(key);
     tail.remove_suffix(1);
-    std::string code;
-    for (char c : tail) {
-        if (c >= '0' && c <= '9') {
-            code.push_back(c);
-        }
-    }
-    return code;
+    return DigitsOnly(tail);
 }
 
 std::string ExplainCmsError(std::string_view reply) {

@@ -68,16 +68,6 @@ std::string CacheField(std::string_view text) {
     return field;
 }
 
-std::string DigitsOf(std::string_view text) {
-    std::string digits;
-    for (char c : text) {
-        if (IsDigit(c)) {
-            digits.push_back(c);
-        }
-    }
-    return digits;
-}
-
 char32_t FoldCase(char32_t c) {
     if (c >= U'A' && c <= U'Z') {
         return c - U'A' + U'a';
@@ -328,7 +318,7 @@ std::vector<PhonebookComboItem> myPhonebook2Combo(const Phonebook& table) {
         const std::u32string name = DecodeCp1252(entry.name);
         std::u32string key = name;
         std::transform(key.begin(), key.end(), key.begin(), FoldCase);
-        rows.push_back({std::move(key), {U32ToUtf8(name), i, DigitsOf(entry.number)}});
+        rows.push_back({std::move(key), {U32ToUtf8(name), i, DigitsOnly(entry.number)}});
     }
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Keyed& a, const Keyed& b) { return a.key < b.key; });

@@ -1,6 +1,7 @@
 #include "phone/port_test.h"
 
 #include "core/settings_keys.h"
+#include "core/strings.h"
 
 namespace pixora {
 
@@ -89,11 +90,7 @@ CscaReply ParseCscaReply(std::string_view reply) {
     // short, and a number that may be cut short is no number.
     const size_t comma = reply.find(',', start);
     if (comma != std::string_view::npos) {
-        for (char c : reply.substr(start, comma - start)) {
-            if (c >= '0' && c <= '9') {
-                result.digits.push_back(c);
-            }
-        }
+        result.digits = DigitsOnly(reply.substr(start, comma - start));
     }
     result.international = reply.find(",145") != std::string_view::npos;
     return result;

@@ -28,8 +28,6 @@ inline constexpr const char* DataSentText = "Data sent.";
 inline constexpr const char* SendingTitle = "Sending ...";
 inline constexpr const char* NoSmscText =
     "Please configure your Message Center Number\r\nin menu 'Edit/Options'";
-inline constexpr const char* NoPortText =
-    "Please configure the Nokia GSM Serial Port\r\nin menu 'Edit/Options'";
 
 // The send command's checks before the send dialog opens: the text of the error box, or empty
 // when the send may go on. The message centre is checked first.

@@ -1,37 +1,18 @@
 #include "platform/image_loader.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <string_view>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "formats/file_io.h"
 #include "formats/picture_header.h"
+#include "formats/read_error.h"
 #include "platform/metafile_render.h"
-
-// Qt's BMP, GIF and JPEG readers hand back whatever they decoded before the data ran out, with
-// the rest grey or black, so each file's structure is walked here first:
-// - BMP: "BM", file header (14 bytes, pixel data offset at 10), DIB header (12 bytes for OS/2
-//   with int16 sizes, else 40 or more: int32 width, int32 height (negative = top-down), uint16
-//   planes, uint16 bits per pixel, uint32 compression). Uncompressed rows are padded to four
-//   bytes. RLE8/RLE4 data is (count, value) pairs and escapes 00 00 end of line, 00 01 end of
-//   bitmap, 00 02 dx dy jump, 00 n with n literal pixels padded to two bytes.
-// - GIF: "GIF8", screen descriptor (7 bytes, colour table flag 0x80 and size 2 << (flags & 7)
-//   at byte 10), then extensions (21 label sub-blocks) until the first image (2C, 9 bytes, own
-//   colour table, LZW code size, sub-blocks); sub-blocks are (length, bytes) ending with 0.
-// - JPEG: FF D8, segments (FF marker, big-endian length including itself), entropy-coded data
-//   after each SOS up to the next marker that is not FF 00 or a restart, and FF D9 at the end.
-// - ICO: 00 00 01 00, count, 16-byte entries with the image's size at 8 and offset at 12.
 
 namespace pixora {
 namespace {
@@ -39,7 +20,7 @@ namespace {
 using Kind = PictureKind;
 
 // A decode that would allocate more is refused, or done in bands or at a reduced scale.
-constexpr qint64 kMaxFileBytes = qint64{256} * 1024 * 1024;
+constexpr size_t kMaxFileBytes = size_t{256} * 1024 * 1024;
 // Beyond this many pixels a full-resolution decode costs more time than an import may take.
 constexpr int64_t kMaxSourcePixels = int64_t{40} * 1000 * 1000;
 // A JPEG is decoded at 1/2, 1/4 or 1/8 of its size straight from the DCT blocks, but every
@@ -49,308 +30,8 @@ constexpr int64_t kMaxJpegSourcePixels = int64_t{200} * 1000 * 1000;
 constexpr int64_t kBandBytes = int64_t{4} * 1024 * 1024;
 constexpr int64_t kJpegMaxReduction = 8;
 
-size_t Size(const QByteArray& b) {
-    return static_cast<size_t>(b.size());
-}
-uint8_t At(const QByteArray& b, size_t at) {
-    return static_cast<uint8_t>(b[static_cast<qsizetype>(at)]);
-}
-uint32_t U16(const QByteArray& b, size_t at) {
-    return At(b, at) | (static_cast<uint32_t>(At(b, at + 1)) << 8);
-}
-uint32_t U32(const QByteArray& b, size_t at) {
-    return U16(b, at) | (U16(b, at + 2) << 16);
-}
-bool StartsWith(const QByteArray& b, std::initializer_list<uint8_t> magic, size_t at = 0) {
-    if (Size(b) < at + magic.size()) {
-        return false;
-    }
-    size_t i = at;
-    for (uint8_t m : magic) {
-        if (At(b, i++) != m) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string_view View(const QByteArray& b) {
-    return {b.constData(), Size(b)};
-}
-
-Kind KindFromExtension(const QString& path) {
-    const QString ext = QFileInfo(path).suffix().toLower();
-    if (ext == "bmp" || ext == "dib" || ext == "rle") {
-        return Kind::Bmp;
-    }
-    if (ext == "gif") {
-        return Kind::Gif;
-    }
-    if (ext == "jpg" || ext == "jpeg" || ext == "jpe" || ext == "jfif") {
-        return Kind::Jpeg;
-    }
-    if (ext == "ico") {
-        return Kind::Ico;
-    }
-    if (ext == "wmf") {
-        return Kind::Wmf;
-    }
-    if (ext == "emf") {
-        return Kind::Emf;
-    }
-    if (ext == "png") {
-        return Kind::Png;
-    }
-    return Kind::Unknown;
-}
-
-bool RleComplete(const QByteArray& b, size_t at, int64_t rows, bool fourBit) {
-    const size_t n = Size(b);
-    int64_t row = 0;
-    for (;;) {
-        if (at + 2 > n) {
-            // Some writers leave out the end-of-bitmap mark after the last line.
-            return row >= rows;
-        }
-        const uint8_t count = At(b, at);
-        const uint8_t code = At(b, at + 1);
-        at += 2;
-        if (count != 0) {
-            continue;
-        }
-        if (code == 0) {
-            ++row;
-        } else if (code == 1) {
-            return true;
-        } else if (code == 2) {
-            if (at + 2 > n) {
-                return false;
-            }
-            row += At(b, at + 1);
-            at += 2;
-        } else {
-            size_t literal = fourBit ? (code + 1u) / 2u : code;
-            literal += literal & 1u;
-            if (literal > n - at) {
-                return false;
-            }
-            at += literal;
-        }
-    }
-}
-
-bool BmpComplete(const QByteArray& b) {
-    const size_t n = Size(b);
-    if (n < 26 || !StartsWith(b, {'B', 'M'})) {
-        return false;
-    }
-    const size_t dataAt = U32(b, 10);
-    const uint32_t headerSize = U32(b, 14);
-    int64_t width = 0;
-    int64_t height = 0;
-    uint32_t bits = 0;
-    uint32_t compression = 0;
-    if (headerSize == 12) {
-        width = static_cast<int16_t>(U16(b, 18));
-        height = static_cast<int16_t>(U16(b, 20));
-        bits = U16(b, 24);
-    } else {
-        if (headerSize < 40 || n < 14 + 40) {
-            return false;
-        }
-        width = static_cast<int32_t>(U32(b, 18));
-        height = static_cast<int32_t>(U32(b, 22));
-        bits = U16(b, 28);
-        compression = U32(b, 30);
-    }
-    height = height < 0 ? -height : height;
-    if (width <= 0 || height <= 0 || bits == 0 || bits > 32 || dataAt > n) {
-        return false;
-    }
-    constexpr uint32_t kRle8 = 1;
-    constexpr uint32_t kRle4 = 2;
-    if (compression == kRle8 || compression == kRle4) {
-        return RleComplete(b, dataAt, height, compression == kRle4);
-    }
-    const int64_t rowBytes = (width * bits + 31) / 32 * 4;
-    return rowBytes <= static_cast<int64_t>(n - dataAt) / height;
-}
-
-bool SkipSubBlocks(const QByteArray& b, size_t& at) {
-    const size_t n = Size(b);
-    for (;;) {
-        if (at >= n) {
-            return false;
-        }
-        const size_t length = At(b, at++);
-        if (length == 0) {
-            return true;
-        }
-        if (length > n - at) {
-            return false;
-        }
-        at += length;
-    }
-}
-
-size_t ColourTableBytes(uint8_t flags) {
-    return (flags & 0x80) != 0 ? 3u * (2u << (flags & 7)) : 0u;
-}
-
-bool GifFirstFrameComplete(const QByteArray& b) {
-    const size_t n = Size(b);
-    if (n < 13 || !StartsWith(b, {'G', 'I', 'F', '8'})) {
-        return false;
-    }
-    size_t at = 13 + ColourTableBytes(At(b, 10));
-    for (;;) {
-        if (at >= n) {
-            return false;
-        }
-        const uint8_t introducer = At(b, at++);
-        if (introducer == 0x21) {
-            ++at;  // label
-            if (!SkipSubBlocks(b, at)) {
-                return false;
-            }
-        } else if (introducer == 0x2C) {
-            if (n - at < 10) {
-                return false;
-            }
-            at += 9 + ColourTableBytes(At(b, at + 8)) + 1;  // descriptor, table, LZW code size
-            return SkipSubBlocks(b, at);
-        } else {
-            return false;  // trailer before any image, or garbage
-        }
-    }
-}
-
-bool IsStartOfFrame(uint8_t marker) {
-    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-}
-
-bool JpegComplete(const QByteArray& b) {
-    const size_t n = Size(b);
-    if (!StartsWith(b, {0xFF, 0xD8})) {
-        return false;
-    }
-    const auto* data = reinterpret_cast<const uint8_t*>(b.constData());
-    size_t at = 2;
-    bool frame = false;
-    for (;;) {
-        // libjpeg skips stray bytes before a marker, and so do we.
-        const void* ff = at < n ? std::memchr(data + at, 0xFF, n - at) : nullptr;
-        if (ff == nullptr) {
-            return false;
-        }
-        at = static_cast<size_t>(static_cast<const uint8_t*>(ff) - data);
-        while (at < n && data[at] == 0xFF) {
-            ++at;
-        }
-        if (at >= n) {
-            return false;
-        }
-        const uint8_t marker = data[at++];
-        if (marker == 0xD9) {
-            return frame;
-        }
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x00) {
-            continue;
-        }
-        if (n - at < 2) {
-            return false;
-        }
-        const size_t length = (static_cast<size_t>(data[at]) << 8) | data[at + 1];
-        if (length < 2 || length > n - at) {
-            return false;
-        }
-        frame = frame || IsStartOfFrame(marker);
-        at += length;
-        if (marker == 0xDA) {
-            // Entropy-coded data: FF 00 is a data byte, FF D0..D7 a restart; anything else
-            // after FF is the next marker.
-            for (;;) {
-                const void* next = at < n ? std::memchr(data + at, 0xFF, n - at) : nullptr;
-                if (next == nullptr) {
-                    return false;
-                }
-                at = static_cast<size_t>(static_cast<const uint8_t*>(next) - data);
-                if (at + 1 >= n) {
-                    return false;
-                }
-                const uint8_t after = data[at + 1];
-                if (after == 0x00 || (after >= 0xD0 && after <= 0xD7)) {
-                    at += 2;
-                } else if (after == 0xFF) {
-                    ++at;
-                } else {
-                    break;
-                }
-            }
-        }
-    }
-}
-
-bool IcoComplete(const QByteArray& b) {
-    const size_t n = Size(b);
-    if (n < 6 || !StartsWith(b, {0x00, 0x00, 0x01, 0x00})) {
-        return false;
-    }
-    const size_t count = U16(b, 4);
-    if (count == 0 || n < 6 + 16 * count) {
-        return false;
-    }
-    // Qt reads the first entry.
-    const uint64_t size = U32(b, 6 + 8);
-    const uint64_t offset = U32(b, 6 + 12);
-    return size > 0 && offset + size <= n;
-}
-
-// Opened without blocking and checked before a byte is read: a FIFO or a device named like a
-// picture would otherwise hang the editor in read() or feed it endless data.
-std::optional<QByteArray> ReadWholeFile(const std::string& path, std::string* why) {
-    const auto refuse = [why](const char* reason) -> std::optional<QByteArray> {
-        if (why != nullptr && reason != nullptr) {
-            *why = reason;
-        }
-        return std::nullopt;
-    };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        return refuse(nullptr);
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        return refuse(nullptr);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return refuse("not a regular file");
-    }
-    if (info.st_size > kMaxFileBytes) {
-        return refuse("too large a file");
-    }
-    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
-    qsizetype filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got =
-            ::read(fd, bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return refuse(nullptr);
-        }
-        if (got == 0) {
-            break;  // shrank meanwhile: what is there is judged by the format checks
-        }
-        filled += got;
-    }
-    bytes.truncate(filled);
-    return bytes;
+    return {b.constData(), static_cast<size_t>(b.size())};
 }
 
 // Rows of a decoded image, alpha laid on white, handed to `row(y, pixels)` a band at a time so
@@ -447,27 +128,16 @@ private:
     std::optional<ImportedImage> result_;
 };
 
-bool FeedImage(const QImage& image, Sink& sink) {
-    if (image.isNull() || !sink.Begin(image.width(), image.height())) {
-        return false;
+ReadError FeedImage(const QImage& image, Sink& sink) {
+    if (image.isNull()) {
+        return ReadError::Damaged;
     }
-    return FeedRows(image, 0, [&sink](int y, const uint32_t* p) { sink.Row(y, p); });
-}
-
-bool Complete(const QByteArray& bytes, Kind kind) {
-    switch (kind) {
-        case Kind::Bmp:
-            return BmpComplete(bytes);
-        case Kind::Gif:
-            return GifFirstFrameComplete(bytes);
-        case Kind::Jpeg:
-            return JpegComplete(bytes);
-        case Kind::Ico:
-            return IcoComplete(bytes);
-        default:
-            // Other plugins' readers (PNG, TIFF, WebP) report a damaged file themselves.
-            return true;
+    if (!sink.Begin(image.width(), image.height())) {
+        return ReadError::TooManyPixels;
     }
+    return FeedRows(image, 0, [&sink](int y, const uint32_t* p) { sink.Row(y, p); })
+               ? ReadError::None
+               : ReadError::Damaged;
 }
 
 const char* QtFormat(Kind kind) {
@@ -568,9 +238,9 @@ bool DecodeBmpInBands(const QByteArray& bytes, const BmpRows& rows, Sink& sink) 
     return true;
 }
 
-bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
-    if (!Complete(bytes, kind)) {
-        return false;
+ReadError DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
+    if (!PictureDataComplete(View(bytes), kind)) {
+        return ReadError::TooShort;
     }
     // The size from the header itself where this program can read it, else from Qt's reader,
     // which reads no further than the header either.
@@ -578,7 +248,7 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
     {
         QBuffer buffer(&bytes);
         if (!buffer.open(QIODevice::ReadOnly)) {
-            return false;
+            return ReadError::ReadFailed;
         }
         QImageReader reader(&buffer, QtFormat(kind));
         reader.setAutoDetectImageFormat(kind == Kind::Unknown);
@@ -588,12 +258,12 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
         declared && kind != Kind::Ico) {
         if (declared->width > std::numeric_limits<int>::max() ||
             declared->height > std::numeric_limits<int>::max()) {
-            return false;
+            return ReadError::TooManyPixels;
         }
         full = QSize(static_cast<int>(declared->width), static_cast<int>(declared->height));
     }
     if (!full.isValid() || full.isEmpty()) {
-        return false;
+        return ReadError::UnknownFormat;
     }
     const int64_t width = full.width();
     const int64_t height = full.height();
@@ -607,19 +277,21 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
             return FeedImage(image, sink);
         }
     } else if (!mayReduce) {
-        return false;
+        return ReadError::TooManyPixels;
     }
     if (kind == Kind::Bmp && pixels <= kMaxSourcePixels) {
         if (const std::optional<BmpRows> rows = FindBmpRows(View(bytes))) {
-            return DecodeBmpInBands(bytes, *rows, sink);
+            return DecodeBmpInBands(bytes, *rows, sink) ? ReadError::None : ReadError::Damaged;
         }
         // RLE rows cannot be cut out of the file; they are decoded here, one row at a time.
         if (RleBitmapSize(View(bytes)) &&
             sink.Begin(static_cast<int>(width), static_cast<int>(height))) {
             return ReadRleBitmapRows(View(bytes),
-                                     [&sink](int y, const uint32_t* p) { sink.Row(y, p); });
+                                     [&sink](int y, const uint32_t* p) { sink.Row(y, p); })
+                       ? ReadError::None
+                       : ReadError::Damaged;
         }
-        return false;
+        return ReadError::Damaged;
     }
     auto* shrink = dynamic_cast<ShrinkSink*>(&sink);
     if (kind == Kind::Jpeg && pixels <= kMaxJpegSourcePixels && shrink != nullptr) {
@@ -636,11 +308,11 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
         const QSize request(static_cast<int>(side(width, scale)),
                             static_cast<int>(side(height, scale)));
         if (int64_t{request.width()} * request.height() * kBytesPerPixel > kMaxDecodeBytes) {
-            return false;
+            return ReadError::TooManyPixels;
         }
-        const QImage reduced = ReadOnce(bytes, kind, request);
-        if (!FeedImage(reduced, sink)) {
-            return false;
+        if (const ReadError fed = FeedImage(ReadOnce(bytes, kind, request), sink);
+            fed != ReadError::None) {
+            return fed;
         }
         // The answer No keeps the picture's own top-left part: read again at full size, where
         // libjpeg stops after the first rows.
@@ -648,72 +320,81 @@ bool DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce) {
         const QRect cornerRect(0, 0, std::min<int>(full.width(), shrink->MaxWidth()),
                                std::min<int>(full.height(), shrink->MaxHeight()));
         ShrinkSink corner(cornerRect.width(), cornerRect.height());
-        if (!FeedImage(ReadOnce(bytes, kind, {}, cornerRect), corner)) {
-            return false;
+        if (const ReadError fed = FeedImage(ReadOnce(bytes, kind, {}, cornerRect), corner);
+            fed != ReadError::None) {
+            return fed;
         }
         result.corner = corner.Result().corner;
         result.width = full.width();
         result.height = full.height();
         shrink->SetResult(std::move(result));
-        return true;
+        return ReadError::None;
     }
-    return false;
+    return ReadError::TooManyPixels;
 }
 
-}  // namespace
-
-namespace {
-
-bool Load(const std::string& path, Sink& sink, bool mayReduce, std::string* why) {
-    std::optional<QByteArray> bytes = ReadWholeFile(path, why);
-    if (!bytes) {
-        return false;
+// The file is read through the formats layer's whole-file read: opened without blocking and
+// judged before a byte is read, so a FIFO or a device named like a picture never hangs the
+// editor in read() or feeds it endless data.
+ReadError Load(const std::string& path, Sink& sink, bool mayReduce) {
+    const FileRead read = ReadFile(path, kMaxFileBytes);
+    if (!read.status.Ok()) {
+        return ReadErrorOf(read.status);
     }
-    Kind kind = SniffPictureKind(View(*bytes));
-    if (kind == Kind::Unknown) {
-        // Every raster kind has its magic, so only a metafile is told by its name; anything else
-        // goes to whichever Qt plugin recognises the content (TIFF, WebP, ...).
-        const Kind named =
-            KindFromExtension(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
-        if (named == Kind::Wmf || named == Kind::Emf) {
-            kind = named;
-        }
-    }
+    QByteArray bytes =
+        QByteArray::fromRawData(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
+    const Kind kind = ProbePictureKind(read.bytes, path);
     switch (kind) {
         case Kind::Wmf: {
             const std::optional<QImage> image =
-                RenderWmf(*bytes, kMaxMetafileSide, kMaxMetafileSide);
-            return image && FeedImage(*image, sink);
+                RenderWmf(bytes, kMaxMetafileSide, kMaxMetafileSide);
+            return image ? FeedImage(*image, sink) : ReadError::Damaged;
         }
         case Kind::Emf: {
             const std::optional<QImage> image =
-                RenderEmf(*bytes, kMaxMetafileSide, kMaxMetafileSide);
-            return image && FeedImage(*image, sink);
+                RenderEmf(bytes, kMaxMetafileSide, kMaxMetafileSide);
+            return image ? FeedImage(*image, sink) : ReadError::Damaged;
         }
         default:
-            // Unknown kinds go to whichever Qt plugin recognises the content.
-            return DecodeRaster(*bytes, kind, sink, mayReduce);
+            // Unknown kinds go to whichever Qt plugin recognises the content (TIFF, WebP, ...).
+            return DecodeRaster(bytes, kind, sink, mayReduce);
+    }
+}
+
+void Report(ReadError* error, ReadError value) {
+    if (error != nullptr) {
+        *error = value;
     }
 }
 
 }  // namespace
 
-std::optional<Raster> LoadPictureFile(const std::string& path, std::string* why) {
+std::optional<Raster> LoadPictureFile(const std::string& path, ReadError* error) {
     RasterSink sink;
-    if (!Load(path, sink, false, why) || sink.raster.Empty()) {
+    ReadError loaded = Load(path, sink, false);
+    if (loaded == ReadError::None && sink.raster.Empty()) {
+        loaded = ReadError::Damaged;
+    }
+    Report(error, loaded);
+    if (loaded != ReadError::None) {
         return std::nullopt;
     }
     return std::move(sink.raster);
 }
 
 std::optional<ImportedImage> LoadPictureFileForFit(const std::string& path, int maxWidth,
-                                                   int maxHeight, std::string* why) {
+                                                   int maxHeight, ReadError* error) {
     ShrinkSink sink(std::max(1, maxWidth), std::max(1, maxHeight));
-    if (!Load(path, sink, true, why)) {
-        return std::nullopt;
+    ReadError loaded = Load(path, sink, true);
+    ImportedImage image;
+    if (loaded == ReadError::None) {
+        image = sink.Result();
+        if (image.shrunk.Empty()) {
+            loaded = ReadError::Damaged;
+        }
     }
-    ImportedImage image = sink.Result();
-    if (image.shrunk.Empty()) {
+    Report(error, loaded);
+    if (loaded != ReadError::None) {
         return std::nullopt;
     }
     return image;

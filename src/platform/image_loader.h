@@ -20,19 +20,22 @@
 
 #include "core/raster.h"
 #include "formats/import_fit.h"
+#include "formats/read_error.h"
 
 namespace pixora {
 
 inline constexpr long long kMaxDecodeBytes = 32LL * 1024 * 1024;
 
 // The whole image at its own size, when it fits in kMaxDecodeBytes. `path` is UTF-8. When
-// `why` is given it receives a short reason for a file refused unread ("not a regular file").
-std::optional<Raster> LoadPictureFile(const std::string& path, std::string* why = nullptr);
+// `error` is given it receives why nothing came out (None on success): the file's own failure
+// (NotRegularFile, FileTooLarge, ...), TooShort for data cut short, UnknownFormat, Damaged or
+// TooManyPixels.
+std::optional<Raster> LoadPictureFile(const std::string& path, ReadError* error = nullptr);
 
 // The image for a fit into maxWidth x maxHeight: shrunk with the darkest-pixel shrink, whatever
 // its size, and its own unscaled top-left part.
 std::optional<ImportedImage> LoadPictureFileForFit(const std::string& path, int maxWidth,
-                                                   int maxHeight, std::string* why = nullptr);
+                                                   int maxHeight, ReadError* error = nullptr);
 
 // Lower-case extensions of every kind the loader reads: the fixed ones first, then those of
 // Qt's image plugins.

@@ -23,10 +23,13 @@ Raster RasterFromImage(const QImage& image) {
     return raster;
 }
 
+QImage ImageViewOfRaster(const Raster& raster) {
+    return QImage(reinterpret_cast<const uchar*>(raster.Data()), raster.Width(), raster.Height(),
+                  raster.Width() * 4, QImage::Format_RGB32);
+}
+
 QImage ImageFromRaster(const Raster& raster) {
-    QImage image(reinterpret_cast<const uchar*>(raster.Data()), raster.Width(), raster.Height(),
-                 raster.Width() * 4, QImage::Format_RGB32);
-    return image.copy();  // detach from the raster's memory
+    return ImageViewOfRaster(raster).copy();  // detach from the raster's memory
 }
 
 }  // namespace pixora

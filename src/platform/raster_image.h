@@ -10,5 +10,8 @@ namespace pixora {
 // Transparent areas become white, as on a sheet of paper.
 Raster RasterFromImage(const QImage& image);
 QImage ImageFromRaster(const Raster& raster);
+// The raster's pixels as an image without a copy: for drawing at once, while the raster lives
+// and stays unchanged.
+QImage ImageViewOfRaster(const Raster& raster);
 
 }  // namespace pixora

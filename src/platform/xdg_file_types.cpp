@@ -12,6 +12,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include "formats/file_io.h"
+
 namespace pixora {
 
 namespace {
@@ -91,15 +93,13 @@ std::optional<QString> ProgramOf(std::string_view value, std::string_view suffix
 }
 
 std::optional<QByteArray> ReadWhole(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
     // Our own small files; anything far larger is not one of them.
-    if (file.size() > 1024 * 1024) {
+    const std::optional<std::string> bytes =
+        ReadWholeFile(QFile::encodeName(path).toStdString(), 1024 * 1024);
+    if (!bytes) {
         return std::nullopt;
     }
-    return file.readAll();
+    return QByteArray::fromStdString(*bytes);
 }
 
 // Writes only when the content differs, so that an unchanged start touches nothing and needs no

@@ -2,16 +2,6 @@
 
 namespace pixora {
 
-std::string DigitsOnly(std::string_view text) {
-    std::string digits;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            digits.push_back(c);
-        }
-    }
-    return digits;
-}
-
 std::string ExampleNumber(std::string_view number, std::string_view countryCode) {
     while (!number.empty() && number.front() == '0') {
         number.remove_prefix(1);

@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace pixora {
+#include "core/strings.h"  // DigitsOnly
 
-// The text with everything but "0".."9" removed.
-std::string DigitsOnly(std::string_view text);
+namespace pixora {
 
 // An example of the number in international form for messages: the country code (or "CC" when
 // it is unknown), the first three digits after any leading zeros, and "...".

@@ -1,12 +1,11 @@
 #include "sms/ota_payload.h"
 
 #include "core/text.h"
+#include "formats/bits.h"
 
 namespace pixora {
 
 namespace {
-
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // Plain upper-case hex without padding, "0" for zero.
 std::string PlainHex(unsigned value) {
@@ -15,7 +14,7 @@ std::string PlainHex(unsigned value) {
     }
     std::string out;
     while (value != 0) {
-        out.insert(out.begin(), kHexDigits[value & 0xF]);
+        out.insert(out.begin(), HexDigits[value & 0xF]);
         value >>= 4;
     }
     return out;

@@ -1,21 +1,12 @@
 #include "sms/submit_pdu.h"
 
 #include "core/settings_keys.h"
+#include "core/strings.h"
 #include "sms/ota_payload.h"
 
 namespace pixora {
 
 namespace {
-
-std::string DigitsOf(std::string_view text) {
-    std::string digits;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            digits.push_back(c);
-        }
-    }
-    return digits;
-}
 
 // Semi-octet form of a phone number: "F" fills an odd count, then each pair is swapped,
 // so 12345 becomes 2143F5.
@@ -48,13 +39,13 @@ std::string SubmitPdu(const std::string& firstOctet, const std::string& destinat
 }  // namespace
 
 std::string SmscAddressField(std::string_view digits) {
-    const std::string bcd = SwappedBcd(DigitsOf(digits));
+    const std::string bcd = SwappedBcd(DigitsOnly(digits));
     // The length counts octets after itself: the type octet and the BCD octets.
     return HexByte(static_cast<int>(bcd.size() / 2 + 1)) + kTypeInternational + bcd;
 }
 
 std::string DestinationAddressField(std::string_view digits) {
-    const std::string clean = DigitsOf(digits);
+    const std::string clean = DigitsOnly(digits);
     // Unlike the message-centre field, the length here counts digits, before the fill.
     return HexByte(static_cast<int>(clean.size())) + kTypeInternational + SwappedBcd(clean);
 }

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdint>
 
+#include "sms/ota_payload.h"
+
 namespace pixora {
 
 namespace {
@@ -75,16 +77,6 @@ void SplitLocale(std::string_view name, std::string& language, std::string& terr
     }
 }
 
-std::string Hex4(uint16_t id) {
-    constexpr char digits[] = "0123456789ABCDEF";
-    std::string out(4, '0');
-    for (int i = 3; i >= 0; --i) {
-        out[i] = digits[id & 0x0F];
-        id >>= 4;
-    }
-    return out;
-}
-
 }  // namespace
 
 RegionResult RegionCheck(std::string_view languageCode, std::string_view countryCode) {
@@ -110,13 +102,13 @@ std::string WindowsLanguageCode(std::string_view localeName) {
             continue;
         }
         if (territory == entry.territory) {
-            return Hex4(entry.id);
+            return HexWord(entry.id);
         }
         if (first == nullptr) {
             first = &entry;
         }
     }
-    return first != nullptr ? Hex4(first->id & 0x03FF) : std::string();
+    return first != nullptr ? HexWord(first->id & 0x03FF) : std::string();
 }
 
 std::string LocaleTerritory(std::string_view localeName) {

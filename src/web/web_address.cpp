@@ -9,8 +9,6 @@ namespace pixora {
 
 namespace {
 
-constexpr char HexDigits[] = "0123456789ABCDEF";
-
 // Built once: the bytes UrlEncode copies unchanged.
 const std::array<bool, 256>& SafeTable() {
     static const std::array<bool, 256> table = [] {
@@ -28,8 +26,7 @@ const std::array<bool, 256>& SafeTable() {
 
 void AppendPercent(std::string& out, unsigned char byte) {
     out += '%';
-    out += HexDigits[byte >> 4];
-    out += HexDigits[byte & 0x0F];
+    out += HexByte(byte);
 }
 
 std::string ZeroPadded(int value, size_t digits) {

@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::optional<std::string> bytes = ReadWholeFile(argv[1]);
-    const std::optional<LoadedPicture> loaded =
-        bytes ? ReadPictureMessageFile(*bytes) : std::nullopt;
+    const ReadResult<LoadedPicture> loaded =
+        bytes ? ReadPictureMessageFile(*bytes) : ReadResult<LoadedPicture>(ReadError::ReadFailed);
     if (!loaded) {
         std::cerr << "write_web_page: " << argv[1] << ": no picture message\n";
         return 1;

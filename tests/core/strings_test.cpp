@@ -25,6 +25,13 @@ TEST(Strings, TrimmingKeepsInnerBlanks) {
     EXPECT_EQ(TrimBlanks("\t12\t", " "), "\t12\t");
 }
 
+TEST(Strings, DigitsOnlyDropsEverythingElse) {
+    EXPECT_EQ(DigitsOnly("+49 171 000"), "49171000");
+    EXPECT_EQ(DigitsOnly("(0171) 23-45/6"), "017123456");
+    EXPECT_EQ(DigitsOnly("abc"), "");
+    EXPECT_EQ(DigitsOnly("\xd9\xa3"), "");  // Arabic-Indic digit three is no ASCII digit
+}
+
 TEST(Strings, EqualsNoCaseComparesAsciiLetters) {
     EXPECT_TRUE(EqualsNoCase("Branding", "bRANDING"));
     EXPECT_FALSE(EqualsNoCase("Branding", "Brandings"));

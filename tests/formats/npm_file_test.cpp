@@ -63,7 +63,7 @@ TEST(ReadPictureMessageFile, RoundTripsPictureAndText) {
         const PictureGrid picture = RandomPicture(seed);
         const auto loaded =
             ReadPictureMessageFile(WritePictureMessageFile(picture, U"Grüße €5 ok", "", 0.3));
-        ASSERT_TRUE(loaded.has_value()) << seed;
+        ASSERT_TRUE(loaded) << seed;
         EXPECT_EQ(loaded->picture, picture) << seed;
         EXPECT_EQ(loaded->text, U"Grüße €5 ok");
     }
@@ -83,23 +83,23 @@ TEST(ReadPictureMessageFile, AcceptsAndRejects) {
     struct Case {
         const char* name;
         std::string bytes;
-        bool accepted;
+        ReadError error;
     } cases[] = {
-        {"good, no trailer, any bytes 9+L and 10+L", good, true},
-        {"empty file", "", false},
-        {"magic only", "NPM", false},
-        {"magic without zero", "NPMX" + good.substr(4), false},
-        {"lower-case magic", "npm" + good.substr(3), false},
-        {"no zero after the text", NpmFile("ok").replace(7, 1, "\x01"), false},
-        {"72 x 14 header", NpmFile("ok", 72, 14) + std::string(252, '\0'), false},
-        {"28 x 72 header", NpmFile("ok", 28, 72), false},
-        {"byte 8+L not 01", NpmFile("ok", 72, 28, 2), false},
-        {"one picture byte short", good.substr(0, good.size() - 1), false},
-        {"length byte beyond the file", Bytes({'N', 'P', 'M', 0, 200, 'a'}), false},
-        {"long text, all there", NpmFile(std::string(255, 'a')), true},
+        {"good, no trailer, any bytes 9+L and 10+L", good, ReadError::None},
+        {"empty file", "", ReadError::TooShort},
+        {"magic only", "NPM", ReadError::TooShort},
+        {"magic without zero", "NPMX" + good.substr(4), ReadError::BadMagic},
+        {"lower-case magic", "npm" + good.substr(3), ReadError::BadMagic},
+        {"no zero after the text", NpmFile("ok").replace(7, 1, "\x01"), ReadError::BadField},
+        {"72 x 14 header", NpmFile("ok", 72, 14) + std::string(252, '\0'), ReadError::BadSize},
+        {"28 x 72 header", NpmFile("ok", 28, 72), ReadError::BadSize},
+        {"byte 8+L not 01", NpmFile("ok", 72, 28, 2), ReadError::BadField},
+        {"one picture byte short", good.substr(0, good.size() - 1), ReadError::TooShort},
+        {"length byte beyond the file", Bytes({'N', 'P', 'M', 0, 200, 'a'}), ReadError::TooShort},
+        {"long text, all there", NpmFile(std::string(255, 'a')), ReadError::None},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ReadPictureMessageFile(c.bytes).has_value(), c.accepted) << c.name;
+        EXPECT_EQ(ReadPictureMessageFile(c.bytes).error, c.error) << c.name;
     }
     const auto loaded = ReadPictureMessageFile(good);
     ASSERT_TRUE(loaded);

@@ -77,50 +77,53 @@ TEST(OpenGraphicFile, Outcomes) {
         bool textChanged;
         std::string message;
         bool beep;
+        ReadError error;
     } cases[] = {
-        {"npm", "/d/a.npm", npm, OpenAction::Adopt, true, true, "", false},
+        {"npm", "/d/a.npm", npm, OpenAction::Adopt, true, true, "", false, ReadError::None},
         {"npm hand-over", "/tmp/PMTMP001.NPM", npm, OpenAction::AdoptAsUntitled, true, true, "",
-         false},
+         false, ReadError::None},
         {"npm lower-case marker", "/tmp/pmtmp001.npm", npm, OpenAction::Adopt, true, true, "",
-         false},
+         false, ReadError::None},
         {"npm rejected", "/d/a.npm", "junk", OpenAction::KeepDocument, false, true,
-         CantReadFileMessage, false},
+         CantReadFileMessage, false, ReadError::BadMagic},
         {"npm unreadable", "/d/a.npm", std::nullopt, OpenAction::KeepDocument, false, true, "",
-         false},
+         false, ReadError::ReadFailed},
         {"emf goes to the npm reader", "/d/a.emf", "\x01\x00\x00\x00", OpenAction::KeepDocument,
-         false, true, CantReadFileMessage, false},
-        {"wbmp", "/d/a.wbmp", wbmp, OpenAction::Adopt, true, true, "", false},
+         false, true, CantReadFileMessage, false, ReadError::BadMagic},
+        {"wbmp", "/d/a.wbmp", wbmp, OpenAction::Adopt, true, true, "", false, ReadError::None},
         {"wbmp 128 wide", "/d/a.wbm", Bytes({0, 0, 128, 1}), OpenAction::KeepDocument, true, true,
-         wbmpMessage, false},
+         wbmpMessage, false, ReadError::BadSize},
         {"wbmp unreadable", "/d/a.wbm", std::nullopt, OpenAction::KeepDocument, false, false,
-         CantReadFileMessage, false},
+         CantReadFileMessage, false, ReadError::ReadFailed},
         {"nlm rejected", "/d/a.nlm", "NLM", OpenAction::KeepDocument, true, true,
-         "Can't read this NLM file. Try another file.", false},
+         "Can't read this NLM file. Try another file.", false, ReadError::TooShort},
         {"gms rejected", "/d/a.gms", "", OpenAction::KeepDocument, true, true,
-         "Can't read this GMS file. Try another file.", false},
+         "Can't read this GMS file. Try another file.", false, ReadError::TooShort},
         {"nsl rejected", "/d/a.nsl", "", OpenAction::KeepDocument, true, true,
-         "Can't read this NSL file. Try another file.", false},
+         "Can't read this NSL file. Try another file.", false, ReadError::TooShort},
         {"ngl rejected", "/d/a.ngl", "", OpenAction::KeepDocument, true, true,
-         "Can't read this NGL file. Try another file.", false},
+         "Can't read this NGL file. Try another file.", false, ReadError::TooShort},
         {"otb rejected", "/d/a.otb", "", OpenAction::KeepDocument, true, true,
-         "Can't read this OTB file. Try another file.", false},
-        {"ngg", "/d/a.ngg", GroupFile(14), OpenAction::Adopt, true, true, "", false},
+         "Can't read this OTB file. Try another file.", false, ReadError::TooShort},
+        {"ngg", "/d/a.ngg", GroupFile(14), OpenAction::Adopt, true, true, "", false,
+         ReadError::None},
         {"ngg sibling hand-over", "/tmp/GGTMP001.NGG", GroupFile(14), OpenAction::AdoptAsUntitled,
-         true, true, "", false},
+         true, true, "", false, ReadError::None},
         {"nol sibling hand-over", "/tmp/OLTMP001.NOL", GroupFile(14), OpenAction::AdoptAsUntitled,
-         true, true, "", false},
+         true, true, "", false, ReadError::None},
         {"ngg 72x13 beeps, still adopted", "/d/a.ngg", GroupFile(13), OpenAction::Adopt, true, true,
-         "", true},
+         "", true, ReadError::None},
         {"ngg bad magic", "/d/a.ngg", "NPM", OpenAction::KeepDocument, false, true,
-         CantReadFileMessage, false},
+         CantReadFileMessage, false, ReadError::BadMagic},
         {"ngg negative size ends quietly", "/d/a.ngg",
          Bytes({'N', 'G', 'G', 0, 1, 0, 0xB8, 0xFF, 14, 0}), OpenAction::KeepDocument, false, true,
-         "", false},
+         "", false, ReadError::BadDimension},
         {"ngg unreadable ends quietly", "/d/a.ngg", std::nullopt, OpenAction::KeepDocument, false,
-         true, "", false},
+         true, "", false, ReadError::ReadFailed},
         {"jpg goes to import", "/d/a.jpg", std::nullopt, OpenAction::Import, false, false, "",
-         false},
-        {"i61 goes to import", "/d/a.i61", "x", OpenAction::Import, false, false, "", false},
+         false, ReadError::None},
+        {"i61 goes to import", "/d/a.i61", "x", OpenAction::Import, false, false, "", false,
+         ReadError::None},
     };
     for (const auto& c : cases) {
         std::optional<std::string_view> bytes;
@@ -133,6 +136,7 @@ TEST(OpenGraphicFile, Outcomes) {
         EXPECT_EQ(r.textChanged, c.textChanged) << c.name;
         EXPECT_EQ(r.message, c.message) << c.name;
         EXPECT_EQ(r.beep, c.beep) << c.name;
+        EXPECT_EQ(r.error, c.error) << c.name;
         EXPECT_EQ(r.title, "Pixora") << c.name;
         EXPECT_EQ(r.icon, MessageIcon::Warning) << c.name;
         if (r.action == OpenAction::KeepDocument && r.pictureChanged) {
@@ -141,6 +145,27 @@ TEST(OpenGraphicFile, Outcomes) {
             EXPECT_TRUE(r.text.empty()) << c.name;
         }
     }
+}
+
+TEST(ReadErrorMessage, EveryFailureHasWordsForAScript) {
+    // Quiet in the editor or not, pixora-cli prints the message: it must never be empty.
+    for (int e = static_cast<int>(ReadError::NotFound);
+         e <= static_cast<int>(ReadError::TooManyPixels); ++e) {
+        for (int k = static_cast<int>(FileKind::Nlm);
+             k <= static_cast<int>(FileKind::PictureMessage); ++k) {
+            const auto error = static_cast<ReadError>(e);
+            const auto kind = static_cast<FileKind>(k);
+            EXPECT_FALSE(ReadErrorMessage(error, kind).empty()) << e << " " << k;
+        }
+        EXPECT_EQ(ReadErrorMessage(static_cast<ReadError>(e), FileKind::Nlm),
+                  e < static_cast<int>(ReadError::TooShort)
+                      ? std::string(CantReadFileMessage)
+                      : "Can't read this NLM file. Try another file.")
+            << e;
+    }
+    EXPECT_EQ(ReadErrorMessage(ReadError::None, FileKind::Otb), "");
+    EXPECT_EQ(ImportRefusalReason(ReadError::NotRegularFile), "not a regular file");
+    EXPECT_EQ(ImportRefusalReason(ReadError::Damaged), "");
 }
 
 TEST(OpenGraphicFile, CarriesPictureAndText) {

@@ -98,5 +98,69 @@ TEST(PictureHeader, BitmapRowsOnlyWhenAllOfThemAreThere) {
     }
 }
 
+// A GIF screen of 2 x 2 without colour table, then `rest`.
+std::string Gif(const std::string& rest) {
+    return "GIF89a" + Bytes({2, 0, 2, 0, 0, 0, 0}) + rest;
+}
+
+TEST(PictureHeader, DataCompleteWalksEachStructure) {
+    const std::string rleHeader = Bitmap(2, 2, 8, 1, 0);
+    const std::string image = Bytes({0x2C, 0, 0, 0, 0, 2, 0, 2, 0, 0, 2});  // descriptor, LZW 2
+    const std::string icon =
+        Bytes({0, 0, 1, 0, 1, 0, 1, 1, 0, 0, 1, 0, 1, 0, 4, 0, 0, 0, 22, 0, 0, 0});
+    const std::string scan = Bytes({0xFF, 0xDA, 0, 2, 0x12, 0xFF, 0, 0xFF, 0xD0, 0x34});
+    struct Case {
+        const char* name;
+        std::string bytes;
+        PictureKind kind;
+        bool complete;
+    } cases[] = {
+        {"bitmap rows all there", Bitmap(4, 2, 24, 0, 24), PictureKind::Bmp, true},
+        {"bitmap a byte short", Bitmap(4, 2, 24, 0, 23), PictureKind::Bmp, false},
+        {"bitmap of no width", Bitmap(0, 2, 24, 0, 24), PictureKind::Bmp, false},
+        {"RLE8 with end mark", rleHeader + Bytes({2, 5, 0, 0, 2, 5, 0, 1}), PictureKind::Bmp, true},
+        {"RLE8 without end mark", rleHeader + Bytes({2, 5, 0, 0, 2, 5, 0, 0}), PictureKind::Bmp,
+         true},
+        {"RLE8 a line short", rleHeader + Bytes({2, 5, 0, 0}), PictureKind::Bmp, false},
+        {"RLE8 literal past the end", rleHeader + Bytes({0, 4, 1, 2}), PictureKind::Bmp, false},
+        {"RLE8 jump over both lines", rleHeader + Bytes({0, 2, 0, 2}), PictureKind::Bmp, true},
+        {"GIF first image", Gif(image + Bytes({1, 0x44, 0})), PictureKind::Gif, true},
+        {"GIF after an extension", Gif(Bytes({0x21, 0xF9, 1, 0, 0}) + image + Bytes({1, 0x44, 0})),
+         PictureKind::Gif, true},
+        {"GIF image data unended", Gif(image + Bytes({1, 0x44})), PictureKind::Gif, false},
+        {"GIF trailer before an image", Gif(";"), PictureKind::Gif, false},
+        {"JPEG frame and end", Jpeg(16, 16), PictureKind::Jpeg, true},
+        {"JPEG without its end", Jpeg(16, 16).substr(0, 21), PictureKind::Jpeg, false},
+        {"JPEG scan with stuffing and restart",
+         Jpeg(16, 16).substr(0, 21) + scan + Bytes({0xFF, 0xD9}), PictureKind::Jpeg, true},
+        {"JPEG scan unended", Jpeg(16, 16).substr(0, 21) + scan, PictureKind::Jpeg, false},
+        {"JPEG end without a frame", Bytes({0xFF, 0xD8, 0xFF, 0xD9}), PictureKind::Jpeg, false},
+        {"icon image there", icon + "abcd", PictureKind::Ico, true},
+        {"icon image a byte short", icon + "abc", PictureKind::Ico, false},
+        {"icon without entries", Bytes({0, 0, 1, 0, 0, 0}), PictureKind::Ico, false},
+        {"PNG is judged by its decoder", "\x89PNG", PictureKind::Png, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PictureDataComplete(c.bytes, c.kind), c.complete) << c.name;
+    }
+}
+
+TEST(PictureHeader, OnlyAMetafileIsToldByItsName) {
+    const std::string gif = Gif(";");
+    struct Case {
+        std::string bytes;
+        const char* path;
+        PictureKind kind;
+    } cases[] = {
+        {"text", "/p/x.WMF", PictureKind::Wmf},      {"text", "/p/x.emf", PictureKind::Emf},
+        {"text", "/p/x.jpg", PictureKind::Unknown},  {"text", "/p.wmf/x", PictureKind::Unknown},
+        {"text", "x.emf.txt", PictureKind::Unknown}, {gif, "/p/x.wmf", PictureKind::Gif},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ProbePictureKind(c.bytes, c.path), c.kind) << c.path;
+    }
+    EXPECT_EQ(PictureKindFromName("/p/A.JPEG"), PictureKind::Jpeg);
+}
+
 }  // namespace
 }  // namespace pixora

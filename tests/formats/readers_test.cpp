@@ -63,8 +63,9 @@ TEST(ReadGroupGraphicFile, PlacesEachSize) {
          false},
     };
     for (const auto& c : cases) {
-        const GroupGraphic g = ReadGroupGraphicFile(c.bytes);
-        ASSERT_EQ(g.status, GroupGraphicStatus::Read) << c.name;
+        const auto read = ReadGroupGraphicFile(c.bytes);
+        ASSERT_EQ(read.error, ReadError::None) << c.name;
+        const GroupGraphic& g = *read;
         EXPECT_EQ(g.unsupportedSize, c.unsupported) << c.name;
         if (c.firstRow < 0) {
             EXPECT_EQ(g.picture.SetCount(), 0) << c.name;
@@ -78,11 +79,11 @@ TEST(ReadGroupGraphicFile, PlacesEachSize) {
 
 TEST(ReadGroupGraphicFile, TheMagicDecidesAboutOperatorCodes) {
     // A NOL-magic file read without codes would take the codes 262 x 1 for its size.
-    const GroupGraphic nol = ReadGroupGraphicFile(GroupFile("NOL", 72, 14, true));
-    EXPECT_FALSE(nol.unsupportedSize);
+    const auto nol = ReadGroupGraphicFile(GroupFile("NOL", 72, 14, true));
+    EXPECT_FALSE(nol->unsupportedSize);
     // An NGG file has no codes: a layout with codes puts 262 x 1 where the size belongs.
-    const GroupGraphic ngg = ReadGroupGraphicFile("NGG" + GroupFile("NOL", 72, 14, true).substr(3));
-    EXPECT_TRUE(ngg.unsupportedSize);
+    const auto ngg = ReadGroupGraphicFile("NGG" + GroupFile("NOL", 72, 14, true).substr(3));
+    EXPECT_TRUE(ngg->unsupportedSize);
 }
 
 TEST(ReadGroupGraphicFile, CopiesEachPixelFromItsByte) {
@@ -92,31 +93,30 @@ TEST(ReadGroupGraphicFile, CopiesEachPixelFromItsByte) {
     file[pixels + 71] = '1';           // (71, 0) -> (71, 3)
     file[pixels + 72] = '1';           // column 72: dropped
     file[pixels + 78 * 20 + 5] = '1';  // (5, 20) -> (5, 23)
-    const GroupGraphic g = ReadGroupGraphicFile(file);
-    EXPECT_EQ(g.picture, PictureWith({{0, 3}, {71, 3}, {5, 23}}));
+    EXPECT_EQ(ReadGroupGraphicFile(file)->picture, PictureWith({{0, 3}, {71, 3}, {5, 23}}));
 }
 
 TEST(ReadGroupGraphicFile, RejectsHeaders) {
     struct Case {
         const char* name;
         std::string bytes;
-        GroupGraphicStatus status;
+        ReadError error;
     } cases[] = {
-        {"empty", "", GroupGraphicStatus::BadHeader},
-        {"NGX magic", "NGX" + GroupFile("NGG", 72, 14, false).substr(3),
-         GroupGraphicStatus::BadHeader},
+        {"empty", "", ReadError::TooShort},
+        {"cut inside the magic", "NO", ReadError::TooShort},
+        {"NGX magic", "NGX" + GroupFile("NGG", 72, 14, false).substr(3), ReadError::BadMagic},
         {"no zero after magic", "NGGG" + GroupFile("NGG", 72, 14, false).substr(4),
-         GroupGraphicStatus::BadHeader},
+         ReadError::BadMagic},
         {"version 2", GroupFile("NGG", 72, 14, false).replace(4, 2, Int16(2)),
-         GroupGraphicStatus::BadHeader},
-        {"version missing", Bytes({'N', 'G', 'G', 0, 1}), GroupGraphicStatus::BadHeader},
-        {"negative width", GroupFile("NGG", -72, 14, false), GroupGraphicStatus::BadDimension},
-        {"negative both", GroupFile("NGG", -72, -14, false), GroupGraphicStatus::BadDimension},
-        {"beyond 16 bits", GroupFile("NGG", 200, 200, false), GroupGraphicStatus::BadDimension},
-        {"largest product", GroupFile("NGG", 32767, 1, false), GroupGraphicStatus::Read},
+         ReadError::BadVersion},
+        {"version missing", Bytes({'N', 'G', 'G', 0, 1}), ReadError::TooShort},
+        {"negative width", GroupFile("NGG", -72, 14, false), ReadError::BadDimension},
+        {"negative both", GroupFile("NGG", -72, -14, false), ReadError::BadDimension},
+        {"beyond 16 bits", GroupFile("NGG", 200, 200, false), ReadError::BadDimension},
+        {"largest product", GroupFile("NGG", 32767, 1, false), ReadError::None},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ReadGroupGraphicFile(c.bytes).status, c.status) << c.name;
+        EXPECT_EQ(ReadGroupGraphicFile(c.bytes).error, c.error) << c.name;
     }
 }
 
@@ -137,21 +137,25 @@ TEST(ReadWbmpFile, AcceptsAndRejects) {
         const char* name;
         std::string bytes;
         int setCount;  // -1: rejected
+        ReadError error;
     } cases[] = {
-        {"50x20 all black", WbmpFile(50, 20, std::string(50, '0')), 50 * 20},
-        {"127x127 all black, cut", WbmpFile(127, 127, std::string(127, '0')), 72 * 28},
-        {"0x0", Bytes({0, 0, 0, 0}), 0},
-        {"all white", WbmpFile(72, 28, std::string(72, '1')), 0},
-        {"128 wide", Bytes({0, 0, 128, 1}) + std::string(16, '\0'), -1},
-        {"128 high", Bytes({0, 0, 1, 128}) + std::string(128, '\0'), -1},
-        {"type 1", Bytes({1, 0, 8, 1, 0}), -1},
-        {"fixed header 1", Bytes({0, 1, 8, 1, 0}), -1},
-        {"shorter than header", Bytes({0, 0, 8}), -1},
-        {"one row byte short", WbmpFile(50, 20, "").substr(0, 4 + 7 * 20 - 1), -1},
-        {"empty", "", -1},
+        {"50x20 all black", WbmpFile(50, 20, std::string(50, '0')), 50 * 20, ReadError::None},
+        {"127x127 all black, cut", WbmpFile(127, 127, std::string(127, '0')), 72 * 28,
+         ReadError::None},
+        {"0x0", Bytes({0, 0, 0, 0}), 0, ReadError::None},
+        {"all white", WbmpFile(72, 28, std::string(72, '1')), 0, ReadError::None},
+        {"128 wide", Bytes({0, 0, 128, 1}) + std::string(16, '\0'), -1, ReadError::BadSize},
+        {"128 high", Bytes({0, 0, 1, 128}) + std::string(128, '\0'), -1, ReadError::BadSize},
+        {"type 1", Bytes({1, 0, 8, 1, 0}), -1, ReadError::BadVersion},
+        {"fixed header 1", Bytes({0, 1, 8, 1, 0}), -1, ReadError::BadField},
+        {"shorter than header", Bytes({0, 0, 8}), -1, ReadError::TooShort},
+        {"one row byte short", WbmpFile(50, 20, "").substr(0, 4 + 7 * 20 - 1), -1,
+         ReadError::TooShort},
+        {"empty", "", -1, ReadError::TooShort},
     };
     for (const auto& c : cases) {
         const auto picture = ReadWbmpFile(c.bytes);
+        EXPECT_EQ(picture.error, c.error) << c.name;
         EXPECT_EQ(picture ? picture->SetCount() : -1, c.setCount) << c.name;
     }
 }
@@ -197,23 +201,25 @@ TEST(ReadOtbFile, AcceptsThePhoneSizesOnly) {
         const char* name;
         std::string bytes;
         int setCount;  // -1: rejected
+        ReadError error;
     } cases[] = {
-        {"72x14", OtbFile(0, 72, 14, 1), 72 * 14},
-        {"72x21", OtbFile(0, 72, 21, 1), 72 * 21},
-        {"78x21", OtbFile(0, 78, 21, 1), 72 * 21},
-        {"84x48", OtbFile(0, 84, 48, 1), 72 * 28},
-        {"96x65", OtbFile(0, 96, 65, 1), 72 * 28},
-        {"72x28", OtbFile(0, 72, 28, 1), 72 * 28},
-        {"info 1", OtbFile(1, 72, 28, 1), 72 * 28},
-        {"info 2", OtbFile(2, 72, 28, 1), -1},
-        {"depth 2", OtbFile(0, 72, 28, 2), -1},
-        {"50x20", OtbFile(0, 50, 20, 1), -1},
-        {"28x72", OtbFile(0, 28, 72, 1), -1},
-        {"one byte short", OtbFile(0, 72, 28, 1).substr(0, 255), -1},
-        {"header only", Bytes({0, 72, 28}), -1},
+        {"72x14", OtbFile(0, 72, 14, 1), 72 * 14, ReadError::None},
+        {"72x21", OtbFile(0, 72, 21, 1), 72 * 21, ReadError::None},
+        {"78x21", OtbFile(0, 78, 21, 1), 72 * 21, ReadError::None},
+        {"84x48", OtbFile(0, 84, 48, 1), 72 * 28, ReadError::None},
+        {"96x65", OtbFile(0, 96, 65, 1), 72 * 28, ReadError::None},
+        {"72x28", OtbFile(0, 72, 28, 1), 72 * 28, ReadError::None},
+        {"info 1", OtbFile(1, 72, 28, 1), 72 * 28, ReadError::None},
+        {"info 2", OtbFile(2, 72, 28, 1), -1, ReadError::BadField},
+        {"depth 2", OtbFile(0, 72, 28, 2), -1, ReadError::BadField},
+        {"50x20", OtbFile(0, 50, 20, 1), -1, ReadError::BadSize},
+        {"28x72", OtbFile(0, 28, 72, 1), -1, ReadError::BadSize},
+        {"one byte short", OtbFile(0, 72, 28, 1).substr(0, 255), -1, ReadError::TooShort},
+        {"header only", Bytes({0, 72, 28}), -1, ReadError::TooShort},
     };
     for (const auto& c : cases) {
         const auto picture = ReadOtbFile(c.bytes);
+        EXPECT_EQ(picture.error, c.error) << c.name;
         EXPECT_EQ(picture ? picture->SetCount() : -1, c.setCount) << c.name;
     }
 }
@@ -239,23 +245,25 @@ TEST(ReadNlmFile, AcceptsTypeAndSizePairs) {
         const char* name;
         std::string bytes;
         int setCount;  // -1: rejected
+        ReadError error;
     } cases[] = {
-        {"operator 72x14", NlmFile(0, 72, 14), 72 * 14},
-        {"group 72x14", NlmFile(1, 72, 14), 72 * 14},
-        {"operator 78x21", NlmFile(0, 78, 21), 72 * 21},
-        {"startup 84x48", NlmFile(2, 84, 48), 72 * 28},
-        {"startup 96x65", NlmFile(2, 96, 65), 72 * 28},
-        {"picture 72x28", NlmFile(3, 72, 28), 72 * 28},
-        {"startup type at 72x14", NlmFile(2, 72, 14), -1},
-        {"picture type at 72x14", NlmFile(3, 72, 14), -1},
-        {"type 4", NlmFile(4, 72, 28), -1},
-        {"byte 4 is 2", NlmFile(0, 72, 14, '\xFF', 2), -1},
-        {"bad magic", "NLMX" + NlmFile(0, 72, 14).substr(4), -1},
-        {"one byte short", NlmFile(3, 72, 28).substr(0, 10 + 251), -1},
-        {"magic only", "NLM ", -1},
+        {"operator 72x14", NlmFile(0, 72, 14), 72 * 14, ReadError::None},
+        {"group 72x14", NlmFile(1, 72, 14), 72 * 14, ReadError::None},
+        {"operator 78x21", NlmFile(0, 78, 21), 72 * 21, ReadError::None},
+        {"startup 84x48", NlmFile(2, 84, 48), 72 * 28, ReadError::None},
+        {"startup 96x65", NlmFile(2, 96, 65), 72 * 28, ReadError::None},
+        {"picture 72x28", NlmFile(3, 72, 28), 72 * 28, ReadError::None},
+        {"startup type at 72x14", NlmFile(2, 72, 14), -1, ReadError::BadSize},
+        {"picture type at 72x14", NlmFile(3, 72, 14), -1, ReadError::BadSize},
+        {"type 4", NlmFile(4, 72, 28), -1, ReadError::BadSize},
+        {"byte 4 is 2", NlmFile(0, 72, 14, '\xFF', 2), -1, ReadError::BadVersion},
+        {"bad magic", "NLMX" + NlmFile(0, 72, 14).substr(4), -1, ReadError::BadMagic},
+        {"one byte short", NlmFile(3, 72, 28).substr(0, 10 + 251), -1, ReadError::TooShort},
+        {"magic only", "NLM ", -1, ReadError::TooShort},
     };
     for (const auto& c : cases) {
         const auto picture = ReadNlmFile(c.bytes);
+        EXPECT_EQ(picture.error, c.error) << c.name;
         EXPECT_EQ(picture ? picture->SetCount() : -1, c.setCount) << c.name;
     }
 }
@@ -312,11 +320,20 @@ TEST(ReadNslFile, ReadsColumnBytes) {
 
 TEST(ReadNslFile, Rejects) {
     const std::string good = NslFile(std::string(504, '\0'));
-    EXPECT_TRUE(ReadNslFile(good));
-    EXPECT_FALSE(ReadNslFile("FORX" + good.substr(4)));
-    EXPECT_FALSE(ReadNslFile(std::string(good).replace(64, 4, "NSLX")));
-    EXPECT_FALSE(ReadNslFile(good.substr(0, good.size() - 1)));
-    EXPECT_FALSE(ReadNslFile("FORM"));
+    const struct {
+        std::string bytes;
+        ReadError error;
+    } cases[] = {
+        {good, ReadError::None},
+        {"FORX" + good.substr(4), ReadError::BadMagic},
+        {std::string(good).replace(64, 4, "NSLX"), ReadError::BadMagic},
+        {good.substr(0, good.size() - 1), ReadError::TooShort},
+        {"FORM", ReadError::TooShort},
+        {"FO", ReadError::TooShort},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReadNslFile(c.bytes).error, c.error) << c.bytes.size();
+    }
 }
 
 const std::string kNglHeader = "NGL " + Bytes({0x20, 0x07, 0x20, 0x06, 0x20, 0x05, 0x20, 0x04, 0x20,
@@ -343,10 +360,12 @@ TEST(ReadNglFile, RejectsAnyHeaderDifferenceAndShortFiles) {
     for (size_t i = 0; i < kNglHeader.size(); ++i) {
         std::string header = kNglHeader;
         header[i] = static_cast<char>(header[i] ^ 0x01);
-        EXPECT_FALSE(ReadNglFile(header + body)) << i;
+        EXPECT_EQ(ReadNglFile(header + body).error,
+                  i < 4 ? ReadError::BadMagic : ReadError::BadField)
+            << i;
     }
-    EXPECT_FALSE(ReadNglFile(kNglHeader + body.substr(1)));
-    EXPECT_FALSE(ReadNglFile(kNglHeader));
+    EXPECT_EQ(ReadNglFile(kNglHeader + body.substr(1)).error, ReadError::TooShort);
+    EXPECT_EQ(ReadNglFile(kNglHeader).error, ReadError::TooShort);
 }
 
 std::string GmsFile(const std::string& text, int width, int height, char fill = '\xFF') {
@@ -361,25 +380,31 @@ TEST(ReadGmsFile, AcceptsAndRejects) {
         std::string bytes;
         int setCount;  // -1: rejected
         std::u32string text;
+        ReadError error;
     } cases[] = {
         {"72x28 with text", GmsFile("Twenty characters ok", 72, 28), 72 * 28,
-         U"Twenty characters ok"},
-        {"72x14", GmsFile("", 72, 14), 72 * 14, U""},
-        {"10x3", GmsFile("a{b", 10, 3), 30, U"ab"},
-        {"0x0", GmsFile("", 0, 0), 0, U""},
-        {"73 wide", GmsFile("", 73, 28), -1, U""},
-        {"29 high", GmsFile("", 72, 29), -1, U""},
-        {"text length high byte", Bytes({'0', 0, 1, 0}) + GmsFile("", 72, 28).substr(4), -1, U""},
-        {"bad version", "1" + GmsFile("", 72, 28).substr(1), -1, U""},
-        {"item type 3", std::string(GmsFile("", 72, 28)).replace(4, 1, "\x03"), -1, U""},
-        {"byte 7+L not 0", std::string(GmsFile("", 72, 28)).replace(7, 1, "\x01"), -1, U""},
-        {"byte 10+L not 1", std::string(GmsFile("", 72, 28)).replace(10, 1, "\x00", 1), -1, U""},
-        {"one byte short", GmsFile("", 72, 28).substr(0, 11 + 251), -1, U""},
-        {"text beyond file", Bytes({'0', 0, 0, 50, 'a'}), -1, U""},
-        {"three bytes", Bytes({'0', 0, 0}), -1, U""},
+         U"Twenty characters ok", ReadError::None},
+        {"72x14", GmsFile("", 72, 14), 72 * 14, U"", ReadError::None},
+        {"10x3", GmsFile("a{b", 10, 3), 30, U"ab", ReadError::None},
+        {"0x0", GmsFile("", 0, 0), 0, U"", ReadError::None},
+        {"73 wide", GmsFile("", 73, 28), -1, U"", ReadError::BadSize},
+        {"29 high", GmsFile("", 72, 29), -1, U"", ReadError::BadSize},
+        {"text length high byte", Bytes({'0', 0, 1, 0}) + GmsFile("", 72, 28).substr(4), -1, U"",
+         ReadError::BadField},
+        {"bad version", "1" + GmsFile("", 72, 28).substr(1), -1, U"", ReadError::BadMagic},
+        {"item type 3", std::string(GmsFile("", 72, 28)).replace(4, 1, "\x03"), -1, U"",
+         ReadError::BadField},
+        {"byte 7+L not 0", std::string(GmsFile("", 72, 28)).replace(7, 1, "\x01"), -1, U"",
+         ReadError::BadField},
+        {"byte 10+L not 1", std::string(GmsFile("", 72, 28)).replace(10, 1, "\x00", 1), -1, U"",
+         ReadError::BadField},
+        {"one byte short", GmsFile("", 72, 28).substr(0, 11 + 251), -1, U"", ReadError::TooShort},
+        {"text beyond file", Bytes({'0', 0, 0, 50, 'a'}), -1, U"", ReadError::TooShort},
+        {"three bytes", Bytes({'0', 0, 0}), -1, U"", ReadError::TooShort},
     };
     for (const auto& c : cases) {
         const auto loaded = ReadGmsFile(c.bytes);
+        EXPECT_EQ(loaded.error, c.error) << c.name;
         EXPECT_EQ(loaded ? loaded->picture.SetCount() : -1, c.setCount) << c.name;
         if (loaded) {
             EXPECT_EQ(loaded->text, c.text) << c.name;

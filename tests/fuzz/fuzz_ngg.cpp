@@ -13,10 +13,10 @@ using pixora::fuzzing::CheckCells;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const pixora::GroupGraphic graphic = pixora::ReadGroupGraphicFile(bytes);
-    CheckCells(graphic.picture);
-    if (graphic.status != pixora::GroupGraphicStatus::Read || graphic.unsupportedSize) {
-        if (graphic.picture.SetCount() != 0) {
+    const auto graphic = pixora::ReadGroupGraphicFile(bytes);
+    CheckCells(graphic->picture);
+    if (!graphic || graphic->unsupportedSize) {
+        if (graphic->picture.SetCount() != 0) {
             std::abort();
         }
     }

@@ -96,7 +96,7 @@ TEST(FileCommands, SaveAsWritesThePictureAndAdoptsTheName) {
     EXPECT_EQ(h.window->RecentFiles()[0], path);
     EXPECT_EQ(h.window->DialogFolders().userDirSave, h.folder);
     const auto loaded = ReadPictureMessageFile(ReadBytes(path));
-    ASSERT_TRUE(loaded.has_value());
+    ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->picture, Smiley());
     EXPECT_EQ(loaded->text, U"Grüße €5");
     const std::string bytes = ReadBytes(path);

@@ -55,7 +55,7 @@ TEST(SendToSibling, TheSiblingGetsATemporaryPictureMessage) {
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdString(s.received)), 5000);
     QTest::qWait(100);
     const auto loaded = ReadPictureMessageFile(ReadBytes(s.received));
-    ASSERT_TRUE(loaded.has_value());
+    ASSERT_TRUE(loaded);
     EXPECT_TRUE(loaded->picture.IsSet(5, 6));
     EXPECT_EQ(loaded->text, U"for the sibling");
     EXPECT_TRUE(QFile::exists(s.dir.filePath("PMTMP001.NPM")));

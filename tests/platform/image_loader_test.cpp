@@ -227,10 +227,15 @@ TEST(ImageLoader, ExtensionDecidesOnlyWhenTheContentIsUnknown) {
     QByteArray bare = RectangleWmf().mid(22);
     const std::optional<Raster> bareWmf = LoadPictureFile(files.Write("bare.i61", bare));
     ASSERT_TRUE(bareWmf.has_value());
-    // Text files are nothing, whatever they are called.
-    EXPECT_FALSE(LoadPictureFile(files.Write("text.jpg", "hello, world")).has_value());
-    EXPECT_FALSE(LoadPictureFile(files.Write("text.wmf", "hello, world")).has_value());
-    EXPECT_FALSE(LoadPictureFile(files.Write("text.i61", "hello, world")).has_value());
+    // Text files are nothing, whatever they are called: no raster decoder takes them, and the
+    // metafile renderer that the name .wmf calls on finds no metafile.
+    for (const auto& [name, expected] : {std::pair{"text.jpg", ReadError::UnknownFormat},
+                                         std::pair{"text.wmf", ReadError::Damaged},
+                                         std::pair{"text.i61", ReadError::UnknownFormat}}) {
+        ReadError error = ReadError::None;
+        EXPECT_FALSE(LoadPictureFile(files.Write(name, "hello, world"), &error).has_value());
+        EXPECT_EQ(error, expected) << name;
+    }
 }
 
 // A line drawing: one-pixel black lines on white, vertical every 37 columns from column 3 and
@@ -431,12 +436,12 @@ TEST(ImageLoader, NoRegularFileIsRefusedAtOnce) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& path : {fifo, std::string("/dev/zero")}) {
         SCOPED_TRACE(path);
-        std::string why;
-        EXPECT_FALSE(LoadPictureFileForFit(path, 72, 28, &why).has_value());
-        EXPECT_EQ(why, "not a regular file");
-        why.clear();
-        EXPECT_FALSE(LoadPictureFile(path, &why).has_value());
-        EXPECT_EQ(why, "not a regular file");
+        ReadError error = ReadError::None;
+        EXPECT_FALSE(LoadPictureFileForFit(path, 72, 28, &error).has_value());
+        EXPECT_EQ(error, ReadError::NotRegularFile);
+        error = ReadError::None;
+        EXPECT_FALSE(LoadPictureFile(path, &error).has_value());
+        EXPECT_EQ(error, ReadError::NotRegularFile);
     }
 }
 
@@ -458,11 +463,15 @@ TEST(ImageLoader, OddSizes) {
     // 400 million pixels are refused before any decoding, through either entry, and so is a
     // JPEG that declares 40000 x 40000.
     const std::string huge = files.Write("huge.bmp", EmptyRle8Bitmap(20000, 20000));
-    EXPECT_FALSE(LoadPictureFile(huge).has_value());
-    EXPECT_FALSE(LoadPictureFileForFit(huge, 72, 28).has_value());
     const std::string hugeJpeg = files.Write("huge.jpg", HugeJpegHeader(20000, 20000));
-    EXPECT_FALSE(LoadPictureFile(hugeJpeg).has_value());
-    EXPECT_FALSE(LoadPictureFileForFit(hugeJpeg, 72, 28).has_value());
+    for (const std::string& path : {huge, hugeJpeg}) {
+        ReadError whole = ReadError::None;
+        ReadError fit = ReadError::None;
+        EXPECT_FALSE(LoadPictureFile(path, &whole).has_value()) << path;
+        EXPECT_FALSE(LoadPictureFileForFit(path, 72, 28, &fit).has_value()) << path;
+        EXPECT_EQ(whole, ReadError::TooManyPixels) << path;
+        EXPECT_EQ(fit, ReadError::TooManyPixels) << path;
+    }
     EXPECT_FALSE(
         LoadPictureFileForFit(files.Write("huger.jpg", HugeJpegHeader(40000, 40000)), 72, 28));
 }
@@ -526,16 +535,34 @@ TEST(ImageLoader, DamagedFilesGiveNothing) {
     for (const DamagedCase& c : DamagedFiles()) {
         SCOPED_TRACE(std::string(c.name) + ", " + std::to_string(c.bytes.size()) + " bytes");
         const std::string path = files.Write(QString::number(index++) + "_" + c.fileName, c.bytes);
-        EXPECT_FALSE(LoadPictureFile(path).has_value());
-        EXPECT_FALSE(LoadPictureFileForFit(path, 72, 28).has_value());
+        ReadError whole = ReadError::None;
+        ReadError fit = ReadError::None;
+        EXPECT_FALSE(LoadPictureFile(path, &whole).has_value());
+        EXPECT_FALSE(LoadPictureFileForFit(path, 72, 28, &fit).has_value());
+        // Damage is no matter of size: both entries give the same reason, and it is one of the
+        // contents' own.
+        EXPECT_EQ(whole, fit);
+        EXPECT_TRUE(whole == ReadError::TooShort || whole == ReadError::UnknownFormat ||
+                    whole == ReadError::Damaged)
+            << static_cast<int>(whole);
     }
 }
 
 TEST(ImageLoader, MissingFilesAndFoldersGiveNothing) {
     QTemporaryDir dir;
-    EXPECT_FALSE(LoadPictureFile(dir.path().toStdString()).has_value());
-    EXPECT_FALSE(LoadPictureFile(dir.filePath("none.bmp").toStdString()).has_value());
-    EXPECT_FALSE(LoadPictureFile("").has_value());
+    const struct {
+        std::string path;
+        ReadError error;
+    } cases[] = {
+        {dir.path().toStdString(), ReadError::NotRegularFile},
+        {dir.filePath("none.bmp").toStdString(), ReadError::NotFound},
+        {"", ReadError::NotFound},
+    };
+    for (const auto& c : cases) {
+        ReadError error = ReadError::None;
+        EXPECT_FALSE(LoadPictureFile(c.path, &error).has_value()) << c.path;
+        EXPECT_EQ(error, c.error) << c.path;
+    }
 }
 
 TEST(ImageLoader, Utf8Paths) {

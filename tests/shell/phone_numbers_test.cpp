@@ -5,13 +5,6 @@
 namespace pixora {
 namespace {
 
-TEST(PhoneNumbers, DigitsOnlyDropsEverythingElse) {
-    EXPECT_EQ(DigitsOnly("+49 171 000"), "49171000");
-    EXPECT_EQ(DigitsOnly("(0171) 23-45/6"), "017123456");
-    EXPECT_EQ(DigitsOnly("abc"), "");
-    EXPECT_EQ(DigitsOnly("\xd9\xa3"), "");  // Arabic-Indic digit three is no ASCII digit
-}
-
 TEST(PhoneNumbers, ExampleNumberTakesThreeDigitsAfterTheZeros) {
     struct Case {
         const char* number;
