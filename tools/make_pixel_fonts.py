@@ -10,6 +10,12 @@ Share and enjoy."), as Debian ships them in xfonts-base:
                   and each glyph advances one pixel further (there is no bold fixed font of
                   that height)
 
+Two touch-ups keep every letter distinct from every other. The 5x7 font draws the capitals with
+a grave, acute, circumflex or tilde exactly like the plain letter (there is no room above them);
+here such a capital gets the letter squeezed by one row and a one-row accent above it, the way
+the font itself draws its umlauts. And in 5x8 the capital A with ring is the A with circumflex,
+so its ring becomes a 2 x 2 dot as in the 5x7 font.
+
 Every character of Windows-1252 that has a glyph is written, which includes every character a
 picture text may hold. The program itself never reads a font file; this script is run by hand
 when the tables are to change, and its output is committed:
@@ -25,6 +31,7 @@ Debian's own interpreter is named because python3-pil belongs to it. A font fold
 import gzip
 import os
 import sys
+import unicodedata
 
 from PIL import PcfFontFile
 
@@ -52,6 +59,46 @@ def cp1252_chars():
         yield byte, ch
 
 
+# One-row accents over a letter whose columns run from l to r.
+ACCENT_ROWS = {
+    "0300": lambda l, r: {l},  # grave
+    "0301": lambda l, r: {r},  # acute
+    "0302": lambda l, r: set(range(l, r + 1)),  # circumflex
+    "0303": lambda l, r: {l, r} | set(range(l + 2, r)),  # tilde, as the font draws it over N
+    "0308": lambda l, r: {l, r},  # diaeresis
+}
+RING_AS_DOT = {0xC5: {0: 0x60, 1: 0x60}}
+
+
+def squeezed_with_accent(base_rows, ascent, mark):
+    """The capital with one of its repeated rows dropped, below a one-row accent."""
+    body = base_rows[:ascent]
+    for i in range(1, len(body)):
+        if body[i] == body[i - 1]:
+            body = body[:i] + body[i + 1:]
+            break
+    else:
+        return None
+    columns = [c for c in range(8) if any(r & (0x80 >> c) for r in body)]
+    accent = 0
+    for c in ACCENT_ROWS[mark](columns[0], columns[-1]):
+        accent |= 0x80 >> c
+    return [accent] + body + base_rows[ascent:]
+
+
+def distinguish(rows_by_code, ascent):
+    for code, rows in rows_by_code.items():
+        parts = unicodedata.decomposition(chr(code)).split()
+        if len(parts) != 2 or parts[1] not in ACCENT_ROWS or not chr(code).isupper():
+            continue
+        base = rows_by_code.get(int(parts[0], 16))
+        if base is not None and base == rows:
+            fixed = squeezed_with_accent(base, ascent, parts[1])
+            if fixed is None:
+                sys.exit(f"U+{code:04X}: no row of its letter can be dropped")
+            rows_by_code[code] = fixed
+
+
 def load(file_name, cell_width, embolden):
     path = os.path.join(FONT_DIR, file_name)
     with gzip.open(path, "rb") as fp:
@@ -61,7 +108,7 @@ def load(file_name, cell_width, embolden):
         sys.exit(f"{path}: not the public-domain misc-fixed font")
     ascent = int(info.get("FONT_ASCENT", 0)) or None
     height = int(file_name.split("x")[1].split(".")[0])
-    glyphs = []
+    glyphs = {}
     for byte, ch in cp1252_chars():
         glyph = font[byte]
         if glyph is None:
@@ -80,12 +127,21 @@ def load(file_name, cell_width, embolden):
                     if not (0 <= cx < cell_width and 0 <= cy < height):
                         sys.exit(f"{path}: U+{ord(ch):04X} leaves its cell")
                     rows[cy] |= 0x80 >> cx
+        glyphs[ord(ch)] = (advance, rows)
+    rows_by_code = {code: rows for code, (_, rows) in glyphs.items()}
+    distinguish(rows_by_code, ascent)
+    if embolden:
+        for code, fix in RING_AS_DOT.items():
+            for row, bits in fix.items():
+                rows_by_code[code][row] = bits
+    result = []
+    for code, (advance, _) in sorted(glyphs.items()):  # by code, for lookup by halving
+        rows = rows_by_code[code]
         if embolden:
             rows = [r | (r >> 1) for r in rows]
             advance += 1
-        glyphs.append((ord(ch), advance, rows))
-    glyphs.sort()  # by code, so the program can look a character up by halving
-    return height, ascent, glyphs
+        result.append((code, advance, rows))
+    return height, ascent, result
 
 
 def main():
