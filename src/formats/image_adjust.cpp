@@ -45,6 +45,10 @@ std::vector<uint8_t> ToneCurve(int brightness, int contrast) {
 PictureGrid DitherPicture(const FittedGrey& fitted, DitherMethod method, int threshold) {
     threshold = std::clamp(threshold, 0, 255);
     PictureGrid picture;
+    if (fitted.grey.width != PictureWidth || fitted.grey.height != PictureHeight ||
+        fitted.covered.size() != static_cast<size_t>(PictureCells)) {
+        return picture;  // not the output of a fit: nothing to convert
+    }
     const auto covered = [&](int x, int y) {
         return x >= 0 && x < PictureWidth && y >= 0 && y < PictureHeight &&
                fitted.covered[static_cast<size_t>(y) * PictureWidth + x] != 0;

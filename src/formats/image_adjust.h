@@ -65,7 +65,8 @@ struct FittedGrey {
 };
 
 // The grey picture into black and white: 1 = set. Error diffusion spreads only over covered
-// cells, so the blank margin neither takes nor gives error.
+// cells, so the blank margin neither takes nor gives error. Anything but a 72 x 28 fit gives
+// an empty picture.
 PictureGrid DitherPicture(const FittedGrey& fitted, DitherMethod method, int threshold);
 
 // The reduced copy of one picture and what the plain import fit makes of it.
