@@ -4,8 +4,6 @@
 #include <array>
 #include <cmath>
 
-#include "formats/import_fit.h"
-
 namespace pixora {
 
 uint8_t Luminance(Rgb colour) {
@@ -118,33 +116,6 @@ PictureGrid DitherPicture(const FittedGrey& fitted, DitherMethod method, int thr
 
 namespace {
 
-// One pass over the picture: each source pixel adds its grey to the cell of the reduced copy
-// it falls in, so a photo far larger than the copy never needs a second buffer of its size.
-GreyImage BoxReduce(const Raster& image, int width, int height) {
-    const int w = image.Width();
-    const int h = image.Height();
-    std::vector<uint32_t> sums(static_cast<size_t>(width) * height, 0);
-    std::vector<uint32_t> counts(sums.size(), 0);
-    std::vector<int> column(static_cast<size_t>(w));
-    for (int x = 0; x < w; ++x) {
-        column[x] = static_cast<int>(static_cast<int64_t>(x) * width / w);
-    }
-    for (int y = 0; y < h; ++y) {
-        const size_t row = static_cast<size_t>(static_cast<int64_t>(y) * height / h) * width;
-        const uint32_t* pixels = image.Data() + static_cast<size_t>(y) * w;
-        for (int x = 0; x < w; ++x) {
-            sums[row + column[x]] += Luminance(pixels[x]);
-            ++counts[row + column[x]];
-        }
-    }
-    GreyImage reduced(width, height);
-    for (size_t i = 0; i < sums.size(); ++i) {
-        reduced.values[i] =
-            static_cast<uint8_t>(counts[i] ? (sums[i] + counts[i] / 2) / counts[i] : 255);
-    }
-    return reduced;
-}
-
 // The mean of the reduced copy over [u0, u1) x [v0, v1), at least one pixel.
 uint8_t Sample(const GreyImage& image, double u0, double u1, double v0, double v1) {
     const int x0 = std::clamp(static_cast<int>(std::floor(u0)), 0, image.width - 1);
@@ -172,23 +143,76 @@ void PlaceAtTopLeft(const GreyImage& from, FittedGrey& into) {
 
 }  // namespace
 
-ImportWorkingCopy::ImportWorkingCopy(const Raster& image)
-    : sourceWidth_(image.Width()), sourceHeight_(image.Height()) {
-    if (image.Empty()) {
+ImportWorkingCopyBuilder::ImportWorkingCopyBuilder(int width, int height)
+    : width_(std::max(0, width)),
+      height_(std::max(0, height)),
+      shrink_(width_, height_, PictureWidth, PictureHeight) {
+    if (width_ == 0 || height_ == 0) {
         return;
     }
-    const ImportedImage plain = MakeImportedImage(image);
-    shrunk_ = ToGrey(plain.shrunk);
-    corner_ = ToGrey(plain.corner);
     // Enough pixels for the covering fit (the larger of the two scales) several times over.
-    const double cover = std::max(static_cast<double>(PictureWidth) / sourceWidth_,
-                                  static_cast<double>(PictureHeight) / sourceHeight_);
-    const double scale = std::min(1.0, cover * Oversampling);
-    const int width =
-        std::clamp(static_cast<int>(std::lround(sourceWidth_ * scale)), 1, sourceWidth_);
-    const int height =
-        std::clamp(static_cast<int>(std::lround(sourceHeight_ * scale)), 1, sourceHeight_);
-    reduced_ = scale >= 1.0 ? ToGrey(image) : BoxReduce(image, width, height);
+    const double w = width_;
+    const double h = height_;
+    const double cover = std::max(PictureWidth / w, PictureHeight / h);
+    const double scale = std::min({1.0, cover * ImportWorkingCopy::Oversampling,
+                                   std::sqrt(ImportWorkingCopy::MaxReducedPixels / (w * h))});
+    reducedWidth_ = std::clamp(static_cast<int>(std::lround(w * scale)), 1, width_);
+    reducedHeight_ = std::clamp(static_cast<int>(std::lround(h * scale)), 1, height_);
+    // Source column x lands in reduced column x * reducedWidth / width; the same for rows. Each
+    // source pixel then adds its grey to one reduced pixel: one pass, whatever the size.
+    column_.resize(static_cast<size_t>(width_));
+    columnCount_.assign(static_cast<size_t>(reducedWidth_), 0);
+    for (int x = 0; x < width_; ++x) {
+        column_[x] = static_cast<int>(static_cast<int64_t>(x) * reducedWidth_ / width_);
+        ++columnCount_[column_[x]];
+    }
+    rowCount_.assign(static_cast<size_t>(reducedHeight_), 0);
+    for (int y = 0; y < height_; ++y) {
+        ++rowCount_[static_cast<int64_t>(y) * reducedHeight_ / height_];
+    }
+    sums_.assign(static_cast<size_t>(reducedWidth_) * reducedHeight_, 0);
+}
+
+void ImportWorkingCopyBuilder::AddRow(int y, const uint32_t* pixels) {
+    if (y < 0 || y >= height_ || width_ == 0) {
+        return;
+    }
+    shrink_.AddRow(y, pixels);
+    uint32_t* row =
+        sums_.data() + static_cast<size_t>(static_cast<int64_t>(y) * reducedHeight_ / height_) *
+                           static_cast<size_t>(reducedWidth_);
+    for (int x = 0; x < width_; ++x) {
+        row[column_[x]] += Luminance(pixels[x]);
+    }
+}
+
+ImportWorkingCopy ImportWorkingCopyBuilder::Finish() const {
+    ImportWorkingCopy copy;
+    copy.sourceWidth_ = width_;
+    copy.sourceHeight_ = height_;
+    if (sums_.empty()) {
+        return copy;
+    }
+    const ImportedImage plain = shrink_.Finish();
+    copy.shrunk_ = ToGrey(plain.shrunk);
+    copy.corner_ = ToGrey(plain.corner);
+    copy.reduced_ = GreyImage(reducedWidth_, reducedHeight_);
+    for (int y = 0; y < reducedHeight_; ++y) {
+        for (int x = 0; x < reducedWidth_; ++x) {
+            const uint32_t count = columnCount_[x] * rowCount_[y];
+            copy.reduced_.At(x, y) = static_cast<uint8_t>(
+                (sums_[static_cast<size_t>(y) * reducedWidth_ + x] + count / 2) / count);
+        }
+    }
+    return copy;
+}
+
+ImportWorkingCopy::ImportWorkingCopy(const Raster& image) {
+    ImportWorkingCopyBuilder builder(image.Width(), image.Height());
+    for (int y = 0; y < image.Height(); ++y) {
+        builder.AddRow(y, image.Data() + static_cast<size_t>(y) * image.Width());
+    }
+    *this = builder.Finish();
 }
 
 FittedGrey ImportWorkingCopy::Fit(const AdjustSettings& settings) const {

@@ -11,6 +11,7 @@
 
 #include "core/picture.h"
 #include "core/raster.h"
+#include "formats/import_fit.h"
 
 namespace pixora {
 
@@ -72,11 +73,14 @@ PictureGrid DitherPicture(const FittedGrey& fitted, DitherMethod method, int thr
 // The reduced copy of one picture and what the plain import fit makes of it.
 class ImportWorkingCopy {
 public:
-    // The longer reduced side keeps this many picture pixels per cell of the covering fit, so
-    // that fill-and-crop still samples several pixels for each cell.
+    // The reduced copy keeps this many picture pixels per cell of the covering fit, so that
+    // fill-and-crop still averages several pixels for each cell; but never more than
+    // MaxReducedPixels, which only a picture of extreme proportions would reach.
     static constexpr int Oversampling = 4;
+    static constexpr int64_t MaxReducedPixels = int64_t{1} << 20;
 
     explicit ImportWorkingCopy(const Raster& image);
+    ImportWorkingCopy() = default;
 
     int SourceWidth() const { return sourceWidth_; }
     int SourceHeight() const { return sourceHeight_; }
@@ -87,11 +91,33 @@ public:
     PictureGrid Render(const AdjustSettings& settings) const;
 
 private:
+    friend class ImportWorkingCopyBuilder;
     int sourceWidth_ = 0;
     int sourceHeight_ = 0;
     GreyImage reduced_;  // the whole picture, box-averaged
     GreyImage shrunk_;   // the plain import's darkest-pixel shrink, min(w, 72) x min(h, 28)
     GreyImage corner_;   // the picture's own top-left min(w, 72) x min(h, 28) pixels
+};
+
+// The working copy fed one source row at a time, top row first, as the picture loader decodes
+// it: neither the picture nor a second buffer of its size is ever held.
+class ImportWorkingCopyBuilder {
+public:
+    ImportWorkingCopyBuilder(int width, int height);
+    // Row y of the source: width pixels 0x..RRGGBB; the top byte is ignored.
+    void AddRow(int y, const uint32_t* pixels);
+    ImportWorkingCopy Finish() const;
+
+private:
+    int width_;
+    int height_;
+    int reducedWidth_ = 0;
+    int reducedHeight_ = 0;
+    DarkestShrink shrink_;
+    std::vector<int> column_;            // the reduced column of each source column
+    std::vector<uint32_t> sums_;         // grey sums of each reduced pixel
+    std::vector<uint32_t> columnCount_;  // source columns and rows behind each reduced one
+    std::vector<uint32_t> rowCount_;
 };
 
 }  // namespace pixora

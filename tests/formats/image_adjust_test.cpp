@@ -220,6 +220,10 @@ TEST(ImageAdjust, WorkingCopyIsSmallAndFaithful) {
     const ImportWorkingCopy big(scene(2000, 1500));
     EXPECT_EQ(big.Reduced().width, 4 * PictureWidth);
     EXPECT_EQ(big.Reduced().height, 216);
+    // A panorama covers with its height, so it keeps its full width, up to a bound.
+    const ImportWorkingCopy panorama(Raster(100000, 40));
+    EXPECT_LE(panorama.Reduced().values.size(), ImportWorkingCopy::MaxReducedPixels);
+    EXPECT_GT(panorama.Reduced().values.size(), ImportWorkingCopy::MaxReducedPixels * 9 / 10);
     const ImportWorkingCopy small(scene(400, 300));
     for (FitMode fit : {FitMode::KeepProportions, FitMode::FillAndCrop}) {
         AdjustSettings settings;
