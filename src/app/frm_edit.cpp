@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUndoStack>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -34,6 +33,7 @@
 #include "core/settings_keys.h"
 #include "core/strings.h"
 #include "core/text.h"
+#include "document/file_use_cases.h"
 #include "formats/bmp_file.h"
 #include "formats/file_io.h"
 #include "formats/file_names.h"
@@ -66,35 +66,9 @@ QColor ToQColor(Rgb c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
-constexpr int HistoryLimit = 200;
-
 constexpr const char* CantSaveFileMessage = "Can't save this file.";
 
 }  // namespace
-
-// One undo step: the whole picture before and after. A picture is small enough that snapshots
-// are simpler and safer than recording each operation's inverse.
-class PictureStep : public QUndoCommand {
-public:
-    PictureStep(frmEdit* window, const PictureGrid& before, const PictureGrid& after,
-                const QString& what)
-        : QUndoCommand(what), window_(window), before_(before), after_(after) {}
-
-    void undo() override { window_->ShowPicture(before_); }
-    void redo() override {
-        // The edit itself already happened when the step is pushed.
-        if (pushed_) {
-            window_->ShowPicture(after_);
-        }
-        pushed_ = true;
-    }
-
-private:
-    frmEdit* window_;
-    PictureGrid before_;
-    PictureGrid after_;
-    bool pushed_ = false;
-};
 
 frmEdit::frmEdit(EditorServices services, QWidget* parent)
     : QMainWindow(parent),
@@ -102,8 +76,6 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
       settings_(*services_.settings),
       ui_(*services_.ui) {
     setObjectName("frmEdit");
-    history_ = new QUndoStack(this);
-    history_->setUndoLimit(HistoryLimit);
     tmrMonitor_ = new QTimer(this);
     tmrMonitor_->setObjectName("tmrMonitor");
     tmrMonitor_->setInterval(1000);
@@ -136,6 +108,14 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
     BuildMenus();
     BuildToolbar();
     BuildViews();
+    doc_.OnPictureChanged([this] { RedrawViews(); });
+    doc_.OnCellChanged([this](int px, int py) {
+        views_.PaintCell(doc_.Picture(), px, py);
+        RepaintViews();
+    });
+    doc_.OnTextChanged([this] { ShowText(); });
+    doc_.OnStateChanged([this] { ShowTitle(); });
+    doc_.OnHistoryChanged([this] { ShowHistory(); });
 }
 
 frmEdit::~frmEdit() = default;
@@ -205,8 +185,6 @@ void frmEdit::BuildMenus() {
         AddItem(edit, "mnuRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"), &frmEdit::mnuRedo_Click);
     undo->setEnabled(false);
     redo->setEnabled(false);
-    connect(history_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    connect(history_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     separator(edit);
     QMenu* move = addMenu(edit, "mnuMove", "&Move");
     AddItem(move, "mnuMoveUp", "&Up", QKeySequence(), &frmEdit::mnuMoveUp_Click);
@@ -462,11 +440,9 @@ bool frmEdit::Startup(const std::string& commandLine) {
     WriteText(settings_, keys::VerCable, "00");
 
     // 10. An empty document.
-    modified_ = 0;
     ResetDocument();
     ui_.ProcessEvents();
-    documentName_ = UntitledName;
-    UpdateTitle(true);
+    doc_.SetNameAndState(UntitledName, ModifiedState::Saved);
 
     // 11.
     views_.ClearPreview();
@@ -503,7 +479,7 @@ bool frmEdit::Startup(const std::string& commandLine) {
     for (size_t i = 0; i < recentFiles_.size(); ++i) {
         recentFiles_[i] = ReadText(settings_, keys::RecentFiles[i]);
     }
-    AddRecentFile(documentName_);
+    AddRecentFile(doc_.DocumentName());
 
     // 18. The web commands only where the web service offers them.
     webContext_.versionCode =
@@ -695,10 +671,18 @@ void frmEdit::SaveWindowSettings() {
 // ---- Document state ----
 
 void frmEdit::UpdateTitle(bool saved) {
-    const std::string title = TitleFor(documentName_, saved);
-    modified_ = saved ? 0 : 1;
-    // Typing calls this for every character; the shared settings file is written only when the
-    // caption really changes.
+    doc_.SetModified(saved ? ModifiedState::Saved : ModifiedState::Modified);
+}
+
+void frmEdit::ShowTitle() {
+    // A file being loaded has its name and state set at the end of it.
+    if (doc_.Modified() == ModifiedState::Loading) {
+        return;
+    }
+    const std::string title =
+        TitleFor(doc_.DocumentName(), doc_.Modified() != ModifiedState::Modified);
+    // Typing marks the document for every character; the shared settings file is written only
+    // when the caption really changes.
     if (title == writtenTitle_) {
         return;
     }
@@ -708,12 +692,28 @@ void frmEdit::UpdateTitle(bool saved) {
     }
 }
 
+void frmEdit::ShowText() {
+    const QString text = QString::fromStdU32String(doc_.Text());
+    if (text == txtPMText_->toPlainText()) {
+        return;
+    }
+    // Text from outside is held to the box's limit as typed text is; the box's text then comes
+    // back to the document.
+    txtPMText_->SetTextQuietly(text.left(MaxTextLength));
+}
+
+void frmEdit::ShowHistory() {
+    findChild<QAction*>("mnuUndo")->setEnabled(doc_.History().CanUndo());
+    findChild<QAction*>("mnuRedo")->setEnabled(doc_.History().CanRedo());
+}
+
 int frmEdit::AskSaveChanges() {
     int result = AnswerNo;
-    if (ReadInt(settings_, keys::WarnIfNotSaved) == 1 && modified_ == 1) {
+    if (ReadInt(settings_, keys::WarnIfNotSaved) == 1 &&
+        doc_.Modified() == ModifiedState::Modified) {
         activateWindow();
         const int answer = ui_.MessageBox(
-            documentName_ + "\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?",
+            doc_.DocumentName() + "\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?",
             ProductName, MessageIcon::Warning, MessageButtons::YesNoCancel);
         if (answer == AnswerYes) {
             // Only a picture that really reached its file may be discarded: a cancelled save
@@ -729,11 +729,7 @@ int frmEdit::AskSaveChanges() {
 }
 
 void frmEdit::ResetDocument() {
-    ClearHistory();
-    documentName_ = UntitledName;
-    UpdateTitle(true);
-    ClearPicture();
-    SetPictureText(QString());
+    doc_.Reset();
     BlankCanvas();
     ClearPreview();
 }
@@ -760,12 +756,6 @@ void frmEdit::SetBusy(bool flag) {
     }
 }
 
-void frmEdit::SetPictureText(const QString& text) {
-    // Text from outside is held to the box's limit as typed text is.
-    txtPMText_->SetTextQuietly(text.left(MaxTextLength));
-    pictureText_ = txtPMText_->toPlainText();
-}
-
 // ---- Picture and views ----
 
 void frmEdit::RepaintViews() {
@@ -773,54 +763,22 @@ void frmEdit::RepaintViews() {
     picDisplay_->update();
 }
 
-void frmEdit::ClearPicture() {
-    picture_.Clear();
-}
-
-void frmEdit::DrawPixel(int px, int py) {
-    if (modified_ == 0) {
-        UpdateTitle(false);
-    }
-    views_.PaintCell(picture_, px, py);
-    RepaintViews();
-}
-
-void frmEdit::RedrawPicture() {
-    // Cell by cell as DrawPixel does, but with one title update and one repaint of the views.
-    if (modified_ == 0) {
-        UpdateTitle(false);
-    }
+void frmEdit::RedrawViews() {
     for (int py = 0; py < PictureHeight; ++py) {
         for (int px = 0; px < PictureWidth; ++px) {
-            views_.PaintCell(picture_, px, py);
+            views_.PaintCell(doc_.Picture(), px, py);
         }
     }
     RefreshPreview();
 }
 
 void frmEdit::RefreshPreview() {
-    views_.RefreshPreview(picture_);
+    views_.RefreshPreview(doc_.Picture());
     RepaintViews();
 }
 
 void frmEdit::ClearPreview() {
     views_.ClearPreview();
-    RepaintViews();
-}
-
-void frmEdit::CommitWorkGrid() {
-    UpdateTitle(false);
-    picture_ = work_;
-    for (int py = 0; py < PictureHeight; ++py) {
-        for (int px = 0; px < PictureWidth; ++px) {
-            views_.PaintCell(picture_, px, py);
-        }
-    }
-    RepaintViews();
-}
-
-void frmEdit::DrawGrid() {
-    views_.DrawGrid();
     RepaintViews();
 }
 
@@ -835,12 +793,8 @@ void frmEdit::SetPixelFromMouse(int button, double x, double y) {
     if (!PictureGrid::Contains(px, py)) {
         return;
     }
-    if (button == 1) {
-        picture_.Set(px, py, 1);
-        DrawPixel(px, py);
-    } else if (button == 2) {
-        picture_.Set(px, py, 0);
-        DrawPixel(px, py);
+    if (button == 1 || button == 2) {
+        doc_.Paint(px, py, button == 1);
     }
 }
 
@@ -848,10 +802,7 @@ void frmEdit::SetPixelFromMouse(int button, double x, double y) {
 
 void frmEdit::picMain_MouseDown(int button, double x, double y) {
     buttonHeld_ = true;
-    if (!strokeOpen_) {
-        strokeOpen_ = true;
-        strokeStart_ = picture_;
-    }
+    doc_.BeginStroke();
     SetPixelFromMouse(button, x, y);
 }
 
@@ -868,10 +819,7 @@ void frmEdit::picMain_MouseMove(int buttons, double x, double y) {
 
 void frmEdit::picMain_MouseUp() {
     buttonHeld_ = false;
-    if (strokeOpen_) {
-        strokeOpen_ = false;
-        RecordStep(strokeStart_, "Draw");
-    }
+    doc_.EndStroke();
 }
 
 void frmEdit::picMain_KeyDown(int key) {
@@ -895,14 +843,9 @@ void frmEdit::picMain_KeyDown(int key) {
 
 void frmEdit::txtPMText_Change() {
     txtPos_->setText(QString::fromStdString(CharsLeftReadout(txtPMText_->Length())));
-    const QString text = txtPMText_->toPlainText();
-    // Composing with an input method redraws the box without changing its text.
-    const bool changed = text != pictureText_;
-    pictureText_ = text;
-    // Deleting or pasting text changes the document as much as typing does.
-    if (changed && !txtPMText_->SettingQuietly() && modified_ != 1) {
-        UpdateTitle(false);
-    }
+    // Composing with an input method redraws the box without changing its text; the document
+    // tells a change from that.
+    doc_.SetText(txtPMText_->toPlainText().toStdU32String(), !txtPMText_->SettingQuietly());
 }
 
 void frmEdit::txtPMText_MouseMove() {
@@ -1024,7 +967,7 @@ void frmEdit::mnuSend_Click() {
 }
 
 void frmEdit::mySendSMS() {
-    pictureSend_->mySendSMS(picture_, pictureText_.toStdU32String(), smscNumber_);
+    pictureSend_->mySendSMS(doc_.Picture(), doc_.Text(), smscNumber_);
 }
 
 void frmEdit::myReadPhonebook() {
@@ -1082,10 +1025,7 @@ void frmEdit::mnuAbout_Click() {
 }
 
 void frmEdit::RunMove(int direction) {
-    const PictureGrid before = picture_;
-    work_ = MovePicture(picture_, static_cast<MoveDirection>(direction));
-    CommitWorkGrid();
-    RecordStep(before, "Move");
+    doc_.Edit(MovePicture(doc_.Picture(), static_cast<MoveDirection>(direction)), "Move");
 }
 
 void frmEdit::mnuMoveUp_Click() {
@@ -1102,41 +1042,31 @@ void frmEdit::mnuMoveRight_Click() {
 }
 
 void frmEdit::mnuInvert_Click() {
-    const PictureGrid before = picture_;
     ui_.SetBusyPointer(true);
-    UpdateTitle(false);
-    InvertPicture(picture_);
-    RedrawPicture();
+    PictureGrid inverted = doc_.Picture();
+    InvertPicture(inverted);
+    doc_.Edit(inverted, "Invert");
     ui_.SetBusyPointer(false);
-    RecordStep(before, "Invert");
 }
 
 void frmEdit::mnuFlipX_Click() {
-    const PictureGrid before = picture_;
     ui_.SetBusyPointer(true);
-    UpdateTitle(false);
-    work_ = FlipHorizontal(picture_);
-    CommitWorkGrid();
+    doc_.Edit(FlipHorizontal(doc_.Picture()), "Flip Horizontal");
     ui_.SetBusyPointer(false);
-    RecordStep(before, "Flip Horizontal");
 }
 
 void frmEdit::mnuFlipY_Click() {
-    const PictureGrid before = picture_;
     ui_.SetBusyPointer(true);
-    UpdateTitle(false);
-    work_ = FlipVertical(picture_);
-    CommitWorkGrid();
+    doc_.Edit(FlipVertical(doc_.Picture()), "Flip Vertical");
     ui_.SetBusyPointer(false);
-    RecordStep(before, "Flip Vertical");
 }
 
 bool frmEdit::ConfirmNotEmpty() {
-    return pixora::ConfirmNotEmpty(picture_, settings_, ui_);
+    return pixora::ConfirmNotEmpty(doc_.Picture(), settings_, ui_);
 }
 
 bool frmEdit::CheckBeforeOutput() {
-    return pixora::CheckBeforeOutput(picture_, settings_, ui_);
+    return pixora::CheckBeforeOutput(doc_.Picture(), settings_, ui_);
 }
 
 void frmEdit::mnuCopy_Click() {
@@ -1164,12 +1094,8 @@ void frmEdit::mnuPaste_Click() {
             const std::optional<PictureGrid> pasted =
                 ThresholdPicture(views_.Output(), settings_, ui_);
             if (pasted) {
-                const PictureGrid before = picture_;
-                picture_ = *pasted;
-                RedrawPicture();
-                documentName_ = UntitledName;
-                UpdateTitle(false);
-                RecordStep(before, "Paste");
+                doc_.Edit(*pasted, "Paste");
+                doc_.SetNameAndState(UntitledName, ModifiedState::Modified);
             } else {
                 // The output bitmap must show the picture again, not the foreign image.
                 RefreshPreview();
@@ -1248,30 +1174,26 @@ bool frmEdit::ImportPicture(const std::string& path) {
     if (!services_.loadPicture) {
         return false;
     }
-    // A pipe or a device named like a picture would keep the loader waiting for ever.
-    if (const FileStatus status = CheckRegularFile(path);
-        status.error == FileError::NotRegularFile) {
-        ShowFileProblem(CantReadFileMessage, path, status);
-        return false;
+    const PictureDecoder decode = [this](const std::string& file, std::string&) {
+        return services_.loadPicture(file);
+    };
+    ImportedPicture imported = ImportPictureFile(path, decode, settings_, ui_);
+    switch (imported.outcome) {
+        case ImportedPicture::Outcome::NotRegularFile:
+            ShowFileProblem(CantReadFileMessage, path, imported.status);
+            return false;
+        case ImportedPicture::Outcome::NotDecoded:
+            return false;
+        case ImportedPicture::Outcome::LevelRejected:
+            // The output bitmap shows the picture again, not the foreign image.
+            views_.MutableOutput() = std::move(imported.fitted);
+            RefreshPreview();
+            return false;
+        case ImportedPicture::Outcome::Imported:
+            break;
     }
-    const std::optional<ImportedImage> image = services_.loadPicture(path);
-    if (!image || image->shrunk.Empty()) {
-        return false;
-    }
-    views_.MutableOutput() = FitImportedPicture(*image, path, settings_, ui_);
-    const std::optional<PictureGrid> imported = ThresholdPicture(views_.Output(), settings_, ui_);
-    if (!imported) {
-        RefreshPreview();
-        return false;
-    }
-    const PictureGrid before = picture_;
-    picture_ = *imported;
-    documentName_ = path;
+    AdoptImportedPicture(doc_, imported.picture, path);
     AddRecentFile(path);
-    modified_ = 2;
-    RedrawPicture();
-    UpdateTitle(true);
-    RecordStep(before, "Import");
     return true;
 }
 
@@ -1288,51 +1210,25 @@ void frmEdit::mnuOpen_Click() {
 }
 
 void frmEdit::OpenGraphicFile(const std::string& path) {
-    const FileKind kind = ChooseReader(path);
-    if (kind == FileKind::ImportI61 || kind == FileKind::ImportPicture) {
+    const OpenedFile opened = OpenGraphicFileAt(path);
+    if (opened.outcome == OpenedFile::Outcome::Import) {
         ImportPicture(path);
         return;
     }
-    const FileRead read = ReadFile(path);
-    if (!read.status.Ok()) {
+    if (opened.outcome == OpenedFile::Outcome::Unreadable) {
         // Nothing was read, so the picture and the text stay; the reason tells a missing file
         // from a pipe or a folder.
-        ShowFileProblem(CantReadFileMessage, path, read.status);
+        ShowFileProblem(CantReadFileMessage, path, opened.status);
         return;
     }
-    const OpenResult result = pixora::OpenGraphicFile(path, std::string_view(read.bytes));
+    const OpenResult& result = opened.result;
     if (result.beep || !result.message.empty()) {
         activateWindow();
     }
     ReportOpenResult(result, ui_);
-    if (result.action == OpenAction::KeepDocument) {
-        // A rejected file leaves the picture and the text the user had; clearing them would
-        // leave a saved-looking document that Save would overwrite with nothing.
-        return;
+    if (AdoptOpenedFile(doc_, result, path) && result.action == OpenAction::Adopt) {
+        AddRecentFile(path);
     }
-    if (result.textChanged) {
-        SetPictureText(QString::fromStdU32String(result.text));
-    }
-    if (result.pictureChanged) {
-        picture_ = result.picture;
-    }
-    ClearHistory();
-    if (result.action == OpenAction::Adopt) {
-        AdoptOpenedFile(path);
-    } else {
-        documentName_ = UntitledName;
-        modified_ = 2;
-        RedrawPicture();
-        UpdateTitle(false);
-    }
-}
-
-void frmEdit::AdoptOpenedFile(const std::string& path) {
-    AddRecentFile(path);
-    documentName_ = path;
-    modified_ = 2;
-    RedrawPicture();
-    UpdateTitle(true);
 }
 
 void frmEdit::AddRecentFile(const std::string& path) {
@@ -1376,11 +1272,11 @@ void frmEdit::mnuSaveAs_Click() {
 }
 
 bool frmEdit::SaveDocument() {
-    if (SaveNeedsDialog(documentName_)) {
+    if (SaveNeedsDialog(doc_.DocumentName())) {
         return SaveDocumentAs();
     }
     SetBusy(true);
-    const bool saved = WritePictureMessageFile(documentName_);
+    const bool saved = WritePictureMessageFile(doc_.DocumentName());
     SetBusy(false);
     return saved;
 }
@@ -1391,8 +1287,9 @@ bool frmEdit::SaveDocumentAs() {
     if (CheckBeforeOutput()) {
         const std::string folder =
             folders_.userDirSave.empty() ? folders_.userDir : folders_.userDirSave;
-        const std::string path = ui_.SaveFile(ProposedFileName(documentName_), PictureMessageFilter,
-                                              1, folder, PictureMessageExtension);
+        const std::string path =
+            ui_.SaveFile(ProposedFileName(doc_.DocumentName()), PictureMessageFilter, 1, folder,
+                         PictureMessageExtension);
         if (!path.empty()) {
             folders_.userDirSave = FolderOf(path);
             saved = WritePictureMessageFile(path);
@@ -1414,21 +1311,16 @@ bool frmEdit::WritePictureMessageFile(const std::string& path) {
         return false;
     }
     ui_.SetBusyPointer(true);
-    const std::string bytes = pixora::WritePictureMessageFile(
-        picture_, pictureText_.toStdU32String(), ReadText(settings_, keys::UserName));
-    // Written beside the old file and renamed over it where that can be done, so a failed write
-    // keeps the old one; a failure is said, and the picture stays modified.
-    const FileStatus status = WriteFile(path, bytes);
-    if (status.Ok() && !IsPictureMessageHandOverName(path)) {
-        documentName_ = path;
+    // A failed write keeps the old file; it is said, and the picture stays modified.
+    const SaveResult saved = pixora::SaveDocument(doc_, path, ReadText(settings_, keys::UserName));
+    if (saved.adopted) {
         AddRecentFile(path);
-        UpdateTitle(true);
     }
     ui_.SetBusyPointer(false);
-    if (!status.Ok()) {
-        ShowFileProblem(CantSaveFileMessage, path, status);
+    if (!saved.status.Ok()) {
+        ShowFileProblem(CantSaveFileMessage, path, saved.status);
     }
-    return status.Ok();
+    return saved.status.Ok();
 }
 
 void frmEdit::mnuExport_Click() {
@@ -1436,14 +1328,11 @@ void frmEdit::mnuExport_Click() {
     if (CheckBeforeOutput()) {
         const std::string folder =
             folders_.exportDir.empty() ? folders_.importDir : folders_.exportDir;
-        const std::string path =
-            ui_.SaveFile(ProposedFileName(documentName_), ExportFilter, 1, folder, ExportExtension);
+        const std::string path = ui_.SaveFile(ProposedFileName(doc_.DocumentName()), ExportFilter,
+                                              1, folder, ExportExtension);
         if (!path.empty()) {
             folders_.exportDir = FolderOf(path);
-            // The final name alone decides the format, whatever filter was picked.
-            const FileStatus status =
-                WriteFile(path, IsWbmpExportName(path) ? WriteWbmpFile(picture_)
-                                                       : WriteBmpFile(views_.Output()));
+            const FileStatus status = ExportPicture(path, doc_.Picture(), views_.Output());
             if (!status.Ok()) {
                 ShowFileProblem(CantSaveFileMessage, path, status);
             }
@@ -1453,34 +1342,11 @@ void frmEdit::mnuExport_Click() {
 }
 
 void frmEdit::mnuUndo_Click() {
-    history_->undo();
+    doc_.Undo();
 }
 
 void frmEdit::mnuRedo_Click() {
-    history_->redo();
-}
-
-void frmEdit::ClearHistory() {
-    history_->clear();
-    strokeOpen_ = false;
-}
-
-void frmEdit::RecordStep(const PictureGrid& before, const char* what) {
-    if (before == picture_) {
-        return;
-    }
-    history_->push(new PictureStep(this, before, picture_, what));
-}
-
-void frmEdit::ShowPicture(const PictureGrid& picture) {
-    picture_ = picture;
-    UpdateTitle(false);
-    for (int py = 0; py < PictureHeight; ++py) {
-        for (int px = 0; px < PictureWidth; ++px) {
-            views_.PaintCell(picture_, px, py);
-        }
-    }
-    RefreshPreview();
+    doc_.Redo();
 }
 
 bool frmEdit::FileExists(const std::string& path) {
@@ -1593,8 +1459,8 @@ void frmEdit::mnuInternet_Click() {
             ui_.MessageBox(NoTempFolderText, ProductName, MessageIcon::Warning, MessageButtons::Ok);
         } else {
             const std::optional<std::string> page =
-                WriteWebSendPage(webContext_, picture_, pictureText_.toStdU32String(), settings_,
-                                 tempFolder_, tempCounter_, *services_.tempWriter);
+                WriteWebSendPage(webContext_, doc_.Picture(), doc_.Text(), settings_, tempFolder_,
+                                 tempCounter_, *services_.tempWriter);
             if (page && services_.openDocument) {
                 services_.openDocument(*page);
             }

@@ -17,6 +17,7 @@
 #include "core/picture_views.h"
 #include "core/settings.h"
 #include "core/user_interface.h"
+#include "document/document.h"
 #include "formats/import_fit.h"
 #include "shell/file_types.h"
 #include "shell/shell_host.h"
@@ -27,7 +28,6 @@
 class QAction;
 class QSessionManager;
 class QTimer;
-class QUndoStack;
 class QLabel;
 class QLineEdit;
 class QFrame;
@@ -100,6 +100,7 @@ public:
     bool Startup(const std::string& commandLine);
 
     // Document state.
+    // Marks the document saved or modified; the title follows.
     void UpdateTitle(bool saved);
     int AskSaveChanges();
     void ResetDocument();
@@ -110,14 +111,9 @@ public:
     // The process is told to end (SIGTERM).
     void Terminate();
 
-    // The picture and its views.
-    void ClearPicture();
-    void DrawPixel(int px, int py);
-    void RedrawPicture();
+    // The views of the picture.
     void RefreshPreview();
     void ClearPreview();
-    void CommitWorkGrid();
-    void DrawGrid();
     void BlankCanvas();
     void SetPixelFromMouse(int button, double x, double y);
 
@@ -178,7 +174,6 @@ public:
     bool ImportPicture(const std::string& path);
     // Opens any graphic file by the extension text in its path; does not ask about changes.
     void OpenGraphicFile(const std::string& path);
-    void AdoptOpenedFile(const std::string& path);
     // Saves picture and text; false when nothing was written.
     bool WritePictureMessageFile(const std::string& path) override;
 
@@ -215,21 +210,11 @@ public:
     SerialPhone& Phone() { return *phone_; }
     bool ConfirmNotEmpty();
     bool CheckBeforeOutput();
-    // Forgets the undo history, as New and Open do.
-    void ClearHistory();
-    QUndoStack& History() { return *history_; }
 
     // State, for the commands of the other windows and for tests.
-    PictureGrid& Picture() { return picture_; }
-    WorkGrid& Work() { return work_; }
+    Document& Doc() { return doc_; }
     const PictureViews& Views() const { return views_; }
-    const std::string& DocumentName() const { return documentName_; }
-    void SetDocumentName(const std::string& name) { documentName_ = name; }
-    int Modified() const { return modified_; }
-    void SetModified(int value) { modified_ = value; }
     bool Busy() const { return busy_; }
-    const QString& PictureText() const { return pictureText_; }
-    void SetPictureText(const QString& text);
     const std::string& ProgramFolder() const { return programFolder_; }
     const std::string& PhonebookCachePath() const { return phonebookCachePath_; }
     const std::string& TempFolder() const { return tempFolder_; }
@@ -259,6 +244,11 @@ private:
     // The private temporary folder as it is now (ending in "/"), or empty when there is none.
     const std::string& CurrentTempFolder();
     void RepaintViews();
+    // What the document's observers do: the views, the text box, the title and the undo items.
+    void RedrawViews();
+    void ShowText();
+    void ShowTitle();
+    void ShowHistory();
     // Whether the window may close now; asks about unsaved changes.
     bool QueryClose();
     // Save and Save As; true only when the picture was written, so that a question about
@@ -269,24 +259,16 @@ private:
     void ShowFileProblem(const std::string& firstLine, const std::string& path,
                          const FileStatus& status);
     void Shutdown();
-    // Shows a picture from the undo history and marks the document modified.
-    void ShowPicture(const PictureGrid& picture);
-    // Records a whole-picture edit as one undo step when it changed anything.
-    void RecordStep(const PictureGrid& before, const char* what);
     void RunMove(int direction);
     // The clipboard monitor's look at the clipboard, unless a command or a dialog is running.
     void MonitorLook();
-    friend class PictureStep;
 
     EditorServices services_;
     SettingsStore& settings_;
     UserInterface& ui_;
 
-    PictureGrid picture_;
-    WorkGrid work_;
+    Document doc_;
     PictureViews views_;
-    std::string documentName_ = "Untitled";
-    int modified_ = 0;
     bool busy_ = false;
     // Commands running, counted so nested ones do not end it early (the monitor waits for 0).
     int commandDepth_ = 0;
@@ -298,7 +280,6 @@ private:
     bool shutDown_ = false;
     // Placed from the settings and not yet shown: the frame is checked once it is known.
     bool placing_ = false;
-    QString pictureText_;
     std::string programFolder_;
     std::string phonebookCachePath_;
     std::string tempFolder_;
@@ -313,7 +294,6 @@ private:
     QFrame* picPMTextXP_ = nullptr;
     QToolBar* Toolbar1_ = nullptr;
     QTimer* tmrMonitor_ = nullptr;
-    QUndoStack* history_ = nullptr;
     std::unique_ptr<SerialPhone> phone_;
     std::unique_ptr<InstanceLock> instanceLock_;
     MessageHook* messageHook_ = nullptr;
@@ -333,8 +313,6 @@ private:
     bool smsSendHidden_ = false;
     QLabel* lblURL_ = nullptr;
     QLabel* picBranding_ = nullptr;
-    PictureGrid strokeStart_;
-    bool strokeOpen_ = false;
 };
 
 }  // namespace pixora

@@ -34,7 +34,7 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
         EditorHarness h;
         h.settings->Write("Settings", "WarnIfNotSaved", c.warnIfNotSaved);
         ASSERT_TRUE(h.Start());
-        h.window->Picture().Set(5, 5, 1);
+        SetCell(*h.window, 5, 5, 1);
         h.window->UpdateTitle(false);
         h.Find<QAction>("mnuMonitor")->trigger();
         h.ui.answers = c.answers;
@@ -51,16 +51,16 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
             }
             h.clipboard.bitmap = Raster(72, 28, MakeRgb(0, 0, 0));
             h.window->tmrMonitor_Timer();
-            EXPECT_EQ(h.window->Picture().SetCount(), 1);
+            EXPECT_EQ(h.window->Doc().Picture().SetCount(), 1);
             EXPECT_TRUE(h.clipboard.bitmap.has_value());
         };
         (h.window.get()->*c.command)();
         inCommand = false;
         EXPECT_GT(asked, c.copiedAt);
-        EXPECT_EQ(h.window->Picture().SetCount(), 1);
+        EXPECT_EQ(h.window->Doc().Picture().SetCount(), 1);
         // Once the command is over the monitor looks again by itself, and pastes once.
         QTest::qWait(20);
-        EXPECT_EQ(h.window->Picture().SetCount(), PictureCells);
+        EXPECT_EQ(h.window->Doc().Picture().SetCount(), PictureCells);
         EXPECT_EQ(h.clipboard.clears, 1);
         EXPECT_TRUE(h.ui.answers.empty());
         h.window->tmrMonitor_Timer();
@@ -78,11 +78,11 @@ TEST(ClipboardMonitorWaits, AModalDialogHoldsItOffUntilItCloses) {
     ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
     h.clipboard.bitmap = Raster(72, 28, MakeRgb(0, 0, 0));
     h.window->tmrMonitor_Timer();
-    EXPECT_EQ(h.window->Picture().SetCount(), 0);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), 0);
     EXPECT_TRUE(h.clipboard.bitmap.has_value());
     dialog.close();
     h.window->tmrMonitor_Timer();
-    EXPECT_EQ(h.window->Picture().SetCount(), PictureCells);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), PictureCells);
     EXPECT_FALSE(h.clipboard.bitmap.has_value());
 }
 

@@ -56,7 +56,7 @@ TEST(frmEditStartup, AsksForTheAuthorUntilANameIsGivenAndOpensUntitled) {
     EXPECT_EQ(h.settings->Read("Zorvet Settings", "VerCable"), "00");
     EXPECT_EQ(h.settings->Read("Zorvet Settings", "Application"), "/opt/pixora/bin/pixora");
     EXPECT_EQ(h.window->ProgramFolder(), "/opt/pixora/bin/");
-    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(ModifiedOf(*h.window), 0);
     // Old temporary pages and pictures are cleared at start.
     EXPECT_EQ(h.cleared, std::vector<std::string>{"/tmp/pixora-test/"});
 }
@@ -185,7 +185,7 @@ TEST(frmEditCanvas, LeftClickSetsRightDragClearsAndTheTitleFollows) {
     auto* canvas = h.Find<RasterView>("picMain");
     ASSERT_NE(canvas, nullptr);
     QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(3, 4));
-    EXPECT_TRUE(h.window->Picture().IsSet(3, 4));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(3, 4));
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
     EXPECT_EQ(h.window->Views().Canvas().Pixel(7 * 3 + 2, 7 * 4 + 2), SetColour);
     EXPECT_EQ(h.window->Views().Preview().Pixel(3 + 15, 4 + 31), SetColour);
@@ -197,28 +197,28 @@ TEST(frmEditCanvas, LeftClickSetsRightDragClearsAndTheTitleFollows) {
     }
     QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(15, 10));
     for (int px = 10; px <= 15; ++px) {
-        EXPECT_TRUE(h.window->Picture().IsSet(px, 10)) << px;
+        EXPECT_TRUE(h.window->Doc().Picture().IsSet(px, 10)) << px;
     }
     QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, CellCentre(12, 10));
     QTest::mouseMove(canvas, CellCentre(13, 10));
     QTest::mouseRelease(canvas, Qt::RightButton, Qt::NoModifier, CellCentre(13, 10));
-    EXPECT_TRUE(h.window->Picture().IsSet(11, 10));
-    EXPECT_FALSE(h.window->Picture().IsSet(12, 10));
-    EXPECT_FALSE(h.window->Picture().IsSet(13, 10));
-    EXPECT_TRUE(h.window->Picture().IsSet(14, 10));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(11, 10));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(12, 10));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(13, 10));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(14, 10));
     // After the release, moving paints nothing.
     QTest::mouseMove(canvas, CellCentre(20, 20));
-    EXPECT_FALSE(h.window->Picture().IsSet(20, 20));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(20, 20));
 
     // The middle button changes nothing.
     QTest::mouseClick(canvas, Qt::MiddleButton, Qt::NoModifier, CellCentre(30, 5));
-    EXPECT_FALSE(h.window->Picture().IsSet(30, 5));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(30, 5));
 }
 
 TEST(frmEditCanvas, ClickOnABlackCellOfASavedDocumentStillMarksItModified) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
-    h.window->Picture().Set(5, 5, 1);
+    SetCell(*h.window, 5, 5, 1);
     h.window->UpdateTitle(true);
     QTest::mouseClick(h.Find<RasterView>("picMain"), Qt::LeftButton, Qt::NoModifier,
                       CellCentre(5, 5));
@@ -249,12 +249,12 @@ TEST(frmEditCanvas, BothButtonsHeldTogetherPaintNothing) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
     h.window->picMain_MouseDown(1, 8, 8);
-    EXPECT_TRUE(h.window->Picture().IsSet(1, 1));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(1, 1));
     h.window->picMain_MouseMove(3, 15, 8);
-    EXPECT_FALSE(h.window->Picture().IsSet(2, 1));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(2, 1));
     h.window->picMain_MouseMove(2, 22, 8);
     h.window->picMain_MouseMove(2, 8, 8);
-    EXPECT_FALSE(h.window->Picture().IsSet(1, 1));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(1, 1));
     h.window->picMain_MouseUp();
 }
 
@@ -262,15 +262,15 @@ TEST(frmEditCanvas, ArrowKeysMoveThePicture) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
     auto* canvas = h.Find<RasterView>("picMain");
-    h.window->Picture().Set(0, 0, 1);
+    SetCell(*h.window, 0, 0, 1);
     canvas->setFocus();
     QTest::keyClick(canvas, Qt::Key_Up);
-    EXPECT_TRUE(h.window->Picture().IsSet(0, 27));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(0, 27));
     QTest::keyClick(canvas, Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_TRUE(h.window->Picture().IsSet(71, 27));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(71, 27));
     QTest::mouseClick(h.Find<QToolButton>("cmdDown"), Qt::LeftButton);
-    EXPECT_TRUE(h.window->Picture().IsSet(71, 0));
-    EXPECT_EQ(h.window->Modified(), 1);
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(71, 0));
+    EXPECT_EQ(ModifiedOf(*h.window), 1);
 }
 
 TEST(frmEditText, FiltersTypedCharactersAndShowsWhatIsLeft) {
@@ -284,13 +284,13 @@ TEST(frmEditText, FiltersTypedCharactersAndShowsWhatIsLeft) {
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled]");
     QTest::keyClick(text, Qt::Key_Return);
     EXPECT_EQ(text->toPlainText(), "");
-    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(ModifiedOf(*h.window), 0);
 
     TypeText(text, QString::fromUtf8("Ä€"));
     EXPECT_EQ(text->toPlainText(), QString::fromUtf8("Ä€"));
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
     EXPECT_EQ(readout->text(), "119  ");
-    EXPECT_EQ(h.window->PictureText(), QString::fromUtf8("Ä€"));
+    EXPECT_EQ(PictureTextOf(*h.window), QString::fromUtf8("Ä€"));
 
     QTest::keyClicks(text, QString(119, 'x'));
     EXPECT_EQ(text->toPlainText().size(), 121);
@@ -311,18 +311,18 @@ TEST(frmEditText, PastedTextIsFilteredAndHeldToTheLimit) {
     QGuiApplication::clipboard()->setMimeData(data);
     text->paste();
     EXPECT_EQ(text->toPlainText(), QString(100, 'a') + "linenext" + QString(13, 'b'));
-    EXPECT_EQ(h.window->Modified(), 1);
+    EXPECT_EQ(ModifiedOf(*h.window), 1);
 }
 
 TEST(frmEditText, BackspaceMarksTheDocumentModified) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
     auto* text = h.Find<QPlainTextEdit>("txtPMText");
-    h.window->SetPictureText("hello");
+    SetPictureText(*h.window, "hello");
     h.window->UpdateTitle(true);
     text->moveCursor(QTextCursor::End);
     QTest::keyClick(text, Qt::Key_Backspace);
-    EXPECT_EQ(h.window->PictureText(), "hell");
+    EXPECT_EQ(PictureTextOf(*h.window), "hell");
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
 }
 
@@ -349,7 +349,7 @@ TEST(frmEditDocument, AskSaveChangesFollowsTheAnswerAndTheWarningSwitch) {
             h.settings->Write("Settings", "WarnIfNotSaved", c.warn);
         }
         ASSERT_TRUE(h.Start());
-        h.window->SetModified(c.modified);
+        h.window->Doc().SetModified(static_cast<ModifiedState>(c.modified));
         h.ui.answers.assign(c.answers.begin(), c.answers.end());
         EXPECT_EQ(h.window->AskSaveChanges(), c.expected);
         ASSERT_EQ(h.ui.messages.size(), c.questions);
@@ -368,11 +368,11 @@ TEST(frmEditDocument, NewDiscardsOnlyWhenAllowed) {
     ASSERT_TRUE(h.Start());
     QTest::mouseClick(h.Find<RasterView>("picMain"), Qt::LeftButton, Qt::NoModifier,
                       CellCentre(1, 1));
-    h.window->SetPictureText("keep me");
+    SetPictureText(*h.window, "keep me");
     h.ui.answers = {AnswerCancel};
     h.Find<QAction>("mnuNew")->trigger();
-    EXPECT_TRUE(h.window->Picture().IsSet(1, 1));
-    EXPECT_EQ(h.window->PictureText(), "keep me");
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(1, 1));
+    EXPECT_EQ(PictureTextOf(*h.window), "keep me");
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
     EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
 
@@ -380,8 +380,8 @@ TEST(frmEditDocument, NewDiscardsOnlyWhenAllowed) {
     QApplication::setActiveWindow(h.window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     QTest::keyClick(h.window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_FALSE(h.window->Picture().IsSet(1, 1));
-    EXPECT_EQ(h.window->PictureText(), "");
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(1, 1));
+    EXPECT_EQ(PictureTextOf(*h.window), "");
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled]");
     EXPECT_EQ(h.window->Views().Canvas().Pixel(7 + 2, 7 + 2), ClearColour);
     EXPECT_EQ(h.window->Views().Output().Width(), 72);
@@ -403,12 +403,11 @@ TEST(frmEditDocument, BusyIsMirroredIntoTheStoreWhileACommandShowsADialog) {
 TEST(frmEditDocument, CloseCancelledKeepsTheWindowAndTheDocument) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
-    h.window->Picture().Set(2, 2, 1);
-    h.window->DrawPixel(2, 2);
+    h.window->Doc().Paint(2, 2, true);
     h.ui.answers = {AnswerCancel};
     EXPECT_FALSE(h.window->close());
     EXPECT_TRUE(h.window->isVisible());
-    EXPECT_TRUE(h.window->Picture().IsSet(2, 2));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(2, 2));
     EXPECT_TRUE(h.settings->Read("Zorvet Settings", "CurrentAppname").has_value());
 }
 
@@ -423,8 +422,7 @@ TEST(frmEditDocument, NormalExitWritesPositionAndFoldersIntoTheIniFile) {
         EditorHarness h(&store);
         ASSERT_TRUE(h.Start());
         h.window->move(150, 90);
-        h.window->Picture().Set(2, 2, 1);
-        h.window->DrawPixel(2, 2);
+        h.window->Doc().Paint(2, 2, true);
         h.ui.answers = {AnswerNo};
         EXPECT_TRUE(h.window->close());
         // The temporary pages and pictures go at start and again at exit.
