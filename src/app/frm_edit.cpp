@@ -76,10 +76,6 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
       settings_(*services_.settings),
       ui_(*services_.ui) {
     setObjectName("frmEdit");
-    tmrMonitor_ = new QTimer(this);
-    tmrMonitor_->setObjectName("tmrMonitor");
-    tmrMonitor_->setInterval(1000);
-    connect(tmrMonitor_, &QTimer::timeout, this, [this] { tmrMonitor_Timer(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager& manager) { SessionEnding(manager); });
     phone_ = std::make_unique<SerialPhone>(settings_, ui_);
@@ -105,9 +101,29 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
                                                      services_.phonebookCachePath, readCallbacks);
     smscRead_ = std::make_unique<SmscRead>(
         phone_->Engine(), settings_, [this](int code) { OptionsDialog().myReadSMSCDone(code); });
-    BuildMenus();
-    BuildToolbar();
+    actions_ = BuildEditorActions(*this);
     BuildViews();
+    files_ = std::make_unique<FileCommands>(doc_, settings_, ui_, actions_, views_, *this,
+                                            services_.loadPicture, services_.importExtensions);
+    edits_ = std::make_unique<EditCommands>(doc_, settings_, ui_, actions_, views_,
+                                            services_.clipboard, *this, *this);
+    canvas_ = std::make_unique<CanvasController>(doc_, *txtPos_, [this](int key) {
+        switch (key) {
+            case Qt::Key_Up:
+                edits_->mnuMoveUp_Click();
+                break;
+            case Qt::Key_Down:
+                edits_->mnuMoveDown_Click();
+                break;
+            case Qt::Key_Left:
+                edits_->mnuMoveLeft_Click();
+                break;
+            default:
+                edits_->mnuMoveRight_Click();
+                break;
+        }
+    });
+    ConnectActions();
     doc_.OnPictureChanged([this] { RedrawViews(); });
     doc_.OnCellChanged([this](int px, int py) {
         views_.PaintCell(doc_.Picture(), px, py);
@@ -120,167 +136,54 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
 
 frmEdit::~frmEdit() = default;
 
-QAction* frmEdit::AddItem(QMenu* menu, const char* name, const QString& caption,
-                          const QKeySequence& shortcut, void (frmEdit::*handler)()) {
-    auto* action = menu->addAction(caption);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(shortcut);
-        // Shortcuts act on the picture wherever the focus is inside the window.
-        action->setShortcutContext(Qt::WindowShortcut);
-    }
-    if (handler != nullptr) {
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    }
-    return action;
-}
-
-void frmEdit::BuildMenus() {
-    QMenuBar* bar = menuBar();
-    auto addMenu = [bar](QMenu* parent, const char* name, const QString& caption) {
-        QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(QString(name) + "Action");
-        return menu;
+void frmEdit::ConnectActions() {
+    const EditorActions& a = actions_;
+    const auto on = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, handler);
     };
-    auto separator = [](QMenu* menu, const char* name = nullptr) {
-        QAction* s = menu->addSeparator();
-        if (name != nullptr) {
-            s->setObjectName(name);
-        }
-        return s;
-    };
-
-    QMenu* file = addMenu(nullptr, "mnuFile", "&File");
-    AddItem(file, "mnuNew", "&New", QKeySequence("Ctrl+N"), &frmEdit::mnuNew_Click);
-    separator(file);
-    AddItem(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O"), &frmEdit::mnuOpen_Click);
-    AddItem(file, "mnuSave", "&Save", QKeySequence("Ctrl+S"), &frmEdit::mnuSave_Click);
-    AddItem(file, "mnuSaveAs", "Save &As...", QKeySequence(), &frmEdit::mnuSaveAs_Click);
-    separator(file);
-    AddItem(file, "mnuSend", "Sen&d as SMS...", QKeySequence("Ctrl+D"), &frmEdit::mnuSend_Click);
-    AddItem(file, "mnuInternet", "Send via In&ternet", QKeySequence("Ctrl+T"),
-            &frmEdit::mnuInternet_Click);
-    separator(file);
-    AddItem(file, "mnuImport", "Im&port BMP, GIF, JPG...", QKeySequence("Ctrl+P"),
-            &frmEdit::mnuImport_Click);
-    AddItem(file, "mnuExport", "&Export BMP, WBMP...", QKeySequence("Ctrl+E"),
-            &frmEdit::mnuExport_Click);
-    separator(file, "mnuRecentSep")->setVisible(false);
-    for (int i = 1; i <= 4; ++i) {
-        const QByteArray name = "mnuRecent" + QByteArray::number(i);
-        QAction* recent =
-            AddItem(file, name.constData(), QString("&%1 ").arg(i), QKeySequence(), nullptr);
-        recent->setVisible(false);
-        connect(recent, &QAction::triggered, this, [this, i] { OpenRecentFile(i - 1); });
-    }
-    separator(file);
-    AddItem(file, "mnuExit", "E&xit", QKeySequence(), &frmEdit::mnuExit_Click);
-
-    QMenu* edit = addMenu(nullptr, "mnuEdit", "&Edit");
-    connect(edit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
-    QAction* undo =
-        AddItem(edit, "mnuUndo", "&Undo", QKeySequence("Ctrl+Z"), &frmEdit::mnuUndo_Click);
-    QAction* redo =
-        AddItem(edit, "mnuRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"), &frmEdit::mnuRedo_Click);
-    undo->setEnabled(false);
-    redo->setEnabled(false);
-    separator(edit);
-    QMenu* move = addMenu(edit, "mnuMove", "&Move");
-    AddItem(move, "mnuMoveUp", "&Up", QKeySequence(), &frmEdit::mnuMoveUp_Click);
-    AddItem(move, "mnuMoveDown", "&Down", QKeySequence(), &frmEdit::mnuMoveDown_Click);
-    AddItem(move, "mnuMoveLeft", "&Left", QKeySequence(), &frmEdit::mnuMoveLeft_Click);
-    AddItem(move, "mnuMoveRight", "&Right", QKeySequence(), &frmEdit::mnuMoveRight_Click);
-    AddItem(edit, "mnuInvert", "&Invert", QKeySequence("Ctrl+I"), &frmEdit::mnuInvert_Click);
-    AddItem(edit, "mnuFlipX", "Flip &Horizontal", QKeySequence("Ctrl+X"), &frmEdit::mnuFlipX_Click);
-    AddItem(edit, "mnuFlipY", "Flip &Vertical", QKeySequence("Ctrl+Y"), &frmEdit::mnuFlipY_Click);
-    separator(edit);
-    AddItem(edit, "mnuCopy", "&Copy", QKeySequence("Ctrl+C"), &frmEdit::mnuCopy_Click);
-    AddItem(edit, "mnuPaste", "&Paste", QKeySequence("Ctrl+V"), &frmEdit::mnuPaste_Click);
-    AddItem(edit, "mnuMonitor", "Mo&nitor Clipboard", QKeySequence("Ctrl+M"),
-            &frmEdit::mnuMonitor_Click)
-        ->setCheckable(true);
-    separator(edit);
-    AddItem(edit, "mnuOptions", "&Options...", QKeySequence(), &frmEdit::mnuOptions_Click);
-
-    QMenu* extras = addMenu(nullptr, "mnuExtras", "Ex&tras");
-    AddItem(extras, "mnuSendNGG", "Send to &Tamsel Editor", QKeySequence(),
-            &frmEdit::mnuSendNGG_Click);
-    AddItem(extras, "mnuSendNOL", "Send to &Vornik Uploader", QKeySequence(),
-            &frmEdit::mnuSendNOL_Click);
-    for (int i = 0; i < 2; ++i) {
-        const QByteArray name = "mnuSendToAdd" + QByteArray::number(i + 1);
-        QAction* item = AddItem(extras, name.constData(), "Send to ...", QKeySequence(), nullptr);
-        item->setVisible(false);
-        item->setEnabled(false);
-        connect(item, &QAction::triggered, this, [this, i] { mnuSendToAdd_Click(i); });
-    }
-    separator(extras, "mnuOtherSep");
-    QMenu* other = addMenu(extras, "mnuOtherSend", "Send other SMS via Internet");
-    const char* otherCaptions[] = {"Flash SMS (160 chars)", "Blink SMS (70 chars)",
-                                   "Extralarge SMS (459 chars)", "Special SMS (\"SMS Virus\")"};
+    FileCommands& f = *files_;
+    EditCommands& e = *edits_;
+    on(a.mnuNew, [&f] { f.mnuNew_Click(); });
+    on(a.mnuOpen, [&f] { f.mnuOpen_Click(); });
+    on(a.mnuSave, [&f] { f.mnuSave_Click(); });
+    on(a.mnuSaveAs, [&f] { f.mnuSaveAs_Click(); });
+    on(a.mnuImport, [&f] { f.mnuImport_Click(); });
+    on(a.mnuExport, [&f] { f.mnuExport_Click(); });
     for (int i = 0; i < 4; ++i) {
-        QAction* entry = AddItem(other, "mnuOther", otherCaptions[i], QKeySequence(), nullptr);
-        entry->setProperty("index", i);
-        connect(entry, &QAction::triggered, this, [this, i] { mnuOther_Click(i); });
+        on(a.mnuRecent[static_cast<size_t>(i)], [&f, i] { f.OpenRecentFile(i); });
     }
-    // The partner page is a web command too, so it lives in the submenu and hides with it.
-    separator(other, "mnuSep20");
-    AddItem(other, "mnuOtherPartner", "Partnerprogram for Webmasters", QKeySequence(),
-            &frmEdit::mnuOtherPartner_Click);
-
-    QMenu* help = addMenu(nullptr, "mnuHelp", "&Help");
-    AddItem(help, "mnuHelpInformation", "&Information", QKeySequence(),
-            &frmEdit::mnuHelpInformation_Click);
-    separator(help);
-    AddItem(help, "mnuHelpFAQ", "&Help on Website", QKeySequence(), &frmEdit::mnuHelpFAQ_Click);
-    AddItem(help, "mnuNewsletter", "&Free Newsletter", QKeySequence(),
-            &frmEdit::mnuNewsletter_Click);
-    AddItem(help, "mnuHelpSamples", "&Download Samples", QKeySequence(),
-            &frmEdit::mnuHelpSamples_Click);
-    AddItem(help, "mnuHelpUpdates", "&Check for Updates", QKeySequence(),
-            &frmEdit::mnuHelpUpdates_Click);
-    separator(help);
-    AddItem(help, "mnuAbout", "&About", QKeySequence(), &frmEdit::mnuAbout_Click);
-
-    // The blinking indicator of the clipboard monitor sits on the menu bar itself.
-    QAction* monitoring = bar->addAction("Monitoring clipboard");
-    monitoring->setObjectName("mnuMonitoring");
-    monitoring->setVisible(false);
-}
-
-void frmEdit::BuildToolbar() {
-    Toolbar1_ = addToolBar("Toolbar");
-    Toolbar1_->setObjectName("Toolbar1");
-    Toolbar1_->setMovable(false);
-    Toolbar1_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    struct Button {
-        const char* key;
-        const char* tip;
-        QStyle::StandardPixmap icon;
-    };
-    const Button buttons[] = {
-        {"New", "New", QStyle::SP_FileIcon},
-        {"Open", "Open", QStyle::SP_DialogOpenButton},
-        {"Save", "Save", QStyle::SP_DialogSaveButton},
-        {nullptr, nullptr, QStyle::SP_CustomBase},
-        {"Send", "Send as SMS", QStyle::SP_ArrowForward},
-        {"Internet", "Send via Internet", QStyle::SP_DriveNetIcon},
-        {nullptr, nullptr, QStyle::SP_CustomBase},
-        {"Options", "Options", QStyle::SP_FileDialogDetailedView},
-    };
-    for (const Button& b : buttons) {
-        if (b.key == nullptr) {
-            Toolbar1_->addSeparator();
-            continue;
-        }
-        QAction* action = Toolbar1_->addAction(style()->standardIcon(b.icon), b.key);
-        action->setObjectName(QString("Toolbar1_") + b.key);
-        action->setProperty("key", QString(b.key));
-        action->setToolTip(b.tip);
-        const QString key = b.key;
-        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    on(a.mnuExit, [this] { mnuExit_Click(); });
+    connect(a.mnuEdit, &QMenu::aboutToShow, this, [&e] { e.mnuEdit_Click(); });
+    on(a.mnuUndo, [&e] { e.mnuUndo_Click(); });
+    on(a.mnuRedo, [&e] { e.mnuRedo_Click(); });
+    on(a.mnuMoveUp, [&e] { e.mnuMoveUp_Click(); });
+    on(a.mnuMoveDown, [&e] { e.mnuMoveDown_Click(); });
+    on(a.mnuMoveLeft, [&e] { e.mnuMoveLeft_Click(); });
+    on(a.mnuMoveRight, [&e] { e.mnuMoveRight_Click(); });
+    on(a.mnuInvert, [&e] { e.mnuInvert_Click(); });
+    on(a.mnuFlipX, [&e] { e.mnuFlipX_Click(); });
+    on(a.mnuFlipY, [&e] { e.mnuFlipY_Click(); });
+    on(a.mnuCopy, [&e] { e.mnuCopy_Click(); });
+    on(a.mnuPaste, [&e] { e.mnuPaste_Click(); });
+    on(a.mnuMonitor, [&e] { e.mnuMonitor_Click(); });
+    on(a.mnuOptions, [this] { mnuOptions_Click(); });
+    on(a.mnuSend, [this] { mnuSend_Click(); });
+    on(a.mnuInternet, [this] { mnuInternet_Click(); });
+    on(a.mnuSendNGG, [this] { mnuSendNGG_Click(); });
+    on(a.mnuSendNOL, [this] { mnuSendNOL_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        on(a.mnuSendToAdd[static_cast<size_t>(i)], [this, i] { mnuSendToAdd_Click(i); });
     }
+    for (int i = 0; i < 4; ++i) {
+        on(a.mnuOther[static_cast<size_t>(i)], [this, i] { mnuOther_Click(i); });
+    }
+    on(a.mnuOtherPartner, [this] { mnuOtherPartner_Click(); });
+    on(a.mnuHelpInformation, [this] { mnuHelpInformation_Click(); });
+    on(a.mnuHelpFAQ, [this] { mnuHelpFAQ_Click(); });
+    on(a.mnuNewsletter, [this] { mnuNewsletter_Click(); });
+    on(a.mnuHelpSamples, [this] { mnuHelpSamples_Click(); });
+    on(a.mnuHelpUpdates, [this] { mnuHelpUpdates_Click(); });
+    on(a.mnuAbout, [this] { mnuAbout_Click(); });
 }
 
 void frmEdit::BuildViews() {
@@ -302,20 +205,19 @@ void frmEdit::BuildViews() {
 
     auto* arrows = new QGridLayout();
     auto arrow = [&](const char* name, const QString& glyph, const QString& tip, int row, int col,
-                     void (frmEdit::*handler)()) {
+                     QAction* action) {
         auto* button = new QToolButton(central);
         button->setObjectName(name);
         button->setText(glyph);
         button->setToolTip(tip);
         button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
         arrows->addWidget(button, row, col);
     };
-    arrow("cmdUp", QString::fromUtf8("\u25B2"), "Move up", 0, 1, &frmEdit::mnuMoveUp_Click);
-    arrow("cmdLeft", QString::fromUtf8("\u25C0"), "Move left", 1, 0, &frmEdit::mnuMoveLeft_Click);
-    arrow("cmdRight", QString::fromUtf8("\u25B6"), "Move right", 1, 2,
-          &frmEdit::mnuMoveRight_Click);
-    arrow("cmdDown", QString::fromUtf8("\u25BC"), "Move down", 2, 1, &frmEdit::mnuMoveDown_Click);
+    arrow("cmdUp", QString::fromUtf8("\u25B2"), "Move up", 0, 1, actions_.mnuMoveUp);
+    arrow("cmdLeft", QString::fromUtf8("\u25C0"), "Move left", 1, 0, actions_.mnuMoveLeft);
+    arrow("cmdRight", QString::fromUtf8("\u25B6"), "Move right", 1, 2, actions_.mnuMoveRight);
+    arrow("cmdDown", QString::fromUtf8("\u25BC"), "Move down", 2, 1, actions_.mnuMoveDown);
     side->addLayout(arrows);
     side->addStretch(1);
     lblURL_ = new QLabel(QString::fromStdString(webContext_.host), central);
@@ -365,7 +267,8 @@ void frmEdit::BuildViews() {
     connect(picMain_, &RasterView::MouseMove, this,
             [this](int buttons, QPointF p) { picMain_MouseMove(buttons, p.x(), p.y()); });
     connect(picMain_, &RasterView::MouseUp, this, [this](int, QPointF) { picMain_MouseUp(); });
-    connect(picMain_, &RasterView::KeyDown, this, [this](int key) { picMain_KeyDown(key); });
+    connect(picMain_, &RasterView::KeyDown, this,
+            [this](int key) { canvas_->picMain_KeyDown(key); });
     for (RasterView* view : {picMain_, picDisplay_}) {
         connect(view, &RasterView::FileDropped, this, [this](const QString& path) {
             myOpenFileReceived(path.toStdString());
@@ -426,10 +329,11 @@ bool frmEdit::Startup(const std::string& commandLine) {
     ui_.ProcessEvents();
 
     // 8. Dialog folders and the author's name.
-    folders_.userDir = ReadText(settings_, keys::UserDir);
-    folders_.userDirSave = ReadText(settings_, keys::UserDirSave);
-    folders_.importDir = ReadText(settings_, keys::ImportDir);
-    folders_.exportDir = ReadText(settings_, keys::ExportDir);
+    FolderSet& folders = files_->Folders();
+    folders.userDir = ReadText(settings_, keys::UserDir);
+    folders.userDirSave = ReadText(settings_, keys::UserDirSave);
+    folders.importDir = ReadText(settings_, keys::ImportDir);
+    folders.exportDir = ReadText(settings_, keys::ExportDir);
     AskAuthorName();
 
     // 9. Version keys, for the siblings and the installer.
@@ -466,20 +370,20 @@ bool frmEdit::Startup(const std::string& commandLine) {
     if (!commandLine_.empty()) {
         SetBusy(true);
         ui_.ProcessEvents();
-        const std::string rememberedUserDir = folders_.userDir;
-        folders_.userDir = FolderOf(commandLine_);
-        OpenGraphicFile(commandLine_);
+        const std::string rememberedUserDir = folders.userDir;
+        folders.userDir = FolderOf(commandLine_);
+        files_->OpenGraphicFile(commandLine_);
         if (IsSiblingHandOverName(commandLine_)) {
-            folders_.userDir = rememberedUserDir;
+            folders.userDir = rememberedUserDir;
         }
         SetBusy(false);
     }
 
     // 17. The recent-file list; a file opened above goes back to its top.
-    for (size_t i = 0; i < recentFiles_.size(); ++i) {
-        recentFiles_[i] = ReadText(settings_, keys::RecentFiles[i]);
+    for (size_t i = 0; i < RecentFiles().size(); ++i) {
+        RecentFiles()[i] = ReadText(settings_, keys::RecentFiles[i]);
     }
-    AddRecentFile(doc_.DocumentName());
+    files_->AddRecentFile(doc_.DocumentName());
 
     // 18. The web commands only where the web service offers them.
     webContext_.versionCode =
@@ -501,8 +405,8 @@ bool frmEdit::Startup(const std::string& commandLine) {
     }
     // A save killed half way leaves its temporary file; the folders we save into are cleared
     // of such leftovers of our own (the next save into any other folder clears that one).
-    for (const std::string& folder : {folders_.userDir, folders_.userDirSave, folders_.exportDir,
-                                      FolderOf(phonebookCachePath_)}) {
+    for (const std::string& folder :
+         {folders.userDir, folders.userDirSave, folders.exportDir, FolderOf(phonebookCachePath_)}) {
         if (!folder.empty()) {
             RemoveStaleSaveFiles(folder);
         }
@@ -659,13 +563,14 @@ void frmEdit::SaveWindowSettings() {
                     std::to_string(std::lround(x() * TwipsPerPixel)));
     settings_.Write(keys::Top.section, keys::Top.key,
                     std::to_string(std::lround(y() * TwipsPerPixel)));
-    for (size_t i = 0; i < recentFiles_.size(); ++i) {
-        WriteText(settings_, keys::RecentFiles[i], recentFiles_[i]);
+    for (size_t i = 0; i < RecentFiles().size(); ++i) {
+        WriteText(settings_, keys::RecentFiles[i], RecentFiles()[i]);
     }
-    WriteText(settings_, keys::UserDir, folders_.userDir);
-    WriteText(settings_, keys::UserDirSave, folders_.userDirSave);
-    WriteText(settings_, keys::ImportDir, folders_.importDir);
-    WriteText(settings_, keys::ExportDir, folders_.exportDir);
+    const FolderSet& folders = files_->Folders();
+    WriteText(settings_, keys::UserDir, folders.userDir);
+    WriteText(settings_, keys::UserDirSave, folders.userDirSave);
+    WriteText(settings_, keys::ImportDir, folders.importDir);
+    WriteText(settings_, keys::ExportDir, folders.exportDir);
 }
 
 // ---- Document state ----
@@ -703,35 +608,8 @@ void frmEdit::ShowText() {
 }
 
 void frmEdit::ShowHistory() {
-    findChild<QAction*>("mnuUndo")->setEnabled(doc_.History().CanUndo());
-    findChild<QAction*>("mnuRedo")->setEnabled(doc_.History().CanRedo());
-}
-
-int frmEdit::AskSaveChanges() {
-    int result = AnswerNo;
-    if (ReadInt(settings_, keys::WarnIfNotSaved) == 1 &&
-        doc_.Modified() == ModifiedState::Modified) {
-        activateWindow();
-        const int answer = ui_.MessageBox(
-            doc_.DocumentName() + "\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?",
-            ProductName, MessageIcon::Warning, MessageButtons::YesNoCancel);
-        if (answer == AnswerYes) {
-            // Only a picture that really reached its file may be discarded: a cancelled save
-            // dialog or a failed write is the same as Cancel.
-            if (!SaveDocument()) {
-                result = AnswerCancel;
-            }
-        } else if (answer == AnswerCancel) {
-            result = AnswerCancel;
-        }
-    }
-    return result;
-}
-
-void frmEdit::ResetDocument() {
-    doc_.Reset();
-    BlankCanvas();
-    ClearPreview();
+    actions_.mnuUndo->setEnabled(doc_.History().CanUndo());
+    actions_.mnuRedo->setEnabled(doc_.History().CanRedo());
 }
 
 void frmEdit::SetBusy(bool flag) {
@@ -740,14 +618,8 @@ void frmEdit::SetBusy(bool flag) {
     // command's end must not let the clipboard monitor in while the outer one still asks the
     // user; the depth says when the last of them has ended.
     commandDepth_ = flag ? commandDepth_ + 1 : std::max(0, commandDepth_ - 1);
-    if (!flag && commandDepth_ == 0 && monitorDeferred_) {
-        // Looked at once more when the command is over, not in its middle.
-        QTimer::singleShot(0, this, [this] {
-            if (monitorDeferred_ && tmrMonitor_->isActive()) {
-                monitorDeferred_ = false;
-                MonitorLook();
-            }
-        });
+    if (!flag && commandDepth_ == 0) {
+        edits_->CommandsEnded();
     }
     if (flag) {
         WriteBool(settings_, keys::CurrentBusy, true);
@@ -772,6 +644,15 @@ void frmEdit::RedrawViews() {
     RefreshPreview();
 }
 
+void frmEdit::ClearViews() {
+    BlankCanvas();
+    ClearPreview();
+}
+
+bool frmEdit::CommandRunning() const {
+    return commandDepth_ > 0 || QApplication::activeModalWidget() != nullptr;
+}
+
 void frmEdit::RefreshPreview() {
     views_.RefreshPreview(doc_.Picture());
     RepaintViews();
@@ -787,59 +668,7 @@ void frmEdit::BlankCanvas() {
     RepaintViews();
 }
 
-void frmEdit::SetPixelFromMouse(int button, double x, double y) {
-    const int px = CellFromCanvas(x);
-    const int py = CellFromCanvas(y);
-    if (!PictureGrid::Contains(px, py)) {
-        return;
-    }
-    if (button == 1 || button == 2) {
-        doc_.Paint(px, py, button == 1);
-    }
-}
-
 // ---- Input ----
-
-void frmEdit::picMain_MouseDown(int button, double x, double y) {
-    buttonHeld_ = true;
-    doc_.BeginStroke();
-    SetPixelFromMouse(button, x, y);
-}
-
-void frmEdit::picMain_MouseMove(int buttons, double x, double y) {
-    if (buttonHeld_) {
-        SetPixelFromMouse(buttons, x, y);
-    }
-    const int px = CellFromCanvas(x);
-    const int py = CellFromCanvas(y);
-    if (PictureGrid::Contains(px, py)) {
-        txtPos_->setText(QString::fromStdString(PositionReadout(px, py)));
-    }
-}
-
-void frmEdit::picMain_MouseUp() {
-    buttonHeld_ = false;
-    doc_.EndStroke();
-}
-
-void frmEdit::picMain_KeyDown(int key) {
-    switch (key) {
-        case Qt::Key_Up:
-            mnuMoveUp_Click();
-            break;
-        case Qt::Key_Down:
-            mnuMoveDown_Click();
-            break;
-        case Qt::Key_Left:
-            mnuMoveLeft_Click();
-            break;
-        case Qt::Key_Right:
-            mnuMoveRight_Click();
-            break;
-        default:
-            break;
-    }
-}
 
 void frmEdit::txtPMText_Change() {
     txtPos_->setText(QString::fromStdString(CharsLeftReadout(txtPMText_->Length())));
@@ -852,38 +681,7 @@ void frmEdit::txtPMText_MouseMove() {
     txtPos_->setText(QString::fromStdString(CharsLeftReadout(txtPMText_->Length())));
 }
 
-void frmEdit::myOpenFileReceived(const std::string& path) {
-    if (path.empty()) {
-        return;
-    }
-    SetBusy(true);
-    ui_.ProcessEvents();
-    if (AskSaveChanges() != AnswerCancel) {
-        if (IsImportPictureName(path)) {
-            folders_.importDir = FolderOf(path);
-            ImportPicture(path);
-        } else {
-            const std::string rememberedUserDir = folders_.userDir;
-            folders_.userDir = FolderOf(path);
-            OpenGraphicFile(path);
-            // Temporary folders of the siblings never become the Open folder.
-            if (IsSiblingHandOverName(path)) {
-                folders_.userDir = rememberedUserDir;
-            }
-        }
-    }
-    SetBusy(false);
-}
-
 // ---- Commands ----
-
-void frmEdit::mnuNew_Click() {
-    SetBusy(true);
-    if (AskSaveChanges() != AnswerCancel) {
-        ResetDocument();
-    }
-    SetBusy(false);
-}
 
 void frmEdit::mnuExit_Click() {
     close();
@@ -1024,329 +822,12 @@ void frmEdit::mnuAbout_Click() {
     SetBusy(false);
 }
 
-void frmEdit::RunMove(int direction) {
-    doc_.Edit(MovePicture(doc_.Picture(), static_cast<MoveDirection>(direction)), "Move");
-}
-
-void frmEdit::mnuMoveUp_Click() {
-    RunMove(static_cast<int>(MoveDirection::Up));
-}
-void frmEdit::mnuMoveDown_Click() {
-    RunMove(static_cast<int>(MoveDirection::Down));
-}
-void frmEdit::mnuMoveLeft_Click() {
-    RunMove(static_cast<int>(MoveDirection::Left));
-}
-void frmEdit::mnuMoveRight_Click() {
-    RunMove(static_cast<int>(MoveDirection::Right));
-}
-
-void frmEdit::mnuInvert_Click() {
-    ui_.SetBusyPointer(true);
-    PictureGrid inverted = doc_.Picture();
-    InvertPicture(inverted);
-    doc_.Edit(inverted, "Invert");
-    ui_.SetBusyPointer(false);
-}
-
-void frmEdit::mnuFlipX_Click() {
-    ui_.SetBusyPointer(true);
-    doc_.Edit(FlipHorizontal(doc_.Picture()), "Flip Horizontal");
-    ui_.SetBusyPointer(false);
-}
-
-void frmEdit::mnuFlipY_Click() {
-    ui_.SetBusyPointer(true);
-    doc_.Edit(FlipVertical(doc_.Picture()), "Flip Vertical");
-    ui_.SetBusyPointer(false);
-}
-
 bool frmEdit::ConfirmNotEmpty() {
     return pixora::ConfirmNotEmpty(doc_.Picture(), settings_, ui_);
 }
 
 bool frmEdit::CheckBeforeOutput() {
     return pixora::CheckBeforeOutput(doc_.Picture(), settings_, ui_);
-}
-
-void frmEdit::mnuCopy_Click() {
-    SetBusy(true);
-    if (CheckBeforeOutput() && services_.clipboard != nullptr) {
-        // A clipboard another program holds stays as it was; the picture is untouched either way.
-        services_.clipboard->WriteBitmap(views_.Output());
-    }
-    SetBusy(false);
-}
-
-void frmEdit::mnuPaste_Click() {
-    Clipboard* clipboard = services_.clipboard;
-    if (clipboard == nullptr || !clipboard->HasBitmap()) {
-        ui_.Beep();
-        return;
-    }
-    SetBusy(true);
-    if (AskSaveChanges() != AnswerCancel) {
-        ui_.SetBusyPointer(true);
-        std::optional<Raster> bitmap = clipboard->ReadBitmap();
-        if (bitmap && !bitmap->Empty()) {
-            views_.MutableOutput() = std::move(*bitmap);
-            FitImportedPicture(views_.MutableOutput(), ClipboardDisplayName, settings_, ui_);
-            const std::optional<PictureGrid> pasted =
-                ThresholdPicture(views_.Output(), settings_, ui_);
-            if (pasted) {
-                doc_.Edit(*pasted, "Paste");
-                doc_.SetNameAndState(UntitledName, ModifiedState::Modified);
-            } else {
-                // The output bitmap must show the picture again, not the foreign image.
-                RefreshPreview();
-            }
-        }
-        ui_.SetBusyPointer(false);
-    }
-    SetBusy(false);
-}
-
-void frmEdit::mnuEdit_Click() {
-    QAction* paste = findChild<QAction*>("mnuPaste");
-    paste->setEnabled(services_.clipboard != nullptr && services_.clipboard->HasBitmap());
-}
-
-void frmEdit::mnuMonitor_Click() {
-    QAction* monitor = findChild<QAction*>("mnuMonitor");
-    QAction* monitoring = findChild<QAction*>("mnuMonitoring");
-    // The action toggles its own check mark when triggered; the timer's state says what the
-    // monitor really was.
-    if (tmrMonitor_->isActive()) {
-        tmrMonitor_->stop();
-        monitoring->setVisible(false);
-        monitor->setChecked(false);
-    } else {
-        monitor->setChecked(true);
-        tmrMonitor_->start();
-    }
-}
-
-void frmEdit::tmrMonitor_Timer() {
-    QAction* monitoring = findChild<QAction*>("mnuMonitoring");
-    monitoring->setVisible(!monitoring->isVisible());
-    MonitorLook();
-}
-
-void frmEdit::MonitorLook() {
-    // A tick arrives inside every nested event loop: a file dialog, a message box, the options
-    // or the sending form. Pasting then would replace the picture under the command that is
-    // using it (Save As would save the pasted picture), so the monitor waits for the end.
-    if (commandDepth_ > 0 || QApplication::activeModalWidget() != nullptr) {
-        monitorDeferred_ = true;
-        return;
-    }
-    monitorDeferred_ = false;
-    QAction* monitor = findChild<QAction*>("mnuMonitor");
-    QAction* monitoring = findChild<QAction*>("mnuMonitoring");
-    if (services_.clipboard == nullptr || !services_.clipboard->HasBitmap()) {
-        return;
-    }
-    tmrMonitor_->stop();
-    monitoring->setVisible(false);
-    monitor->setChecked(false);
-    mnuPaste_Click();
-    activateWindow();
-    // Cleared even when the paste was cancelled, so the same bitmap is not offered again.
-    services_.clipboard->Clear();
-    tmrMonitor_->start();
-    monitor->setChecked(true);
-}
-
-void frmEdit::mnuImport_Click() {
-    SetBusy(true);
-    if (AskSaveChanges() != AnswerCancel) {
-        const std::string path =
-            ui_.OpenFile(ImportDialogFilter(services_.importExtensions), 1, folders_.importDir);
-        if (!path.empty()) {
-            folders_.importDir = FolderOf(path);
-            ImportPicture(path);
-        }
-    }
-    SetBusy(false);
-}
-
-bool frmEdit::ImportPicture(const std::string& path) {
-    if (!services_.loadPicture) {
-        return false;
-    }
-    const PictureDecoder decode = [this](const std::string& file, std::string&) {
-        return services_.loadPicture(file);
-    };
-    ImportedPicture imported = ImportPictureFile(path, decode, settings_, ui_);
-    switch (imported.outcome) {
-        case ImportedPicture::Outcome::NotRegularFile:
-            ShowFileProblem(CantReadFileMessage, path, imported.status);
-            return false;
-        case ImportedPicture::Outcome::NotDecoded:
-            return false;
-        case ImportedPicture::Outcome::LevelRejected:
-            // The output bitmap shows the picture again, not the foreign image.
-            views_.MutableOutput() = std::move(imported.fitted);
-            RefreshPreview();
-            return false;
-        case ImportedPicture::Outcome::Imported:
-            break;
-    }
-    AdoptImportedPicture(doc_, imported.picture, path);
-    AddRecentFile(path);
-    return true;
-}
-
-void frmEdit::mnuOpen_Click() {
-    SetBusy(true);
-    if (AskSaveChanges() != AnswerCancel) {
-        const std::string path = ui_.OpenFile(OpenFilter, 1, folders_.userDir);
-        if (!path.empty()) {
-            folders_.userDir = FolderOf(path);
-            OpenGraphicFile(path);
-        }
-    }
-    SetBusy(false);
-}
-
-void frmEdit::OpenGraphicFile(const std::string& path) {
-    const OpenedFile opened = OpenGraphicFileAt(path);
-    if (opened.outcome == OpenedFile::Outcome::Import) {
-        ImportPicture(path);
-        return;
-    }
-    if (opened.outcome == OpenedFile::Outcome::Unreadable) {
-        // Nothing was read, so the picture and the text stay; the reason tells a missing file
-        // from a pipe or a folder.
-        ShowFileProblem(CantReadFileMessage, path, opened.status);
-        return;
-    }
-    const OpenResult& result = opened.result;
-    if (result.beep || !result.message.empty()) {
-        activateWindow();
-    }
-    ReportOpenResult(result, ui_);
-    if (AdoptOpenedFile(doc_, result, path) && result.action == OpenAction::Adopt) {
-        AddRecentFile(path);
-    }
-}
-
-void frmEdit::AddRecentFile(const std::string& path) {
-    pixora::AddRecentFile(recentFiles_, path);
-    for (int i = 1; i <= 4; ++i) {
-        findChild<QAction*>(QString("mnuRecent%1").arg(i))->setVisible(false);
-    }
-    const std::vector<RecentMenuEntry> entries = RecentMenuEntries(recentFiles_);
-    findChild<QAction*>("mnuRecentSep")->setVisible(!entries.empty());
-    for (const RecentMenuEntry& entry : entries) {
-        QAction* item = findChild<QAction*>(QString("mnuRecent%1").arg(entry.index + 1));
-        item->setText(QString::fromStdString(entry.caption));
-        item->setVisible(true);
-    }
-}
-
-void frmEdit::OpenRecentFile(int index) {
-    if (index < 0 || index >= static_cast<int>(recentFiles_.size())) {
-        return;
-    }
-    SetBusy(true);
-    if (AskSaveChanges() != AnswerCancel) {
-        const std::string path = recentFiles_[static_cast<size_t>(index)];
-        if (!path.empty() && QFileInfo(QString::fromStdString(path)).isFile()) {
-            OpenGraphicFile(path);
-        } else {
-            activateWindow();
-            ui_.MessageBox("Can't find this file. Try another file.", ProductName,
-                           MessageIcon::Warning, MessageButtons::Ok);
-        }
-    }
-    SetBusy(false);
-}
-
-void frmEdit::mnuSave_Click() {
-    SaveDocument();
-}
-
-void frmEdit::mnuSaveAs_Click() {
-    SaveDocumentAs();
-}
-
-bool frmEdit::SaveDocument() {
-    if (SaveNeedsDialog(doc_.DocumentName())) {
-        return SaveDocumentAs();
-    }
-    SetBusy(true);
-    const bool saved = WritePictureMessageFile(doc_.DocumentName());
-    SetBusy(false);
-    return saved;
-}
-
-bool frmEdit::SaveDocumentAs() {
-    SetBusy(true);
-    bool saved = false;
-    if (CheckBeforeOutput()) {
-        const std::string folder =
-            folders_.userDirSave.empty() ? folders_.userDir : folders_.userDirSave;
-        const std::string path =
-            ui_.SaveFile(ProposedFileName(doc_.DocumentName()), PictureMessageFilter, 1, folder,
-                         PictureMessageExtension);
-        if (!path.empty()) {
-            folders_.userDirSave = FolderOf(path);
-            saved = WritePictureMessageFile(path);
-        }
-    }
-    SetBusy(false);
-    return saved;
-}
-
-void frmEdit::ShowFileProblem(const std::string& firstLine, const std::string& path,
-                              const FileStatus& status) {
-    activateWindow();
-    ui_.MessageBox(firstLine + "\r\n" + QuotedName(path) + "\r\n" + FileStatusText(status),
-                   ProductName, MessageIcon::Warning, MessageButtons::Ok);
-}
-
-bool frmEdit::WritePictureMessageFile(const std::string& path) {
-    if (!CheckBeforeOutput()) {
-        return false;
-    }
-    ui_.SetBusyPointer(true);
-    // A failed write keeps the old file; it is said, and the picture stays modified.
-    const SaveResult saved = pixora::SaveDocument(doc_, path, ReadText(settings_, keys::UserName));
-    if (saved.adopted) {
-        AddRecentFile(path);
-    }
-    ui_.SetBusyPointer(false);
-    if (!saved.status.Ok()) {
-        ShowFileProblem(CantSaveFileMessage, path, saved.status);
-    }
-    return saved.status.Ok();
-}
-
-void frmEdit::mnuExport_Click() {
-    SetBusy(true);
-    if (CheckBeforeOutput()) {
-        const std::string folder =
-            folders_.exportDir.empty() ? folders_.importDir : folders_.exportDir;
-        const std::string path = ui_.SaveFile(ProposedFileName(doc_.DocumentName()), ExportFilter,
-                                              1, folder, ExportExtension);
-        if (!path.empty()) {
-            folders_.exportDir = FolderOf(path);
-            const FileStatus status = ExportPicture(path, doc_.Picture(), views_.Output());
-            if (!status.Ok()) {
-                ShowFileProblem(CantSaveFileMessage, path, status);
-            }
-        }
-    }
-    SetBusy(false);
-}
-
-void frmEdit::mnuUndo_Click() {
-    doc_.Undo();
-}
-
-void frmEdit::mnuRedo_Click() {
-    doc_.Redo();
 }
 
 bool frmEdit::FileExists(const std::string& path) {
@@ -1383,7 +864,7 @@ void frmEdit::mnuSendNOL_Click() {
 }
 
 void frmEdit::mnuSendToAdd_Click(int index) {
-    QAction* item = findChild<QAction*>(QString("mnuSendToAdd%1").arg(index + 1));
+    QAction* item = actions_.mnuSendToAdd.at(static_cast<size_t>(index));
     const std::optional<SendToTarget> target =
         SplitSendToTag(item->property("tag").toString().toStdString());
     if (target) {
@@ -1395,7 +876,7 @@ void frmEdit::mnuSendToAdd_Click(int index) {
 void frmEdit::LoadSendToEntries() {
     const auto entries = pixora::LoadSendToEntries(settings_);
     for (size_t i = 0; i < entries.size(); ++i) {
-        QAction* item = findChild<QAction*>(QString("mnuSendToAdd%1").arg(i + 1));
+        QAction* item = actions_.mnuSendToAdd.at(i);
         item->setText(QString::fromStdString(entries[i].caption));
         item->setProperty("tag", QString::fromStdString(entries[i].tag));
         item->setEnabled(entries[i].usable);
@@ -1404,10 +885,10 @@ void frmEdit::LoadSendToEntries() {
 }
 
 void frmEdit::SetWebCommandsVisible(bool visible) {
-    for (const char* name : {"mnuInternet", "Toolbar1_Internet", "mnuOtherSep"}) {
-        findChild<QAction*>(name)->setVisible(visible);
+    for (QAction* item : {actions_.mnuInternet, actions_.Toolbar1_Internet, actions_.mnuOtherSep}) {
+        item->setVisible(visible);
     }
-    findChild<QMenu*>("mnuOtherSend")->menuAction()->setVisible(visible);
+    actions_.mnuOtherSend->menuAction()->setVisible(visible);
 }
 
 void frmEdit::ApplyBranding() {
@@ -1416,8 +897,8 @@ void frmEdit::ApplyBranding() {
     const BrandingPlan plan = PlanBranding(bytes ? *bytes : std::string(), programFolder_);
     if (plan.hideSmsSend) {
         smsSendHidden_ = true;
-        findChild<QAction*>("mnuSend")->setVisible(false);
-        findChild<QAction*>("Toolbar1_Send")->setVisible(false);
+        actions_.mnuSend->setVisible(false);
+        actions_.Toolbar1_Send->setVisible(false);
         if (optionsDialog_ != nullptr) {
             optionsDialog_->ShowOnlyWarnings();
         }
@@ -1532,20 +1013,6 @@ bool frmEdit::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void frmEdit::Toolbar1_ButtonClick(const QString& key) {
-    static const char* const menuItems[][2] = {
-        {"Send", "mnuSend"}, {"New", "mnuNew"},         {"Open", "mnuOpen"},
-        {"Save", "mnuSave"}, {"Options", "mnuOptions"}, {"Internet", "mnuInternet"}};
-    for (const auto& pair : menuItems) {
-        if (key == pair[0]) {
-            if (QAction* action = findChild<QAction*>(pair[1])) {
-                action->trigger();
-            }
-            return;
-        }
-    }
 }
 
 }  // namespace pixora

@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "app/canvas_controller.h"
+#include "app/edit_commands.h"
+#include "app/editor_actions.h"
+#include "app/file_commands.h"
 #include "app/frm_options_dialog.h"
 #include "core/clipboard.h"
 #include "core/picture.h"
@@ -89,7 +93,11 @@ struct EditorServices {
 class InstanceLock;
 class MessageHook;
 
-class frmEdit : public QMainWindow, public PhoneActions, public ShellHost {
+class frmEdit : public QMainWindow,
+                public PhoneActions,
+                public ShellHost,
+                public FileCommandHost,
+                public EditCommandHost {
     Q_OBJECT
 public:
     explicit frmEdit(EditorServices services, QWidget* parent = nullptr);
@@ -102,8 +110,8 @@ public:
     // Document state.
     // Marks the document saved or modified; the title follows.
     void UpdateTitle(bool saved);
-    int AskSaveChanges();
-    void ResetDocument();
+    int AskSaveChanges() override { return files_->AskSaveChanges(); }
+    void ResetDocument() { files_->ResetDocument(); }
     void SetBusy(bool flag) override;
     void SaveWindowSettings();
     // The desktop session ends (logging off, shutting down).
@@ -112,48 +120,35 @@ public:
     void Terminate();
 
     // The views of the picture.
-    void RefreshPreview();
+    void RefreshPreview() override;
     void ClearPreview();
     void BlankCanvas();
-    void SetPixelFromMouse(int button, double x, double y);
+    void ClearViews() override;
+    bool CommandRunning() const override;
 
     // Input on the canvas and the text box.
-    void picMain_MouseDown(int button, double x, double y);
-    void picMain_MouseMove(int buttons, double x, double y);
-    void picMain_MouseUp();
-    void picMain_KeyDown(int key);
+    void picMain_MouseDown(int button, double x, double y) {
+        canvas_->picMain_MouseDown(button, x, y);
+    }
+    void picMain_MouseMove(int buttons, double x, double y) {
+        canvas_->picMain_MouseMove(buttons, x, y);
+    }
+    void picMain_MouseUp() { canvas_->picMain_MouseUp(); }
     void txtPMText_Change();
     void txtPMText_MouseMove();
     // A file dropped on the views or handed over by another process.
-    void myOpenFileReceived(const std::string& path);
+    void myOpenFileReceived(const std::string& path) { files_->myOpenFileReceived(path); }
 
-    // Commands.
-    void mnuNew_Click();
+    // Commands; the file and edit commands live in their own classes.
     void mnuExit_Click();
     void mnuOptions_Click();
     void mnuAbout_Click();
-    void mnuMoveUp_Click();
-    void mnuMoveDown_Click();
-    void mnuMoveLeft_Click();
-    void mnuMoveRight_Click();
-    void mnuInvert_Click();
-    void mnuFlipX_Click();
-    void mnuFlipY_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void mnuEdit_Click();
-    void mnuMonitor_Click();
-    void tmrMonitor_Timer();
-    void mnuImport_Click();
-    void mnuUndo_Click();
-    void mnuRedo_Click();
-    void mnuOpen_Click();
-    void mnuSave_Click();
-    void mnuSaveAs_Click();
-    void mnuExport_Click();
-    // index 0..3 for mnuRecent1..mnuRecent4
-    void OpenRecentFile(int index);
-    void Toolbar1_ButtonClick(const QString& key);
+    void mnuInvert_Click() { edits_->mnuInvert_Click(); }
+    void mnuEdit_Click() { edits_->mnuEdit_Click(); }
+    void tmrMonitor_Timer() { edits_->tmrMonitor_Timer(); }
+    FileCommands& Files() { return *files_; }
+    EditCommands& Edits() { return *edits_; }
+    const EditorActions& Actions() const { return actions_; }
     void mnuInternet_Click();
     void mnuSend_Click();
     // Started by the sending form once it is shown.
@@ -169,13 +164,12 @@ public:
     void mnuHelpUpdates_Click();
     void lblURL_Click();
 
-    // Import of an ordinary picture: load, fit, threshold, adopt. Returns false when the file
-    // could not be used; nothing has changed then.
-    bool ImportPicture(const std::string& path);
     // Opens any graphic file by the extension text in its path; does not ask about changes.
-    void OpenGraphicFile(const std::string& path);
+    void OpenGraphicFile(const std::string& path) { files_->OpenGraphicFile(path); }
     // Saves picture and text; false when nothing was written.
-    bool WritePictureMessageFile(const std::string& path) override;
+    bool WritePictureMessageFile(const std::string& path) override {
+        return files_->WritePictureMessageFile(path);
+    }
 
     // What the sibling hand-off and the file associations need of the window.
     bool FileExists(const std::string& path) override;
@@ -186,7 +180,6 @@ public:
     // index 0 or 1 for mnuSendToAdd1, mnuSendToAdd2
     void mnuSendToAdd_Click(int index);
     void LoadSendToEntries();
-    void AddRecentFile(const std::string& path);
 
     // The phone actions of the options dialog.
     void myTestPort(int port) override;
@@ -220,11 +213,8 @@ public:
     const std::string& TempFolder() const { return tempFolder_; }
     bool PhonebookLoaded() const { return phonebookLoaded_; }
 
-    struct Folders {
-        std::string userDir, userDirSave, importDir, exportDir;
-    };
-    Folders& DialogFolders() { return folders_; }
-    std::array<std::string, 4>& RecentFiles() { return recentFiles_; }
+    FolderSet& DialogFolders() { return files_->Folders(); }
+    std::array<std::string, 4>& RecentFiles() { return files_->RecentFiles(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -232,11 +222,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildMenus();
-    void BuildToolbar();
     void BuildViews();
-    QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
-                     const QKeySequence& shortcut, void (frmEdit::*handler)());
+    void ConnectActions();
     void PlaceWindow();
     // Moves the window back so its frame lies wholly on the screen.
     void KeepFrameOnScreen();
@@ -251,17 +238,7 @@ private:
     void ShowHistory();
     // Whether the window may close now; asks about unsaved changes.
     bool QueryClose();
-    // Save and Save As; true only when the picture was written, so that a question about
-    // unsaved changes never lets a cancelled or failed save discard the picture.
-    bool SaveDocument();
-    bool SaveDocumentAs();
-    // Tells which file could not be read or written and why; firstLine says what failed.
-    void ShowFileProblem(const std::string& firstLine, const std::string& path,
-                         const FileStatus& status);
     void Shutdown();
-    void RunMove(int direction);
-    // The clipboard monitor's look at the clipboard, unless a command or a dialog is running.
-    void MonitorLook();
 
     EditorServices services_;
     SettingsStore& settings_;
@@ -272,9 +249,6 @@ private:
     bool busy_ = false;
     // Commands running, counted so nested ones do not end it early (the monitor waits for 0).
     int commandDepth_ = 0;
-    // The monitor wanted to look while a command ran; it looks once more when it has ended.
-    bool monitorDeferred_ = false;
-    bool buttonHeld_ = false;
     bool duplicateInstance_ = false;
     bool phonebookLoaded_ = false;
     bool shutDown_ = false;
@@ -284,16 +258,16 @@ private:
     std::string phonebookCachePath_;
     std::string tempFolder_;
     std::string commandLine_;
-    Folders folders_;
-    std::array<std::string, 4> recentFiles_;
 
     RasterView* picMain_ = nullptr;
     RasterView* picDisplay_ = nullptr;
     PMTextEdit* txtPMText_ = nullptr;
     QLineEdit* txtPos_ = nullptr;
     QFrame* picPMTextXP_ = nullptr;
-    QToolBar* Toolbar1_ = nullptr;
-    QTimer* tmrMonitor_ = nullptr;
+    EditorActions actions_;
+    std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<EditCommands> edits_;
+    std::unique_ptr<CanvasController> canvas_;
     std::unique_ptr<SerialPhone> phone_;
     std::unique_ptr<InstanceLock> instanceLock_;
     MessageHook* messageHook_ = nullptr;

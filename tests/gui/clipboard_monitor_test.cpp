@@ -18,16 +18,28 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
         const char* warnIfNotSaved;
         std::deque<int> answers;
         std::deque<std::string> openPaths;
-        void (frmEdit::*command)();
+        void (FileCommands::*command)();
         int copiedAt;  // the question or dialog (counted from 0) during which the bitmap comes
         bool saves;    // the save dialog names a file instead of being cancelled
     } cases[] = {
         // The save dialog is where a pasted picture would be saved in place of the user's.
-        {"Save As, cancelled", "0", {}, {}, &frmEdit::mnuSaveAs_Click, 0, false},
+        {"Save As, cancelled", "0", {}, {}, &FileCommands::mnuSaveAs_Click, 0, false},
         // Yes saves inside Open; the end of that inner command is not the end of Open, whose
         // own dialog comes next.
-        {"Open after the save question", "1", {AnswerYes}, {""}, &frmEdit::mnuOpen_Click, 2, true},
-        {"New, cancelled", "1", {AnswerCancel, AnswerNo}, {}, &frmEdit::mnuNew_Click, 0, false},
+        {"Open after the save question",
+         "1",
+         {AnswerYes},
+         {""},
+         &FileCommands::mnuOpen_Click,
+         2,
+         true},
+        {"New, cancelled",
+         "1",
+         {AnswerCancel, AnswerNo},
+         {},
+         &FileCommands::mnuNew_Click,
+         0,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -54,7 +66,7 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
             EXPECT_EQ(h.window->Doc().Picture().SetCount(), 1);
             EXPECT_TRUE(h.clipboard.bitmap.has_value());
         };
-        (h.window.get()->*c.command)();
+        (h.window->Files().*c.command)();
         inCommand = false;
         EXPECT_GT(asked, c.copiedAt);
         EXPECT_EQ(h.window->Doc().Picture().SetCount(), 1);
