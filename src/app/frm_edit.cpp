@@ -4,43 +4,33 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPixmap>
-#include <QScreen>
 #include <QSessionManager>
-#include <QStyle>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "app/frm_reading.h"
 #include "app/frm_send.h"
 #include "app/frm_sending.h"
 #include "app/pm_text_edit.h"
 #include "app/raster_view.h"
+#include "app/window_placement.h"
 #include "core/document.h"
-#include "core/edit_ops.h"
 #include "core/output_checks.h"
 #include "core/paths.h"
 #include "core/settings_keys.h"
 #include "core/strings.h"
 #include "core/text.h"
 #include "document/file_use_cases.h"
-#include "formats/bmp_file.h"
 #include "formats/file_io.h"
-#include "formats/file_names.h"
-#include "formats/import_fit.h"
-#include "formats/npm_file.h"
 #include "formats/open_dispatch.h"
-#include "formats/wbmp_file.h"
 #include "phone/phonebook.h"
 #include "phone/port_test.h"
 #include "phone/send.h"
@@ -50,7 +40,6 @@
 #include "platform/serial_link.h"
 #include "shell/branding.h"
 #include "shell/hand_off.h"
-#include "shell/recent_files.h"
 #include "shell/send_to.h"
 #include "web/usage_counters.h"
 #include "web/web_send.h"
@@ -58,9 +47,6 @@
 namespace pixora {
 
 namespace {
-
-// Window positions are kept in twips: 1440 per inch, 96 logical pixels per inch.
-constexpr double TwipsPerPixel = 15.0;
 
 QColor ToQColor(Rgb c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
@@ -415,58 +401,10 @@ bool frmEdit::Startup(const std::string& commandLine) {
     return true;
 }
 
-namespace {
-
-QRect AvailableScreen() {
-    return QGuiApplication::primaryScreen() != nullptr
-               ? QGuiApplication::primaryScreen()->availableGeometry()
-               : QRect(0, 0, 1024, 768);
-}
-
-// The frame's top-left (relative to the screen) that keeps a frame of this size on the screen:
-// pulled back from the right and bottom edges first, then from the left and top ones.
-QPoint FrameOnScreen(double left, double top, const QSize& frame, const QRect& screen) {
-    if (screen.width() - frame.width() < left) {
-        left = screen.width() - frame.width();
-    }
-    if (screen.height() - frame.height() < top) {
-        top = screen.height() - frame.height();
-    }
-    if (left < 0) {
-        left = 0;
-    }
-    if (top < 0) {
-        top = 0;
-    }
-    return QPoint(screen.left() + static_cast<int>(std::lround(left)),
-                  screen.top() + static_cast<int>(std::lround(top)));
-}
-
-}  // namespace
-
 void frmEdit::PlaceWindow() {
     adjustSize();
-    const QRect screen = AvailableScreen();
-    const double leftTwips = ReadCoordinate(settings_, keys::Left);
-    const double topTwips = ReadCoordinate(settings_, keys::Top);
-    // Huge stored values are clamped before conversion so they cannot overflow an int.
-    const double left = std::clamp(leftTwips / TwipsPerPixel, -1e6, 1e6);
-    const double top = std::clamp(topTwips / TwipsPerPixel, -1e6, 1e6);
-    // The frame is not known before the window shows; KeepFrameOnScreen corrects it then.
-    move(FrameOnScreen(left, top, frameGeometry().size().expandedTo(size()), screen));
+    PlaceFromSettings(*this, settings_);
     placing_ = true;
-}
-
-void frmEdit::KeepFrameOnScreen() {
-    // The position is that of the frame, so the title bar and the borders count too: a window
-    // placed by its inner size alone would hang its bottom edge below the screen.
-    const QRect screen = AvailableScreen();
-    const QRect frame = frameGeometry();
-    const QPoint place = FrameOnScreen(frame.left() - screen.left(), frame.top() - screen.top(),
-                                       frame.size(), screen);
-    if (place != frame.topLeft()) {
-        move(place);
-    }
 }
 
 void frmEdit::showEvent(QShowEvent* event) {
@@ -475,8 +413,8 @@ void frmEdit::showEvent(QShowEvent* event) {
         placing_ = false;
         // The window manager adds its frame once the window is mapped, a little later on some
         // desktops; the position is checked again then. Looking twice moves nothing that fits.
-        QTimer::singleShot(0, this, [this] { KeepFrameOnScreen(); });
-        QTimer::singleShot(300, this, [this] { KeepFrameOnScreen(); });
+        QTimer::singleShot(0, this, [this] { KeepFrameOnScreen(*this); });
+        QTimer::singleShot(300, this, [this] { KeepFrameOnScreen(*this); });
     }
 }
 
@@ -559,10 +497,7 @@ void frmEdit::Shutdown() {
 }
 
 void frmEdit::SaveWindowSettings() {
-    settings_.Write(keys::Left.section, keys::Left.key,
-                    std::to_string(std::lround(x() * TwipsPerPixel)));
-    settings_.Write(keys::Top.section, keys::Top.key,
-                    std::to_string(std::lround(y() * TwipsPerPixel)));
+    SavePosition(*this, settings_);
     for (size_t i = 0; i < RecentFiles().size(); ++i) {
         WriteText(settings_, keys::RecentFiles[i], RecentFiles()[i]);
     }

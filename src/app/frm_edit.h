@@ -225,8 +225,6 @@ private:
     void BuildViews();
     void ConnectActions();
     void PlaceWindow();
-    // Moves the window back so its frame lies wholly on the screen.
-    void KeepFrameOnScreen();
     void AskAuthorName();
     // The private temporary folder as it is now (ending in "/"), or empty when there is none.
     const std::string& CurrentTempFolder();
