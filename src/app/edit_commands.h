@@ -24,7 +24,7 @@ public:
     virtual void SetBusy(bool busy) = 0;
     virtual void FocusMainWindow() = 0;
     // Asks about unsaved changes; AnswerCancel when the command must stop.
-    virtual int AskSaveChanges() = 0;
+    virtual Answer AskSaveChanges() = 0;
     // The preview shows the picture again.
     virtual void RefreshPreview() = 0;
     // True while a command or a modal dialog runs: the monitor must not paste under it.

@@ -32,12 +32,12 @@ FileCommands::FileCommands(Document& document, SettingsStore& settings, UserInte
       loadPicture_(std::move(loadPicture)),
       importExtensions_(std::move(importExtensions)) {}
 
-int FileCommands::AskSaveChanges() {
-    int result = AnswerNo;
+Answer FileCommands::AskSaveChanges() {
+    Answer result = AnswerNo;
     if (ReadInt(settings_, keys::WarnIfNotSaved) == 1 &&
         doc_.Modified() == ModifiedState::Modified) {
         host_.FocusMainWindow();
-        const int answer = ui_.MessageBox(
+        const Answer answer = ui_.MessageBox(
             doc_.DocumentName() + "\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?",
             ProductName, MessageIcon::Warning, MessageButtons::YesNoCancel);
         if (answer == AnswerYes) {

@@ -65,7 +65,7 @@ public:
     // Saves picture and text; false when nothing was written.
     bool WritePictureMessageFile(const std::string& path);
     // Asks about unsaved changes; AnswerCancel when the command must stop.
-    int AskSaveChanges();
+    Answer AskSaveChanges();
     // An empty, saved "Untitled" document.
     void ResetDocument();
     void AddRecentFile(const std::string& path);

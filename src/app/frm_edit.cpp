@@ -34,8 +34,6 @@
 #include "phone/phonebook.h"
 #include "phone/port_test.h"
 #include "phone/send.h"
-#include "platform/instance_channel.h"
-#include "platform/instance_lock.h"
 #include "platform/port_probe.h"
 #include "platform/serial_link.h"
 #include "shell/branding.h"
@@ -275,35 +273,33 @@ bool frmEdit::Startup(const std::string& commandLine) {
     commandLine_ = AbsoluteCommandLinePath(commandLine, QDir::currentPath().toStdString());
     // 2. Another editor of this user runs: it gets the file and this process ends unseen.
     duplicateInstance_ = false;
-    if (services_.singleInstance) {
-        instanceLock_ = std::make_unique<InstanceLock>();
-        if (!instanceLock_->TryAcquire()) {
+    instance_ = services_.singleInstance ? services_.singleInstance() : nullptr;
+    if (instance_) {
+        if (!instance_->TryAcquire()) {
             duplicateInstance_ = true;
-            RunSecondStart(settings_, ui_, commandLine_);
+            instance_->HandOver(settings_, ui_, commandLine_);
             return false;
         }
-        if (instanceLock_->Unusable()) {
+        if (instance_->Unusable()) {
             // This start runs all the same; the user learns why later starts open windows too.
-            ui_.MessageBox(InstanceLockProblemText(instanceLock_->FileName().toStdString()),
-                           ProductName, MessageIcon::Warning, MessageButtons::Ok);
+            ui_.MessageBox(InstanceLockProblemText(instance_->LockFileName()), ProductName,
+                           MessageIcon::Warning, MessageButtons::Ok);
         } else {
             // No other editor of ours runs, so a "CurrentBusy" found now is a crashed run's and
             // would make every later start only beep.
             SetBusy(false);
         }
         // 3. The receiver for files handed over by later starts and by the siblings.
-        messageHook_ =
-            new MessageHook([this](const std::string& path) { myOpenFileReceived(path); },
-                            [this] {
-                                if (isMinimized()) {
-                                    showNormal();
-                                }
-                                show();
-                                raise();
-                                activateWindow();
-                            },
-                            this);
-        messageHook_->InstallMessageHook(ProductName);
+        instance_->Listen(
+            ProductName, [this](const std::string& path) { myOpenFileReceived(path); },
+            [this] {
+                if (isMinimized()) {
+                    showNormal();
+                }
+                show();
+                raise();
+                activateWindow();
+            });
     }
 
     // 4-6. Caption; the text's character set is built once on first use.
@@ -488,11 +484,8 @@ void frmEdit::Shutdown() {
     DeleteKey(settings_, keys::CurrentAppname);
     writtenTitle_.clear();
     DeleteKey(settings_, keys::CurrentBusy);
-    if (messageHook_ != nullptr) {
-        messageHook_->RemoveMessageHook();
-    }
-    if (instanceLock_) {
-        instanceLock_->Release();
+    if (instance_) {
+        instance_->Release();
     }
 }
 

@@ -25,6 +25,7 @@
 #include "formats/import_fit.h"
 #include "shell/file_types.h"
 #include "shell/shell_host.h"
+#include "shell/single_instance.h"
 #include "web/region.h"
 #include "web/temp_files.h"
 #include "web/web_address.h"
@@ -82,16 +83,14 @@ struct EditorServices {
     TempFileWriter* tempWriter = nullptr;
     // Whether the user's region is offered the web commands, and its dialling code.
     std::function<RegionResult()> regionCheck;
-    // One editor per user: a second start hands its file over and ends.
-    bool singleInstance = false;
+    // One editor per user: a second start hands its file over and ends. None in tests that do
+    // not want it.
+    std::function<std::unique_ptr<SingleInstance>()> singleInstance;
     // The desktop's file-type associations; none in tests that do not want them.
     std::function<std::unique_ptr<FileTypeRegistry>()> fileTypeRegistry;
     // Starts a program with one argument (the siblings).
     std::function<bool(const std::string& program, const std::string& argument)> runWithArgument;
 };
-
-class InstanceLock;
-class MessageHook;
 
 class frmEdit : public QMainWindow,
                 public PhoneActions,
@@ -110,7 +109,7 @@ public:
     // Document state.
     // Marks the document saved or modified; the title follows.
     void UpdateTitle(bool saved);
-    int AskSaveChanges() override { return files_->AskSaveChanges(); }
+    Answer AskSaveChanges() override { return files_->AskSaveChanges(); }
     void ResetDocument() { files_->ResetDocument(); }
     void SetBusy(bool flag) override;
     void SaveWindowSettings();
@@ -267,8 +266,7 @@ private:
     std::unique_ptr<EditCommands> edits_;
     std::unique_ptr<CanvasController> canvas_;
     std::unique_ptr<SerialPhone> phone_;
-    std::unique_ptr<InstanceLock> instanceLock_;
-    MessageHook* messageHook_ = nullptr;
+    std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<PortTest> portTest_;
     std::unique_ptr<SmscRead> smscRead_;
     frmOptionsDialog* optionsDialog_ = nullptr;

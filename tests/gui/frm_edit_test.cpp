@@ -20,6 +20,7 @@
 #include "gui/gui_support.h"
 #include "platform/hostile_folder.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_single_instance.h"
 #include "shell/hand_off.h"
 
 namespace pixora::testing {
@@ -444,7 +445,9 @@ TEST(SingleInstanceStart, ALockThatIsAFolderIsReportedAndTheEditorRuns) {
     ScopedEnvironment xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     const QString lock = runtime.filePath("pixora.lock");
     ASSERT_TRUE(QDir().mkdir(lock));
-    EditorHarness h(nullptr, [](EditorServices& s) { s.singleInstance = true; });
+    EditorHarness h(nullptr, [](EditorServices& s) {
+        s.singleInstance = [] { return std::make_unique<QtSingleInstance>(); };
+    });
     ASSERT_TRUE(h.Start());
     ASSERT_EQ(h.ui.messages.size(), 1u);
     EXPECT_EQ(h.ui.messages[0].text, InstanceLockProblemText(lock.toStdString()));
