@@ -4,18 +4,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 #include <QSessionManager>
 #include <QTimer>
-#include <QToolButton>
-#include <QVBoxLayout>
 
+#include "app/editor_views.h"
 #include "app/frm_reading.h"
 #include "app/frm_send.h"
 #include "app/frm_sending.h"
@@ -43,16 +40,6 @@
 #include "web/web_send.h"
 
 namespace pixora {
-
-namespace {
-
-QColor ToQColor(Rgb c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
-constexpr const char* CantSaveFileMessage = "Can't save this file.";
-
-}  // namespace
 
 frmEdit::frmEdit(EditorServices services, QWidget* parent)
     : QMainWindow(parent),
@@ -171,80 +158,16 @@ void frmEdit::ConnectActions() {
 }
 
 void frmEdit::BuildViews() {
-    auto* central = new QWidget(this);
-    central->setObjectName("frmEditClient");
-    auto* grid = new QGridLayout(central);
-
-    picMain_ = new RasterView(&views_.Canvas(), central);
-    picMain_->setObjectName("picMain");
-    picMain_->setFocusPolicy(Qt::StrongFocus);
-    picMain_->setMouseTracking(true);
-    picMain_->setCursor(Qt::CrossCursor);
-    grid->addWidget(picMain_, 0, 0, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-
-    auto* side = new QVBoxLayout();
-    picDisplay_ = new RasterView(&views_.Preview(), central);
-    picDisplay_->setObjectName("picDisplay");
-    side->addWidget(picDisplay_, 0, Qt::AlignHCenter);
-
-    auto* arrows = new QGridLayout();
-    auto arrow = [&](const char* name, const QString& glyph, const QString& tip, int row, int col,
-                     QAction* action) {
-        auto* button = new QToolButton(central);
-        button->setObjectName(name);
-        button->setText(glyph);
-        button->setToolTip(tip);
-        button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QToolButton::clicked, action, &QAction::trigger);
-        arrows->addWidget(button, row, col);
-    };
-    arrow("cmdUp", QString::fromUtf8("\u25B2"), "Move up", 0, 1, actions_.mnuMoveUp);
-    arrow("cmdLeft", QString::fromUtf8("\u25C0"), "Move left", 1, 0, actions_.mnuMoveLeft);
-    arrow("cmdRight", QString::fromUtf8("\u25B6"), "Move right", 1, 2, actions_.mnuMoveRight);
-    arrow("cmdDown", QString::fromUtf8("\u25BC"), "Move down", 2, 1, actions_.mnuMoveDown);
-    side->addLayout(arrows);
-    side->addStretch(1);
-    lblURL_ = new QLabel(QString::fromStdString(webContext_.host), central);
-    lblURL_->setObjectName("lblURL");
-    lblURL_->setCursor(Qt::PointingHandCursor);
-    lblURL_->setStyleSheet("color: rgb(0, 0, 192);");
+    const EditorViews built =
+        BuildEditorViews(*this, views_, actions_, QString::fromStdString(webContext_.host));
+    picMain_ = built.picMain;
+    picDisplay_ = built.picDisplay;
+    txtPMText_ = built.txtPMText;
+    txtPos_ = built.txtPos;
+    picPMTextXP_ = built.picPMTextXP;
+    lblURL_ = built.lblURL;
+    picBranding_ = built.picBranding;
     lblURL_->installEventFilter(this);
-    side->addWidget(lblURL_, 0, Qt::AlignHCenter);
-    grid->addLayout(side, 0, 1, 2, 1);
-
-    auto* textRow = new QHBoxLayout();
-    picPMTextXP_ = new QFrame(central);
-    picPMTextXP_->setObjectName("picPMTextXP");
-    picPMTextXP_->setVisible(false);
-    txtPMText_ = new PMTextEdit(central);
-    txtPMText_->setObjectName("txtPMText");
-    txtPMText_->setToolTip("Text for Picture-Message (121 chars)");
-    QPalette palette = txtPMText_->palette();
-    palette.setColor(QPalette::Base, ToQColor(TextBackColour));
-    palette.setColor(QPalette::Text, Qt::black);
-    txtPMText_->setPalette(palette);
-    QFont font("Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    txtPMText_->setFont(font);
-    txtPMText_->setFixedHeight(48);
-    textRow->addWidget(txtPMText_, 1);
-
-    txtPos_ = new QLineEdit(central);
-    txtPos_->setObjectName("txtPos");
-    txtPos_->setReadOnly(true);
-    txtPos_->setFocusPolicy(Qt::NoFocus);
-    txtPos_->setToolTip("Position of cursor OR chars left in text");
-    txtPos_->setFixedWidth(64);
-    textRow->addWidget(txtPos_, 0, Qt::AlignTop);
-    picBranding_ = new QLabel(central);
-    picBranding_->setObjectName("picBranding");
-    picBranding_->setVisible(false);
-    textRow->addWidget(picBranding_, 0, Qt::AlignTop);
-    grid->addLayout(textRow, 1, 0);
-
-    setCentralWidget(central);
 
     connect(picMain_, &RasterView::MouseDown, this,
             [this](int button, QPointF p) { picMain_MouseDown(button, p.x(), p.y()); });
