@@ -457,5 +457,69 @@ TEST(SingleInstanceStart, ALockThatIsAFolderIsReportedAndTheEditorRuns) {
     EXPECT_TRUE(h.window->isVisible());
 }
 
+// A stand-in for the desktop's single-instance service, to see what the window asks of it.
+struct FakeInstance : SingleInstance {
+    struct Log {
+        std::vector<std::string> calls;
+        std::function<void(const std::string&)> openFile;
+    };
+    FakeInstance(Log& log, bool acquired, bool unusable)
+        : log(log), acquired(acquired), unusable(unusable) {}
+    bool TryAcquire() override {
+        log.calls.push_back("acquire");
+        return acquired;
+    }
+    bool Unusable() const override { return unusable; }
+    std::string LockFileName() const override { return "/run/user/1/pixora.lock"; }
+    void HandOver(SettingsStore&, UserInterface&, const std::string& path) override {
+        log.calls.push_back("hand over " + path);
+    }
+    void Listen(std::string_view caption, std::function<void(const std::string&)> openFile,
+                std::function<void()>) override {
+        log.calls.push_back("listen " + std::string(caption));
+        log.openFile = std::move(openFile);
+    }
+    void Release() override { log.calls.push_back("release"); }
+    Log& log;
+    bool acquired;
+    bool unusable;
+};
+
+TEST(SingleInstanceStart, TheWindowUsesTheServiceItIsHanded) {
+    struct Case {
+        const char* what;
+        bool acquired;
+        bool unusable;
+        bool runs;
+        std::vector<std::string> calls;  // up to the window's close
+        size_t messages;                 // the start's own file is missing, which the editor says
+    };
+    const Case cases[] = {
+        {"another editor runs", false, false, false, {"acquire", "hand over /pics/a.npm"}, 0},
+        {"the first editor", true, false, true, {"acquire", "listen Pixora", "release"}, 1},
+        {"an unusable lock", true, true, true, {"acquire", "listen Pixora", "release"}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeInstance::Log log;
+        EditorHarness h(nullptr, [&](EditorServices& s) {
+            s.singleInstance = [&] {
+                return std::make_unique<FakeInstance>(log, c.acquired, c.unusable);
+            };
+        });
+        h.settings->Write("Settings", "UserName", "Tester");
+        EXPECT_EQ(h.window->Startup("/pics/a.npm"), c.runs);
+        ASSERT_EQ(h.ui.messages.size(), c.messages);
+        if (c.runs) {
+            // A file handed over later is opened as a dropped one is.
+            ASSERT_TRUE(log.openFile);
+            log.openFile("/pics/missing.npm");
+            EXPECT_EQ(h.ui.messages.size(), c.messages + 1);
+            h.window->close();
+        }
+        EXPECT_EQ(log.calls, c.calls);
+    }
+}
+
 }  // namespace
 }  // namespace pixora::testing
