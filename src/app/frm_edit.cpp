@@ -249,7 +249,7 @@ bool frmEdit::Startup(const std::string& commandLine) {
     WriteText(settings_, keys::VerCable, "00");
 
     // 10. An empty document.
-    ResetDocument();
+    files_->ResetDocument();
     ui_.ProcessEvents();
     doc_.SetNameAndState(UntitledName, ModifiedState::Saved);
 
@@ -464,7 +464,6 @@ void frmEdit::ShowHistory() {
 }
 
 void frmEdit::SetBusy(bool flag) {
-    busy_ = flag;
     // Commands call one another (Open asks to save, Save may become Save As), and the inner
     // command's end must not let the clipboard monitor in while the outer one still asks the
     // user; the depth says when the last of them has ended.

@@ -110,7 +110,6 @@ public:
     // Marks the document saved or modified; the title follows.
     void UpdateTitle(bool saved);
     Answer AskSaveChanges() override { return files_->AskSaveChanges(); }
-    void ResetDocument() { files_->ResetDocument(); }
     void SetBusy(bool flag) override;
     void SaveWindowSettings();
     // The desktop session ends (logging off, shutting down).
@@ -146,8 +145,6 @@ public:
     void mnuEdit_Click() { edits_->mnuEdit_Click(); }
     void tmrMonitor_Timer() { edits_->tmrMonitor_Timer(); }
     FileCommands& Files() { return *files_; }
-    EditCommands& Edits() { return *edits_; }
-    const EditorActions& Actions() const { return actions_; }
     void mnuInternet_Click();
     void mnuSend_Click();
     // Started by the sending form once it is shown.
@@ -206,7 +203,6 @@ public:
     // State, for the commands of the other windows and for tests.
     Document& Doc() { return doc_; }
     const PictureViews& Views() const { return views_; }
-    bool Busy() const { return busy_; }
     const std::string& ProgramFolder() const { return programFolder_; }
     const std::string& PhonebookCachePath() const { return phonebookCachePath_; }
     const std::string& TempFolder() const { return tempFolder_; }
@@ -243,7 +239,6 @@ private:
 
     Document doc_;
     PictureViews views_;
-    bool busy_ = false;
     // Commands running, counted so nested ones do not end it early (the monitor waits for 0).
     int commandDepth_ = 0;
     bool duplicateInstance_ = false;
