@@ -449,13 +449,13 @@ void frmEdit::ShowTitle() {
 }
 
 void frmEdit::ShowText() {
-    const QString text = QString::fromStdU32String(doc_.Text());
-    if (text == txtPMText_->toPlainText()) {
+    // The box's own edits are shown already, as is the text it is being given.
+    if (typing_ || txtPMText_->SettingQuietly()) {
         return;
     }
-    // Text from outside is held to the box's limit as typed text is; the box's text then comes
-    // back to the document.
-    txtPMText_->SetTextQuietly(text.left(MaxTextLength));
+    // Text from outside is held to the box's limit as typed text is, and starts the box afresh
+    // (its own undo too); the box's text then comes back to the document.
+    txtPMText_->SetTextQuietly(QString::fromStdU32String(doc_.Text()).left(MaxTextLength));
 }
 
 void frmEdit::ShowHistory() {
@@ -524,7 +524,9 @@ void frmEdit::txtPMText_Change() {
     txtPos_->setText(QString::fromStdString(CharsLeftReadout(txtPMText_->Length())));
     // Composing with an input method redraws the box without changing its text; the document
     // tells a change from that.
-    doc_.SetText(txtPMText_->toPlainText().toStdU32String(), !txtPMText_->SettingQuietly());
+    typing_ = !txtPMText_->SettingQuietly();
+    doc_.SetText(txtPMText_->toPlainText().toStdU32String(), typing_);
+    typing_ = false;
 }
 
 void frmEdit::txtPMText_MouseMove() {

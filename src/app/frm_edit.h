@@ -241,6 +241,8 @@ private:
     PictureViews views_;
     // Commands running, counted so nested ones do not end it early (the monitor waits for 0).
     int commandDepth_ = 0;
+    // The text box reports the user's edit to the document.
+    bool typing_ = false;
     bool duplicateInstance_ = false;
     bool phonebookLoaded_ = false;
     bool shutDown_ = false;

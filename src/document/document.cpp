@@ -101,13 +101,16 @@ void Document::SetPicture(const PictureGrid& picture) {
 }
 
 void Document::SetText(std::u32string text, bool byUser) {
-    if (text == text_) {
+    const bool changed = text != text_;
+    // An edit that leaves the text as it was is none; text from outside is told even when it
+    // is the same, so that the views start afresh with it.
+    if (!changed && byUser) {
         return;
     }
     text_ = std::move(text);
     Tell(textChanged_);
     // Deleting or pasting text changes the document as much as typing does.
-    if (byUser && modified_ != ModifiedState::Modified) {
+    if (changed && byUser && modified_ != ModifiedState::Modified) {
         SetModified(ModifiedState::Modified);
     }
 }

@@ -52,8 +52,9 @@ public:
 
     // The picture from a file: no undo step, the modified state untouched.
     void SetPicture(const PictureGrid& picture);
-    // The text. byUser is an edit in the text box: a change then marks the document modified;
-    // text set from outside (a file, New) leaves the state as it is.
+    // The text. byUser is an edit in the text box: a change marks the document modified, and an
+    // edit that changes nothing is not told. Text set from outside (a file, New) is always told
+    // and leaves the state as it is.
     void SetText(std::u32string text, bool byUser);
     void SetDocumentName(std::string name);
     void SetModified(ModifiedState state);
