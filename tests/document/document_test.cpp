@@ -184,6 +184,15 @@ TEST(Document, AStrokeIsOneStepAndObserversHearOfEachChange) {
     doc.ClearHistory();
     doc.EndStroke();
     EXPECT_EQ(doc.History().Count(), 0u);
+
+    // The box's own edit is not echoed when it changes nothing; text from outside always is.
+    int told = 0;
+    doc.OnTextChanged([&] { ++told; });
+    doc.SetText(U"typed", true);
+    doc.SetText(U"typed", true);
+    EXPECT_EQ(told, 1);
+    doc.SetText(U"typed", false);
+    EXPECT_EQ(told, 2);
 }
 
 }  // namespace
