@@ -11,15 +11,21 @@
 #include <string>
 #include <vector>
 
+#include "app/canvas_controller.h"
+#include "app/edit_commands.h"
+#include "app/editor_actions.h"
+#include "app/file_commands.h"
 #include "app/frm_options_dialog.h"
 #include "core/clipboard.h"
 #include "core/picture.h"
 #include "core/picture_views.h"
 #include "core/settings.h"
 #include "core/user_interface.h"
+#include "document/document.h"
 #include "formats/import_fit.h"
 #include "shell/file_types.h"
 #include "shell/shell_host.h"
+#include "shell/single_instance.h"
 #include "web/region.h"
 #include "web/temp_files.h"
 #include "web/web_address.h"
@@ -27,7 +33,6 @@
 class QAction;
 class QSessionManager;
 class QTimer;
-class QUndoStack;
 class QLabel;
 class QLineEdit;
 class QFrame;
@@ -78,18 +83,20 @@ struct EditorServices {
     TempFileWriter* tempWriter = nullptr;
     // Whether the user's region is offered the web commands, and its dialling code.
     std::function<RegionResult()> regionCheck;
-    // One editor per user: a second start hands its file over and ends.
-    bool singleInstance = false;
+    // One editor per user: a second start hands its file over and ends. None in tests that do
+    // not want it.
+    std::function<std::unique_ptr<SingleInstance>()> singleInstance;
     // The desktop's file-type associations; none in tests that do not want them.
     std::function<std::unique_ptr<FileTypeRegistry>()> fileTypeRegistry;
     // Starts a program with one argument (the siblings).
     std::function<bool(const std::string& program, const std::string& argument)> runWithArgument;
 };
 
-class InstanceLock;
-class MessageHook;
-
-class frmEdit : public QMainWindow, public PhoneActions, public ShellHost {
+class frmEdit : public QMainWindow,
+                public PhoneActions,
+                public ShellHost,
+                public FileCommandHost,
+                public EditCommandHost {
     Q_OBJECT
 public:
     explicit frmEdit(EditorServices services, QWidget* parent = nullptr);
@@ -100,9 +107,9 @@ public:
     bool Startup(const std::string& commandLine);
 
     // Document state.
+    // Marks the document saved or modified; the title follows.
     void UpdateTitle(bool saved);
-    int AskSaveChanges();
-    void ResetDocument();
+    Answer AskSaveChanges() override { return files_->AskSaveChanges(); }
     void SetBusy(bool flag) override;
     void SaveWindowSettings();
     // The desktop session ends (logging off, shutting down).
@@ -110,54 +117,34 @@ public:
     // The process is told to end (SIGTERM).
     void Terminate();
 
-    // The picture and its views.
-    void ClearPicture();
-    void DrawPixel(int px, int py);
-    void RedrawPicture();
-    void RefreshPreview();
+    // The views of the picture.
+    void RefreshPreview() override;
     void ClearPreview();
-    void CommitWorkGrid();
-    void DrawGrid();
     void BlankCanvas();
-    void SetPixelFromMouse(int button, double x, double y);
+    void ClearViews() override;
+    bool CommandRunning() const override;
 
     // Input on the canvas and the text box.
-    void picMain_MouseDown(int button, double x, double y);
-    void picMain_MouseMove(int buttons, double x, double y);
-    void picMain_MouseUp();
-    void picMain_KeyDown(int key);
+    void picMain_MouseDown(int button, double x, double y) {
+        canvas_->picMain_MouseDown(button, x, y);
+    }
+    void picMain_MouseMove(int buttons, double x, double y) {
+        canvas_->picMain_MouseMove(buttons, x, y);
+    }
+    void picMain_MouseUp() { canvas_->picMain_MouseUp(); }
     void txtPMText_Change();
     void txtPMText_MouseMove();
     // A file dropped on the views or handed over by another process.
-    void myOpenFileReceived(const std::string& path);
+    void myOpenFileReceived(const std::string& path) { files_->myOpenFileReceived(path); }
 
-    // Commands.
-    void mnuNew_Click();
+    // Commands; the file and edit commands live in their own classes.
     void mnuExit_Click();
     void mnuOptions_Click();
     void mnuAbout_Click();
-    void mnuMoveUp_Click();
-    void mnuMoveDown_Click();
-    void mnuMoveLeft_Click();
-    void mnuMoveRight_Click();
-    void mnuInvert_Click();
-    void mnuFlipX_Click();
-    void mnuFlipY_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void mnuEdit_Click();
-    void mnuMonitor_Click();
-    void tmrMonitor_Timer();
-    void mnuImport_Click();
-    void mnuUndo_Click();
-    void mnuRedo_Click();
-    void mnuOpen_Click();
-    void mnuSave_Click();
-    void mnuSaveAs_Click();
-    void mnuExport_Click();
-    // index 0..3 for mnuRecent1..mnuRecent4
-    void OpenRecentFile(int index);
-    void Toolbar1_ButtonClick(const QString& key);
+    void mnuInvert_Click() { edits_->mnuInvert_Click(); }
+    void mnuEdit_Click() { edits_->mnuEdit_Click(); }
+    void tmrMonitor_Timer() { edits_->tmrMonitor_Timer(); }
+    FileCommands& Files() { return *files_; }
     void mnuInternet_Click();
     void mnuSend_Click();
     // Started by the sending form once it is shown.
@@ -173,14 +160,12 @@ public:
     void mnuHelpUpdates_Click();
     void lblURL_Click();
 
-    // Import of an ordinary picture: load, fit, threshold, adopt. Returns false when the file
-    // could not be used; nothing has changed then.
-    bool ImportPicture(const std::string& path);
     // Opens any graphic file by the extension text in its path; does not ask about changes.
-    void OpenGraphicFile(const std::string& path);
-    void AdoptOpenedFile(const std::string& path);
+    void OpenGraphicFile(const std::string& path) { files_->OpenGraphicFile(path); }
     // Saves picture and text; false when nothing was written.
-    bool WritePictureMessageFile(const std::string& path) override;
+    bool WritePictureMessageFile(const std::string& path) override {
+        return files_->WritePictureMessageFile(path);
+    }
 
     // What the sibling hand-off and the file associations need of the window.
     bool FileExists(const std::string& path) override;
@@ -191,7 +176,6 @@ public:
     // index 0 or 1 for mnuSendToAdd1, mnuSendToAdd2
     void mnuSendToAdd_Click(int index);
     void LoadSendToEntries();
-    void AddRecentFile(const std::string& path);
 
     // The phone actions of the options dialog.
     void myTestPort(int port) override;
@@ -215,31 +199,17 @@ public:
     SerialPhone& Phone() { return *phone_; }
     bool ConfirmNotEmpty();
     bool CheckBeforeOutput();
-    // Forgets the undo history, as New and Open do.
-    void ClearHistory();
-    QUndoStack& History() { return *history_; }
 
     // State, for the commands of the other windows and for tests.
-    PictureGrid& Picture() { return picture_; }
-    WorkGrid& Work() { return work_; }
+    Document& Doc() { return doc_; }
     const PictureViews& Views() const { return views_; }
-    const std::string& DocumentName() const { return documentName_; }
-    void SetDocumentName(const std::string& name) { documentName_ = name; }
-    int Modified() const { return modified_; }
-    void SetModified(int value) { modified_ = value; }
-    bool Busy() const { return busy_; }
-    const QString& PictureText() const { return pictureText_; }
-    void SetPictureText(const QString& text);
     const std::string& ProgramFolder() const { return programFolder_; }
     const std::string& PhonebookCachePath() const { return phonebookCachePath_; }
     const std::string& TempFolder() const { return tempFolder_; }
     bool PhonebookLoaded() const { return phonebookLoaded_; }
 
-    struct Folders {
-        std::string userDir, userDirSave, importDir, exportDir;
-    };
-    Folders& DialogFolders() { return folders_; }
-    std::array<std::string, 4>& RecentFiles() { return recentFiles_; }
+    FolderSet& DialogFolders() { return files_->Folders(); }
+    std::array<std::string, 4>& RecentFiles() { return files_->RecentFiles(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -247,76 +217,53 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildMenus();
-    void BuildToolbar();
     void BuildViews();
-    QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
-                     const QKeySequence& shortcut, void (frmEdit::*handler)());
+    void ConnectActions();
     void PlaceWindow();
-    // Moves the window back so its frame lies wholly on the screen.
-    void KeepFrameOnScreen();
     void AskAuthorName();
     // The private temporary folder as it is now (ending in "/"), or empty when there is none.
     const std::string& CurrentTempFolder();
     void RepaintViews();
+    // What the document's observers do: the views, the text box, the title and the undo items.
+    void RedrawViews();
+    void ShowText();
+    void ShowTitle();
+    void ShowHistory();
     // Whether the window may close now; asks about unsaved changes.
     bool QueryClose();
-    // Save and Save As; true only when the picture was written, so that a question about
-    // unsaved changes never lets a cancelled or failed save discard the picture.
-    bool SaveDocument();
-    bool SaveDocumentAs();
-    // Tells which file could not be read or written and why; firstLine says what failed.
-    void ShowFileProblem(const std::string& firstLine, const std::string& path,
-                         const FileStatus& status);
     void Shutdown();
-    // Shows a picture from the undo history and marks the document modified.
-    void ShowPicture(const PictureGrid& picture);
-    // Records a whole-picture edit as one undo step when it changed anything.
-    void RecordStep(const PictureGrid& before, const char* what);
-    void RunMove(int direction);
-    // The clipboard monitor's look at the clipboard, unless a command or a dialog is running.
-    void MonitorLook();
-    friend class PictureStep;
 
     EditorServices services_;
     SettingsStore& settings_;
     UserInterface& ui_;
 
-    PictureGrid picture_;
-    WorkGrid work_;
+    Document doc_;
     PictureViews views_;
-    std::string documentName_ = "Untitled";
-    int modified_ = 0;
-    bool busy_ = false;
     // Commands running, counted so nested ones do not end it early (the monitor waits for 0).
     int commandDepth_ = 0;
-    // The monitor wanted to look while a command ran; it looks once more when it has ended.
-    bool monitorDeferred_ = false;
-    bool buttonHeld_ = false;
+    // The text box reports the user's edit to the document.
+    bool typing_ = false;
     bool duplicateInstance_ = false;
     bool phonebookLoaded_ = false;
     bool shutDown_ = false;
     // Placed from the settings and not yet shown: the frame is checked once it is known.
     bool placing_ = false;
-    QString pictureText_;
     std::string programFolder_;
     std::string phonebookCachePath_;
     std::string tempFolder_;
     std::string commandLine_;
-    Folders folders_;
-    std::array<std::string, 4> recentFiles_;
 
     RasterView* picMain_ = nullptr;
     RasterView* picDisplay_ = nullptr;
     PMTextEdit* txtPMText_ = nullptr;
     QLineEdit* txtPos_ = nullptr;
     QFrame* picPMTextXP_ = nullptr;
-    QToolBar* Toolbar1_ = nullptr;
-    QTimer* tmrMonitor_ = nullptr;
-    QUndoStack* history_ = nullptr;
+    EditorActions actions_;
+    std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<EditCommands> edits_;
+    std::unique_ptr<CanvasController> canvas_;
     std::unique_ptr<SerialPhone> phone_;
-    std::unique_ptr<InstanceLock> instanceLock_;
-    MessageHook* messageHook_ = nullptr;
+    std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<PortTest> portTest_;
     std::unique_ptr<SmscRead> smscRead_;
     frmOptionsDialog* optionsDialog_ = nullptr;
@@ -333,8 +280,6 @@ private:
     bool smsSendHidden_ = false;
     QLabel* lblURL_ = nullptr;
     QLabel* picBranding_ = nullptr;
-    PictureGrid strokeStart_;
-    bool strokeOpen_ = false;
 };
 
 }  // namespace pixora

@@ -16,6 +16,7 @@
 #include "platform/phonebook_cache_path.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_single_instance.h"
 #include "platform/qt_user_interface.h"
 #include "platform/region_keyboard.h"
 #include "platform/temp_folder.h"
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
     services.tempWriter = &tempWriter;
     services.regionCheck = [] { return pixora::KeyboardRegionCheck(); };
 
-    services.singleInstance = true;
+    services.singleInstance = [] { return std::make_unique<pixora::QtSingleInstance>(); };
     services.fileTypeRegistry = []() -> std::unique_ptr<pixora::FileTypeRegistry> {
         return std::make_unique<pixora::XdgFileTypeRegistry>();
     };

@@ -9,8 +9,8 @@ std::string TerminalText(std::string text) {
     return text;
 }
 
-int BatchUserInterface::MessageBox(const std::string& text, const std::string&, MessageIcon,
-                                   MessageButtons buttons) {
+Answer BatchUserInterface::MessageBox(const std::string& text, const std::string&, MessageIcon,
+                                      MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::YesNo:
         case MessageButtons::YesNoCancel:

@@ -12,8 +12,8 @@ namespace pixora::cli {
 
 class BatchUserInterface : public UserInterface {
 public:
-    int MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
-                   MessageButtons buttons) override;
+    Answer MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                      MessageButtons buttons) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText, int x, int y) override;
     void Beep() override {}

@@ -52,7 +52,7 @@ int Convert(Context& context, std::span<const std::string> operands) {
         return ExitFailure;
     }
     // The editor's save: atomic where it can be, in place where a rename would lose something.
-    const FileStatus status = WriteFile(output, EncodeOutput(*format, *picture, context.settings));
+    const FileStatus status = WriteOutput(*format, output, *picture, context.settings);
     if (!status.Ok()) {
         context.err << ProgramName << ": " << QuotedName(output)
                     << ": cannot write the file: " << FileStatusText(status) << "\n";

@@ -4,14 +4,11 @@
 #include <cctype>
 
 #include "cli/batch_user_interface.h"
-#include "core/picture_views.h"
 #include "core/settings_keys.h"
 #include "core/strings.h"
 #include "core/utf8.h"
-#include "formats/bmp_file.h"
+#include "document/file_use_cases.h"
 #include "formats/file_io.h"
-#include "formats/import_fit.h"
-#include "formats/npm_file.h"
 #include "formats/open_dispatch.h"
 #include "formats/wbmp_file.h"
 
@@ -35,31 +32,39 @@ std::string UnreadableFileMessage(const std::string& path, FileKind kind,
 
 OpenOutcome ImportPicture(const std::string& path, SettingsStore& settings, BatchUserInterface& ui,
                           const PictureLoader& loadPicture) {
+    // Any file that cannot be read is refused before a decoder sees it, with its reason.
+    const PictureDecoder decode = [&loadPicture](
+                                      const std::string& file,
+                                      std::string& error) -> std::optional<ImportedImage> {
+        if (const FileStatus status = CheckRegularFile(file); !status.Ok()) {
+            error = UnreadableFileMessage(file, FileKind::ImportPicture, status);
+            error.pop_back();
+            return std::nullopt;
+        }
+        return loadPicture ? loadPicture(file, PictureWidth, PictureHeight, error) : std::nullopt;
+    };
+    const ImportedPicture imported = ImportPictureFile(path, decode, settings, ui);
     OpenOutcome outcome;
-    // Judged before any decoder sees the name: a pipe named like a picture would block it.
-    if (const FileStatus status = CheckRegularFile(path); !status.Ok()) {
-        outcome.message = UnreadableFileMessage(path, FileKind::ImportPicture, status);
-        return outcome;
+    switch (imported.outcome) {
+        case ImportedPicture::Outcome::NotRegularFile:
+            outcome.message = UnreadableFileMessage(path, FileKind::ImportPicture, imported.status);
+            break;
+        case ImportedPicture::Outcome::NotDecoded:
+            // The editor's import gives up without a word here; a script needs one.
+            outcome.message = imported.error.empty() ? std::string(CantReadFileMessage) + "\n"
+                                                     : imported.error + "\n";
+            break;
+        case ImportedPicture::Outcome::LevelRejected:
+            // The editor's import ends quietly on a level that is no number; say which setting.
+            outcome.message = ui.Messages().empty()
+                                  ? "The \"ImportLevel\" setting is no colour number; nothing "
+                                    "was imported.\n"
+                                  : Joined(ui.Messages());
+            break;
+        case ImportedPicture::Outcome::Imported:
+            outcome.opened = OpenedPicture{imported.picture, {}};
+            break;
     }
-    std::string error;
-    std::optional<ImportedImage> image =
-        loadPicture ? loadPicture(path, PictureWidth, PictureHeight, error) : std::nullopt;
-    if (!image || image->shrunk.Empty()) {
-        // The editor's import gives up without a word here; a script needs one.
-        outcome.message = error.empty() ? std::string(CantReadFileMessage) + "\n" : error + "\n";
-        return outcome;
-    }
-    const Raster fitted = FitImportedPicture(*image, path, settings, ui);
-    const std::optional<PictureGrid> picture = ThresholdPicture(fitted, settings, ui);
-    if (!picture) {
-        // The editor's import ends quietly on a level that is no number; say which setting.
-        outcome.message = ui.Messages().empty()
-                              ? "The \"ImportLevel\" setting is no colour number; nothing was "
-                                "imported.\n"
-                              : Joined(ui.Messages());
-        return outcome;
-    }
-    outcome.opened = OpenedPicture{*picture, {}};
     return outcome;
 }
 
@@ -78,17 +83,16 @@ bool EndsWithUpper(const std::string& path, std::string_view upperSuffix) {
 
 OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchUserInterface& ui,
                         const PictureLoader& loadPicture) {
-    const FileKind kind = ChooseReader(path);
-    if (kind == FileKind::ImportPicture || kind == FileKind::ImportI61) {
+    const OpenedFile opened = OpenGraphicFileAt(path);
+    if (opened.outcome == OpenedFile::Outcome::Import) {
         return ImportPicture(path, settings, ui, loadPicture);
     }
-    const FileRead read = ReadFile(path);
     OpenOutcome outcome;
-    if (!read.status.Ok()) {
-        outcome.message = UnreadableFileMessage(path, kind, read.status);
+    if (opened.outcome == OpenedFile::Outcome::Unreadable) {
+        outcome.message = UnreadableFileMessage(path, ChooseReader(path), opened.status);
         return outcome;
     }
-    const OpenResult result = OpenGraphicFile(path, std::string_view(read.bytes));
+    const OpenResult& result = opened.result;
     if (result.action != OpenAction::Adopt && result.action != OpenAction::AdoptAsUntitled) {
         // Some rejections are silent in the editor (its picture simply stays); a script still
         // needs to know why nothing came out.
@@ -114,29 +118,13 @@ std::optional<OutputFormat> ChooseOutputFormat(const std::string& path) {
     return std::nullopt;
 }
 
-std::string EncodeOutput(OutputFormat format, const OpenedPicture& picture,
-                         SettingsStore& settings) {
-    switch (format) {
-        case OutputFormat::PictureMessage:
-            return WritePictureMessageFile(picture.picture, picture.text,
-                                           ReadText(settings, keys::UserName));
-        case OutputFormat::Wbmp:
-            return WriteWbmpFile(picture.picture);
-        case OutputFormat::Bmp: {
-            // Export saves the output bitmap: the picture in the two view colours. Drawn here
-            // directly, as the views' RefreshPreview draws it, without the canvas and phone front.
-            Raster output(PictureWidth, PictureHeight, ClearColour);
-            for (int y = 0; y < PictureHeight; ++y) {
-                for (int x = 0; x < PictureWidth; ++x) {
-                    if (picture.picture.IsSet(x, y)) {
-                        output.SetPixel(x, y, SetColour);
-                    }
-                }
-            }
-            return WriteBmpFile(output);
-        }
+FileStatus WriteOutput(OutputFormat format, const std::string& path, const OpenedPicture& picture,
+                       SettingsStore& settings) {
+    if (format == OutputFormat::PictureMessage) {
+        return SavePictureMessage(path, picture.picture, picture.text,
+                                  ReadText(settings, keys::UserName));
     }
-    return {};
+    return ExportPicture(path, picture.picture, OutputBitmap(picture.picture));
 }
 
 std::string ShowText(const OpenedPicture& picture) {

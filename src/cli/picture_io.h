@@ -1,7 +1,6 @@
 #pragma once
-// Opening and writing pictures for pixora-cli, by the editor's own rules: the reader is chosen
-// from the extension text anywhere in the upper-cased input path, ordinary pictures go through
-// the import's fit and threshold, and outputs use the Save and Export writers.
+// Opening and writing pictures for pixora-cli through the editor's own open, import, save and
+// export, with what the editor would show turned into text for a script.
 
 #include <functional>
 #include <optional>
@@ -11,6 +10,7 @@
 #include "core/picture.h"
 #include "core/raster.h"
 #include "core/settings.h"
+#include "formats/file_io.h"
 #include "formats/import_fit.h"
 
 namespace pixora::cli {
@@ -39,9 +39,10 @@ enum class OutputFormat { PictureMessage, Wbmp, Bmp };
 // nullopt for a name that none of the writers claims.
 std::optional<OutputFormat> ChooseOutputFormat(const std::string& path);
 
-// The file bytes; the picture message carries the text and the "UserName" author.
-std::string EncodeOutput(OutputFormat format, const OpenedPicture& picture,
-                         SettingsStore& settings);
+// Writes the file as Save or Export would; the picture message carries the text and the
+// "UserName" author.
+FileStatus WriteOutput(OutputFormat format, const std::string& path, const OpenedPicture& picture,
+                       SettingsStore& settings);
 
 // 28 lines of 72 characters, '#' set and '.' clear, then "text: " and the text in UTF-8.
 std::string ShowText(const OpenedPicture& picture);

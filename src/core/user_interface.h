@@ -10,19 +10,17 @@ namespace pixora {
 enum class MessageIcon { None, Error, Question, Warning, Information };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 
-// The answers the callers compare, as the message box reports them.
-inline constexpr int AnswerOk = 1;
-inline constexpr int AnswerCancel = 2;
-inline constexpr int AnswerYes = 6;
-inline constexpr int AnswerNo = 7;
+// The answers of a message box, with the numbers they have always had (scripts of answers and
+// the tests' plans hold them as numbers).
+enum Answer : int { AnswerOk = 1, AnswerCancel = 2, AnswerYes = 6, AnswerNo = 7 };
 
 class UserInterface {
 public:
     virtual ~UserInterface() = default;
 
     // Texts may hold "\r\n" line breaks. Returns one of the answers above.
-    virtual int MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
-                           MessageButtons buttons) = 0;
+    virtual Answer MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                              MessageButtons buttons) = 0;
     // Cancel gives an empty answer, as an empty entry would. The position is in screen pixels.
     virtual std::string InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText, int x, int y) = 0;

@@ -58,8 +58,8 @@ std::optional<QString> FirstExtensionOf(const QString& nameFilter) {
 
 }  // namespace
 
-int QtUserInterface::MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
-                                MessageButtons buttons) {
+Answer QtUserInterface::MessageBox(const std::string& text, const std::string& title,
+                                   MessageIcon icon, MessageButtons buttons) {
     QMessageBox box(owner_);
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(ToDisplayText(text));

@@ -14,8 +14,8 @@ public:
     explicit QtUserInterface(QWidget* owner = nullptr) : owner_(owner) {}
     void SetOwner(QWidget* owner) { owner_ = owner; }
 
-    int MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
-                   MessageButtons buttons) override;
+    Answer MessageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                      MessageButtons buttons) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText, int x, int y) override;
     void Beep() override;

@@ -30,8 +30,9 @@ inline void CheckCells(const PictureGrid& picture) {
 // Says nothing and gives the same answer to every question.
 class QuietUi : public UserInterface {
 public:
-    explicit QuietUi(int answer = AnswerOk) : answer_(answer) {}
-    int MessageBox(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
+    explicit QuietUi(Answer answer = AnswerOk) : answer_(answer) {}
+    Answer MessageBox(const std::string&, const std::string&, MessageIcon,
+                      MessageButtons) override {
         return answer_;
     }
     std::string InputBox(const std::string&, const std::string&, const std::string&, int,
@@ -48,7 +49,7 @@ public:
     void ProcessEvents() override {}
 
 private:
-    int answer_;
+    Answer answer_;
 };
 
 class NullLink : public SerialLink {

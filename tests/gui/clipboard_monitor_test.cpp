@@ -18,23 +18,35 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
         const char* warnIfNotSaved;
         std::deque<int> answers;
         std::deque<std::string> openPaths;
-        void (frmEdit::*command)();
+        void (FileCommands::*command)();
         int copiedAt;  // the question or dialog (counted from 0) during which the bitmap comes
         bool saves;    // the save dialog names a file instead of being cancelled
     } cases[] = {
         // The save dialog is where a pasted picture would be saved in place of the user's.
-        {"Save As, cancelled", "0", {}, {}, &frmEdit::mnuSaveAs_Click, 0, false},
+        {"Save As, cancelled", "0", {}, {}, &FileCommands::mnuSaveAs_Click, 0, false},
         // Yes saves inside Open; the end of that inner command is not the end of Open, whose
         // own dialog comes next.
-        {"Open after the save question", "1", {AnswerYes}, {""}, &frmEdit::mnuOpen_Click, 2, true},
-        {"New, cancelled", "1", {AnswerCancel, AnswerNo}, {}, &frmEdit::mnuNew_Click, 0, false},
+        {"Open after the save question",
+         "1",
+         {AnswerYes},
+         {""},
+         &FileCommands::mnuOpen_Click,
+         2,
+         true},
+        {"New, cancelled",
+         "1",
+         {AnswerCancel, AnswerNo},
+         {},
+         &FileCommands::mnuNew_Click,
+         0,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EditorHarness h;
         h.settings->Write("Settings", "WarnIfNotSaved", c.warnIfNotSaved);
         ASSERT_TRUE(h.Start());
-        h.window->Picture().Set(5, 5, 1);
+        SetCell(*h.window, 5, 5, 1);
         h.window->UpdateTitle(false);
         h.Find<QAction>("mnuMonitor")->trigger();
         h.ui.answers = c.answers;
@@ -51,16 +63,16 @@ TEST(ClipboardMonitorWaits, ACommandThatAsksKeepsItsPictureUntilItEnds) {
             }
             h.clipboard.bitmap = Raster(72, 28, MakeRgb(0, 0, 0));
             h.window->tmrMonitor_Timer();
-            EXPECT_EQ(h.window->Picture().SetCount(), 1);
+            EXPECT_EQ(h.window->Doc().Picture().SetCount(), 1);
             EXPECT_TRUE(h.clipboard.bitmap.has_value());
         };
-        (h.window.get()->*c.command)();
+        (h.window->Files().*c.command)();
         inCommand = false;
         EXPECT_GT(asked, c.copiedAt);
-        EXPECT_EQ(h.window->Picture().SetCount(), 1);
+        EXPECT_EQ(h.window->Doc().Picture().SetCount(), 1);
         // Once the command is over the monitor looks again by itself, and pastes once.
         QTest::qWait(20);
-        EXPECT_EQ(h.window->Picture().SetCount(), PictureCells);
+        EXPECT_EQ(h.window->Doc().Picture().SetCount(), PictureCells);
         EXPECT_EQ(h.clipboard.clears, 1);
         EXPECT_TRUE(h.ui.answers.empty());
         h.window->tmrMonitor_Timer();
@@ -78,11 +90,11 @@ TEST(ClipboardMonitorWaits, AModalDialogHoldsItOffUntilItCloses) {
     ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
     h.clipboard.bitmap = Raster(72, 28, MakeRgb(0, 0, 0));
     h.window->tmrMonitor_Timer();
-    EXPECT_EQ(h.window->Picture().SetCount(), 0);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), 0);
     EXPECT_TRUE(h.clipboard.bitmap.has_value());
     dialog.close();
     h.window->tmrMonitor_Timer();
-    EXPECT_EQ(h.window->Picture().SetCount(), PictureCells);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), PictureCells);
     EXPECT_FALSE(h.clipboard.bitmap.has_value());
 }
 

@@ -24,8 +24,8 @@ PictureGrid Diagonal() {
 }
 
 void Load(EditorHarness& h, const PictureGrid& p) {
-    h.window->Picture() = p;
-    h.window->RedrawPicture();
+    h.window->Doc().SetPicture(p);
+    h.window->UpdateTitle(false);
     h.window->UpdateTitle(true);
 }
 
@@ -39,9 +39,9 @@ TEST(EditCommands, TwiceGivesBackThePictureButLeavesItModified) {
         ASSERT_TRUE(h.Start());
         Load(h, Diagonal());
         Trigger(h, command);
-        EXPECT_NE(h.window->Picture(), Diagonal()) << command;
+        EXPECT_NE(h.window->Doc().Picture(), Diagonal()) << command;
         Trigger(h, command);
-        EXPECT_EQ(h.window->Picture(), Diagonal()) << command;
+        EXPECT_EQ(h.window->Doc().Picture(), Diagonal()) << command;
         EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]") << command;
         // The pointer was busy around the whole-picture edit and normal again after it.
         EXPECT_EQ(h.ui.busyPointer, std::vector<bool>({true, false, true, false})) << command;
@@ -55,7 +55,7 @@ TEST(EditCommands, InvertOfAnEmptyPictureIsAllBlackOnEveryView) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
     Trigger(h, "mnuInvert");
-    EXPECT_EQ(h.window->Picture().SetCount(), PictureCells);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), PictureCells);
     EXPECT_EQ(h.window->Views().Canvas().Pixel(7 * 71 + 3, 7 * 27 + 3), SetColour);
     EXPECT_EQ(h.window->Views().Preview().Pixel(15, 31), SetColour);
     EXPECT_EQ(h.window->Views().Output().Pixel(71, 0), SetColour);
@@ -68,10 +68,10 @@ TEST(EditCommands, MenuMovesRotateThePicture) {
     for (int i = 0; i < PictureWidth; ++i) {
         Trigger(h, "mnuMoveLeft");
     }
-    EXPECT_EQ(h.window->Picture(), Diagonal());
+    EXPECT_EQ(h.window->Doc().Picture(), Diagonal());
     Trigger(h, "mnuMoveUp");
-    EXPECT_TRUE(h.window->Picture().IsSet(0, 27));
-    EXPECT_EQ(h.window->Modified(), 1);
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(0, 27));
+    EXPECT_EQ(ModifiedOf(*h.window), 1);
 }
 
 TEST(EditCommands, CopyOfAnEmptyPictureAsksAndNoLeavesTheClipboardAlone) {
@@ -98,7 +98,7 @@ TEST(EditCommands, CopyOfAnEmptyPictureAsksAndNoLeavesTheClipboardAlone) {
             EXPECT_EQ(h.ui.messages[0].icon, MessageIcon::Question);
             EXPECT_EQ(h.ui.messages[0].buttons, MessageButtons::YesNo);
         }
-        EXPECT_EQ(h.window->Modified(), 0);
+        EXPECT_EQ(ModifiedOf(*h.window), 0);
     }
 }
 
@@ -106,22 +106,22 @@ TEST(EditCommands, CopyThenPasteGivesTheSamePictureAsUntitledAndModified) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
     Load(h, Diagonal());
-    h.window->SetDocumentName("/pics/diagonal.npm");
+    h.window->Doc().SetDocumentName("/pics/diagonal.npm");
     h.window->UpdateTitle(true);
-    h.window->SetPictureText("keep");
+    SetPictureText(*h.window, "keep");
     Trigger(h, "mnuCopy");
     ASSERT_TRUE(h.clipboard.bitmap.has_value());
     EXPECT_EQ(h.clipboard.bitmap->Width(), 72);
     EXPECT_EQ(h.clipboard.bitmap->Pixel(0, 0), SetColour);
     EXPECT_EQ(h.clipboard.bitmap->Pixel(1, 0), ClearColour);
 
-    h.window->Picture().Clear();
+    h.window->Doc().SetPicture(PictureGrid());
     h.window->UpdateTitle(true);
     Trigger(h, "mnuPaste");
-    EXPECT_EQ(h.window->Picture(), Diagonal());
-    EXPECT_EQ(h.window->DocumentName(), "Untitled");
+    EXPECT_EQ(h.window->Doc().Picture(), Diagonal());
+    EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled");
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
-    EXPECT_EQ(h.window->PictureText(), "keep");
+    EXPECT_EQ(PictureTextOf(*h.window), "keep");
     EXPECT_EQ(h.window->Views().Output().Width(), 72);
     EXPECT_TRUE(h.ui.messages.empty());
 }
@@ -132,14 +132,14 @@ TEST(EditCommands, PasteWithoutABitmapOnlyBeepsAndAnUnreadableOneChangesNothing)
     Load(h, Diagonal());
     Trigger(h, "mnuPaste");
     EXPECT_EQ(h.ui.beeps, 1);
-    EXPECT_EQ(h.window->Picture(), Diagonal());
+    EXPECT_EQ(h.window->Doc().Picture(), Diagonal());
     EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
 
     h.clipboard.bitmap = Raster(72, 28, MakeRgb(0, 0, 0));
     h.clipboard.readable = false;
     Trigger(h, "mnuPaste");
-    EXPECT_EQ(h.window->Picture(), Diagonal());
-    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(h.window->Doc().Picture(), Diagonal());
+    EXPECT_EQ(ModifiedOf(*h.window), 0);
 }
 
 TEST(EditCommands, PasteAsksTheSizeQuestionForTheClipboard) {
@@ -156,20 +156,20 @@ TEST(EditCommands, PasteAsksTheSizeQuestionForTheClipboard) {
                                           "picture-message.",
                                           0),
               0u);
-    EXPECT_TRUE(h.window->Picture().IsSet(0, 0));
-    EXPECT_TRUE(h.window->Picture().IsSet(71, 0));
-    EXPECT_FALSE(h.window->Picture().IsSet(0, 1));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(0, 0));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(71, 0));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(0, 1));
 }
 
 TEST(EditCommands, PasteCancelledAtTheNotSavedQuestionChangesNothing) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
     Load(h, Diagonal());
-    h.window->SetModified(1);
+    h.window->Doc().SetModified(static_cast<ModifiedState>(1));
     h.clipboard.bitmap = Raster(72, 28, MakeRgb(0, 0, 0));
     h.ui.answers = {AnswerCancel};
     Trigger(h, "mnuPaste");
-    EXPECT_EQ(h.window->Picture(), Diagonal());
+    EXPECT_EQ(h.window->Doc().Picture(), Diagonal());
 }
 
 TEST(EditCommands, EditMenuDecidesPasteWhenItOpens) {
@@ -202,31 +202,31 @@ TEST(EditCommands, UndoAndRedoStepThroughStrokesAndCommands) {
     QTest::mouseMove(canvas, QPoint(10, 3));
     QTest::mouseMove(canvas, QPoint(17, 3));
     QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(17, 3));
-    const PictureGrid afterStroke = h.window->Picture();
+    const PictureGrid afterStroke = h.window->Doc().Picture();
     EXPECT_EQ(afterStroke.SetCount(), 3);
     Trigger(h, "mnuInvert");
     EXPECT_TRUE(undo->isEnabled());
 
     h.window->UpdateTitle(true);
     Trigger(h, "mnuUndo");
-    EXPECT_EQ(h.window->Picture(), afterStroke);
+    EXPECT_EQ(h.window->Doc().Picture(), afterStroke);
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
     EXPECT_EQ(h.window->Views().Canvas().Pixel(7 * 40 + 3, 3), ClearColour);
     Trigger(h, "mnuUndo");
-    EXPECT_EQ(h.window->Picture().SetCount(), 0);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), 0);
     EXPECT_FALSE(undo->isEnabled());
     Trigger(h, "mnuRedo");
     Trigger(h, "mnuRedo");
-    EXPECT_EQ(h.window->Picture().SetCount(), PictureCells - 3);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), PictureCells - 3);
 
     // A click on an already black cell changes nothing and records nothing.
-    const int steps = h.window->History().count();
-    h.window->Picture().Set(0, 0, 1);
+    const int steps = static_cast<int>(h.window->Doc().History().Count());
+    SetCell(*h.window, 0, 0, 1);
     QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-    EXPECT_EQ(h.window->History().count(), steps);
+    EXPECT_EQ(static_cast<int>(h.window->Doc().History().Count()), steps);
 
     // New starts a fresh history.
-    h.window->SetModified(0);
+    h.window->Doc().SetModified(static_cast<ModifiedState>(0));
     Trigger(h, "mnuNew");
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
@@ -235,14 +235,14 @@ TEST(EditCommands, UndoAndRedoStepThroughStrokesAndCommands) {
 TEST(EditCommands, HistoryKeepsAtLeastAHundredSteps) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
-    h.window->Picture().Set(0, 0, 1);
+    SetCell(*h.window, 0, 0, 1);
     for (int i = 0; i < 150; ++i) {
         Trigger(h, "mnuMoveRight");
     }
     for (int i = 0; i < 100; ++i) {
         Trigger(h, "mnuUndo");
     }
-    EXPECT_TRUE(h.window->Picture().IsSet(50, 0));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(50, 0));
 }
 
 TEST(EditCommands, ImportFitsThresholdsAndAdoptsTheFile) {
@@ -251,7 +251,7 @@ TEST(EditCommands, ImportFitsThresholdsAndAdoptsTheFile) {
     Raster image(100, 20, MakeRgb(255, 255, 255));
     image.FillRect(0, 0, 99, 0, MakeRgb(0, 0, 0));
     h.pictures["/pics/wide.gif"] = image;
-    h.window->SetPictureText("text stays");
+    SetPictureText(*h.window, "text stays");
     h.ui.openPaths = {"/pics/wide.gif"};
     Trigger(h, "mnuImport");
     ASSERT_EQ(h.ui.dialogs.size(), 1u);
@@ -259,13 +259,13 @@ TEST(EditCommands, ImportFitsThresholdsAndAdoptsTheFile) {
               "Pictures (*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf)|*.bmp;*.gif;*.jpg;*.ico;*.rle;"
               "*.wmf;*.emf");
     EXPECT_EQ(h.window->DialogFolders().importDir, "/pics/");
-    EXPECT_TRUE(h.window->Picture().IsSet(0, 0));
-    EXPECT_TRUE(h.window->Picture().IsSet(71, 0));
-    EXPECT_FALSE(h.window->Picture().IsSet(0, 1));
-    EXPECT_EQ(h.window->DocumentName(), "/pics/wide.gif");
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(0, 0));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(71, 0));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(0, 1));
+    EXPECT_EQ(h.window->Doc().DocumentName(), "/pics/wide.gif");
     EXPECT_EQ(h.window->windowTitle(), "Pixora [/pics/wide.gif]");
     EXPECT_EQ(h.window->RecentFiles()[0], "/pics/wide.gif");
-    EXPECT_EQ(h.window->PictureText(), "text stays");
+    EXPECT_EQ(PictureTextOf(*h.window), "text stays");
     EXPECT_EQ(h.window->Views().Output().Width(), 72);
     EXPECT_EQ(h.window->Views().Output().Height(), 28);
 }
@@ -276,22 +276,22 @@ TEST(EditCommands, ImportThatCannotDecodeOrThresholdChangesNothing) {
     Load(h, Diagonal());
     h.ui.openPaths = {"/pics/broken.jpg"};
     Trigger(h, "mnuImport");
-    EXPECT_EQ(h.window->Picture(), Diagonal());
-    EXPECT_EQ(h.window->DocumentName(), "Untitled");
+    EXPECT_EQ(h.window->Doc().Picture(), Diagonal());
+    EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled");
     EXPECT_TRUE(h.ui.messages.empty());
 
     h.settings->Write("Settings", "ImportLevel", "dark grey");
     h.pictures["/pics/ok.gif"] = Raster(72, 28, MakeRgb(0, 0, 0));
     h.ui.openPaths = {"/pics/ok.gif"};
     Trigger(h, "mnuImport");
-    EXPECT_EQ(h.window->Picture(), Diagonal());
-    EXPECT_EQ(h.window->DocumentName(), "Untitled");
+    EXPECT_EQ(h.window->Doc().Picture(), Diagonal());
+    EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled");
     EXPECT_EQ(h.window->Views().Output().Width(), 72);
     EXPECT_EQ(h.window->Views().Output().Pixel(1, 0), ClearColour);
 
     h.ui.openPaths = {""};  // cancelled dialog
     Trigger(h, "mnuImport");
-    EXPECT_EQ(h.window->Picture(), Diagonal());
+    EXPECT_EQ(h.window->Doc().Picture(), Diagonal());
 }
 
 TEST(ClipboardMonitor, PastesEachBitmapAndClearsTheClipboard) {
@@ -315,7 +315,7 @@ TEST(ClipboardMonitor, PastesEachBitmapAndClearsTheClipboard) {
 
     h.clipboard.bitmap = Raster(72, 28, MakeRgb(0, 0, 0));
     h.window->tmrMonitor_Timer();
-    EXPECT_EQ(h.window->Picture().SetCount(), PictureCells);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), PictureCells);
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
     EXPECT_FALSE(h.clipboard.bitmap.has_value());
     EXPECT_TRUE(monitor->isChecked());
@@ -325,7 +325,7 @@ TEST(ClipboardMonitor, PastesEachBitmapAndClearsTheClipboard) {
     h.clipboard.bitmap = Raster(72, 28, MakeRgb(255, 255, 255));
     h.ui.answers = {AnswerCancel};
     h.window->tmrMonitor_Timer();
-    EXPECT_EQ(h.window->Picture().SetCount(), PictureCells);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), PictureCells);
     EXPECT_FALSE(h.clipboard.bitmap.has_value());
 
     h.window->tmrMonitor_Timer();  // shows the indicator
@@ -349,13 +349,13 @@ TEST(ClipboardMonitor, WorksWithTheDesktopClipboardWithinASecond) {
     QGuiApplication::clipboard()->setText("just text");
     window.findChild<QAction*>("mnuMonitor")->trigger();
     QTest::qWait(1200);
-    EXPECT_EQ(window.Picture().SetCount(), 0);
+    EXPECT_EQ(window.Doc().Picture().SetCount(), 0);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "just text");
 
     QImage black(72, 28, QImage::Format_RGB32);
     black.fill(Qt::black);
     QGuiApplication::clipboard()->setImage(black);
-    QTRY_COMPARE_WITH_TIMEOUT(window.Picture().SetCount(), PictureCells, 1500);
+    QTRY_COMPARE_WITH_TIMEOUT(window.Doc().Picture().SetCount(), PictureCells, 1500);
     EXPECT_FALSE(desktop.HasBitmap());
     window.findChild<QAction*>("mnuMonitor")->trigger();
 }

@@ -70,9 +70,9 @@ struct FileHarness : EditorHarness {
         folder = dir.path().toStdString() + "/";
     }
     void Draw(const PictureGrid& p, const QString& text = "") {
-        window->Picture() = p;
-        window->RedrawPicture();
-        window->SetPictureText(text);
+        window->Doc().SetPicture(p);
+        window->UpdateTitle(false);
+        SetPictureText(*window, text);
     }
     QTemporaryDir dir;
     std::string folder;
@@ -91,8 +91,8 @@ TEST(FileCommands, SaveAsWritesThePictureAndAdoptsTheName) {
     EXPECT_EQ(h.ui.dialogs[0].initialName, "");
     EXPECT_EQ(h.ui.dialogs[0].folder, "/open/here/");
     EXPECT_EQ(h.ui.dialogs[0].defaultExtension, "npm");
-    EXPECT_EQ(h.window->DocumentName(), path);
-    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(h.window->Doc().DocumentName(), path);
+    EXPECT_EQ(ModifiedOf(*h.window), 0);
     EXPECT_EQ(h.window->RecentFiles()[0], path);
     EXPECT_EQ(h.window->DialogFolders().userDirSave, h.folder);
     const auto loaded = ReadPictureMessageFile(ReadBytes(path));
@@ -104,8 +104,7 @@ TEST(FileCommands, SaveAsWritesThePictureAndAdoptsTheName) {
     EXPECT_EQ(bytes.back(), '\r');
 
     // Save now writes in place without a dialog.
-    h.window->Picture().Set(0, 0, 1);
-    h.window->DrawPixel(0, 0);
+    h.window->Doc().Paint(0, 0, true);
     h.Find<QAction>("mnuSave")->trigger();
     EXPECT_EQ(h.ui.dialogs.size(), 1u);
     EXPECT_TRUE(ReadPictureMessageFile(ReadBytes(path))->picture.IsSet(0, 0));
@@ -116,14 +115,14 @@ TEST(FileCommands, SaveOfALogoDocumentProposesItsNameInSaveAs) {
     FileHarness h;
     ASSERT_TRUE(h.Start());
     h.Draw(Smiley());
-    h.window->SetDocumentName("/logos/net.NOL");
+    h.window->Doc().SetDocumentName("/logos/net.NOL");
     h.window->DialogFolders().userDirSave = "/saved/";
     h.ui.savePaths = {""};
     h.Find<QAction>("mnuSave")->trigger();
     ASSERT_EQ(h.ui.dialogs.size(), 1u);
     EXPECT_EQ(h.ui.dialogs[0].initialName, "net");
     EXPECT_EQ(h.ui.dialogs[0].folder, "/saved/");
-    EXPECT_EQ(h.window->DocumentName(), "/logos/net.NOL");
+    EXPECT_EQ(h.window->Doc().DocumentName(), "/logos/net.NOL");
 }
 
 TEST(FileCommands, AFailedSaveKeepsTheOldFileAndTheDocument) {
@@ -137,8 +136,8 @@ TEST(FileCommands, AFailedSaveKeepsTheOldFileAndTheDocument) {
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(blocked)));
     h.ui.savePaths = {blocked};
     h.Find<QAction>("mnuSaveAs")->trigger();
-    EXPECT_EQ(h.window->DocumentName(), "Untitled");
-    EXPECT_EQ(h.window->Modified(), 1);
+    EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled");
+    EXPECT_EQ(ModifiedOf(*h.window), 1);
     ASSERT_EQ(h.ui.messages.size(), 1u);
     EXPECT_EQ(h.ui.messages[0].text,
               "Can't save this file.\r\n" + QuotedName(blocked) + "\r\nnot a regular file");
@@ -172,8 +171,8 @@ TEST(FileCommands, YesToSavingThenNoSaveKeepsThePicture) {
             } else {
                 h.Find<QAction>(command)->trigger();
             }
-            EXPECT_EQ(h.window->Picture(), Smiley());
-            EXPECT_EQ(h.window->PictureText(), "keep me");
+            EXPECT_EQ(h.window->Doc().Picture(), Smiley());
+            EXPECT_EQ(PictureTextOf(*h.window), "keep me");
             EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
             EXPECT_EQ(h.ui.dialogs.size(), 1u);  // the save dialog, no open dialog after it
             ASSERT_EQ(h.ui.messages.size(), outcome.problem != nullptr ? 2u : 1u);
@@ -209,9 +208,9 @@ TEST(FileCommands, FilesThatCannotBeReadAreNamedWithTheReason) {
         EXPECT_EQ(h.ui.messages[0].text, "Can't read this file. Try another file.\r\n" +
                                              QuotedName(path) + "\r\n" + c.reason);
         EXPECT_TRUE(h.loaded.empty()) << c.name;
-        EXPECT_EQ(h.window->Picture(), Smiley()) << c.name;
-        EXPECT_EQ(h.window->PictureText(), "mine") << c.name;
-        EXPECT_EQ(h.window->DocumentName(), "Untitled") << c.name;
+        EXPECT_EQ(h.window->Doc().Picture(), Smiley()) << c.name;
+        EXPECT_EQ(PictureTextOf(*h.window), "mine") << c.name;
+        EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled") << c.name;
     }
 }
 
@@ -228,10 +227,10 @@ TEST(FileCommands, OpenBringsBackPictureAndTextAndStartsAFreshHistory) {
               "Nokia Graphics|*.npm;*.ngg;*.nol;*.nlm;*.gms;*.nsl;*.otb;*.ngl;*.i61;*.wbmp;*.wbm|"
               "Nokia Picture Message (*.npm)|*.npm|Nokia Group Graphic (*.ngg)|*.ngg|Nokia "
               "Operator Logo (*.nol)|*.nol");
-    EXPECT_EQ(h.window->Picture(), Smiley());
-    EXPECT_EQ(h.window->PictureText(), "Hallo Welt");
-    EXPECT_EQ(h.window->DocumentName(), path);
-    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(h.window->Doc().Picture(), Smiley());
+    EXPECT_EQ(PictureTextOf(*h.window), "Hallo Welt");
+    EXPECT_EQ(h.window->Doc().DocumentName(), path);
+    EXPECT_EQ(ModifiedOf(*h.window), 0);
     EXPECT_EQ(h.window->DialogFolders().userDir, h.folder);
     EXPECT_EQ(h.window->RecentFiles()[0], path);
     EXPECT_EQ(h.window->Views().Canvas().Pixel(7 * 10 + 3, 7 * 5 + 3), SetColour);
@@ -262,9 +261,9 @@ TEST(FileCommands, ARejectedFileShowsItsMessageAndChangesNothing) {
         ASSERT_EQ(h.ui.messages.size(), 1u) << c.name;
         EXPECT_EQ(h.ui.messages[0].text, c.message) << c.name;
         EXPECT_EQ(h.ui.messages[0].title, "Pixora");
-        EXPECT_EQ(h.window->Picture(), Smiley()) << c.name;
-        EXPECT_EQ(h.window->PictureText(), "mine") << c.name;
-        EXPECT_EQ(h.window->DocumentName(), "Untitled") << c.name;
+        EXPECT_EQ(h.window->Doc().Picture(), Smiley()) << c.name;
+        EXPECT_EQ(PictureTextOf(*h.window), "mine") << c.name;
+        EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled") << c.name;
         EXPECT_EQ(h.window->RecentFiles()[0], "") << c.name;
     }
 }
@@ -279,11 +278,11 @@ TEST(FileCommands, HandOverFilesOpenAsUntitledAndKeepTheOpenFolder) {
     WriteBytes(path, ngg);
     h.window->myOpenFileReceived(path);
     EXPECT_EQ(h.window->DialogFolders().userDir, "/my/pictures/");
-    EXPECT_EQ(h.window->DocumentName(), "Untitled");
+    EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled");
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
-    EXPECT_TRUE(h.window->Picture().IsSet(0, 7));
-    EXPECT_TRUE(h.window->Picture().IsSet(71, 20));
-    EXPECT_FALSE(h.window->Picture().IsSet(0, 6));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(0, 7));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(71, 20));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(0, 6));
     EXPECT_EQ(h.window->RecentFiles()[0], "");
     EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
 }
@@ -297,8 +296,8 @@ TEST(FileCommands, DroppedPicturesGoToImportAndChangeOnlyTheImportFolder) {
     h.window->myOpenFileReceived(jpg);
     EXPECT_EQ(h.window->DialogFolders().importDir, h.folder);
     EXPECT_EQ(h.window->DialogFolders().userDir, "/my/pictures/");
-    EXPECT_EQ(h.window->Picture().SetCount(), PictureCells);
-    EXPECT_EQ(h.window->DocumentName(), jpg);
+    EXPECT_EQ(h.window->Doc().Picture().SetCount(), PictureCells);
+    EXPECT_EQ(h.window->Doc().DocumentName(), jpg);
 }
 
 TEST(FileCommands, DropOpensOnlyTheFirstFileAndIgnoresDropsWithoutOne) {
@@ -318,7 +317,7 @@ TEST(FileCommands, DropOpensOnlyTheFirstFileAndIgnoresDropsWithoutOne) {
                    QUrl::fromLocalFile(QString::fromStdString(paths[2]))});
     Drop(preview, files);
     EXPECT_EQ(h.loaded, std::vector<std::string>{paths[0]});
-    EXPECT_EQ(h.window->DocumentName(), paths[0]);
+    EXPECT_EQ(h.window->Doc().DocumentName(), paths[0]);
 
     QMimeData text;
     text.setText("not a file");
@@ -327,7 +326,7 @@ TEST(FileCommands, DropOpensOnlyTheFirstFileAndIgnoresDropsWithoutOne) {
     web.setUrls({QUrl("https://example.com/a.gif")});
     Drop(h.Find<RasterView>("picMain"), web);
     EXPECT_EQ(h.loaded.size(), 1u);
-    EXPECT_EQ(h.window->DocumentName(), paths[0]);
+    EXPECT_EQ(h.window->Doc().DocumentName(), paths[0]);
 }
 
 TEST(FileCommands, ExportWritesByTheFinalNameAndLeavesTheDocumentAlone) {
@@ -357,8 +356,8 @@ TEST(FileCommands, ExportWritesByTheFinalNameAndLeavesTheDocumentAlone) {
     ASSERT_EQ(image.size(), QSize(72, 28));
     EXPECT_EQ(image.pixelColor(71, 27), QColor(0, 0, 0));
     EXPECT_EQ(image.pixelColor(70, 27), QColor(120, 190, 110));
-    EXPECT_EQ(h.window->DocumentName(), "Untitled");
-    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled");
+    EXPECT_EQ(ModifiedOf(*h.window), 0);
 }
 
 TEST(RecentFiles, MenuFollowsTheListAndAMissingFileIsReported) {
@@ -386,7 +385,7 @@ TEST(RecentFiles, MenuFollowsTheListAndAMissingFileIsReported) {
     EXPECT_EQ(h.window->RecentFiles()[2], paths[2]);
 
     h.Find<QAction>("mnuRecent4")->trigger();
-    EXPECT_EQ(h.window->DocumentName(), paths[1]);
+    EXPECT_EQ(h.window->Doc().DocumentName(), paths[1]);
     EXPECT_EQ(h.Find<QAction>("mnuRecent1")->text(), "&1 F2.npm");
 }
 
@@ -396,8 +395,8 @@ TEST(StartupFile, TheCommandLineFileOpensAndHeadsTheStoredList) {
     WriteBytes(path, WritePictureMessageFile(Smiley(), U"hi", ""));
     h.settings->Write("Zorvet Recent File List", "File1", "/older/one.npm");
     ASSERT_TRUE(h.Start(path));
-    EXPECT_EQ(h.window->Picture(), Smiley());
-    EXPECT_EQ(h.window->DocumentName(), path);
+    EXPECT_EQ(h.window->Doc().Picture(), Smiley());
+    EXPECT_EQ(h.window->Doc().DocumentName(), path);
     EXPECT_EQ(h.window->RecentFiles()[0], path);
     EXPECT_EQ(h.window->RecentFiles()[1], "/older/one.npm");
     EXPECT_EQ(h.window->DialogFolders().userDir, h.folder);

@@ -20,6 +20,7 @@
 #include "gui/gui_support.h"
 #include "platform/hostile_folder.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_single_instance.h"
 #include "shell/hand_off.h"
 
 namespace pixora::testing {
@@ -56,7 +57,7 @@ TEST(frmEditStartup, AsksForTheAuthorUntilANameIsGivenAndOpensUntitled) {
     EXPECT_EQ(h.settings->Read("Zorvet Settings", "VerCable"), "00");
     EXPECT_EQ(h.settings->Read("Zorvet Settings", "Application"), "/opt/pixora/bin/pixora");
     EXPECT_EQ(h.window->ProgramFolder(), "/opt/pixora/bin/");
-    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(ModifiedOf(*h.window), 0);
     // Old temporary pages and pictures are cleared at start.
     EXPECT_EQ(h.cleared, std::vector<std::string>{"/tmp/pixora-test/"});
 }
@@ -185,7 +186,7 @@ TEST(frmEditCanvas, LeftClickSetsRightDragClearsAndTheTitleFollows) {
     auto* canvas = h.Find<RasterView>("picMain");
     ASSERT_NE(canvas, nullptr);
     QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(3, 4));
-    EXPECT_TRUE(h.window->Picture().IsSet(3, 4));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(3, 4));
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
     EXPECT_EQ(h.window->Views().Canvas().Pixel(7 * 3 + 2, 7 * 4 + 2), SetColour);
     EXPECT_EQ(h.window->Views().Preview().Pixel(3 + 15, 4 + 31), SetColour);
@@ -197,28 +198,28 @@ TEST(frmEditCanvas, LeftClickSetsRightDragClearsAndTheTitleFollows) {
     }
     QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(15, 10));
     for (int px = 10; px <= 15; ++px) {
-        EXPECT_TRUE(h.window->Picture().IsSet(px, 10)) << px;
+        EXPECT_TRUE(h.window->Doc().Picture().IsSet(px, 10)) << px;
     }
     QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, CellCentre(12, 10));
     QTest::mouseMove(canvas, CellCentre(13, 10));
     QTest::mouseRelease(canvas, Qt::RightButton, Qt::NoModifier, CellCentre(13, 10));
-    EXPECT_TRUE(h.window->Picture().IsSet(11, 10));
-    EXPECT_FALSE(h.window->Picture().IsSet(12, 10));
-    EXPECT_FALSE(h.window->Picture().IsSet(13, 10));
-    EXPECT_TRUE(h.window->Picture().IsSet(14, 10));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(11, 10));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(12, 10));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(13, 10));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(14, 10));
     // After the release, moving paints nothing.
     QTest::mouseMove(canvas, CellCentre(20, 20));
-    EXPECT_FALSE(h.window->Picture().IsSet(20, 20));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(20, 20));
 
     // The middle button changes nothing.
     QTest::mouseClick(canvas, Qt::MiddleButton, Qt::NoModifier, CellCentre(30, 5));
-    EXPECT_FALSE(h.window->Picture().IsSet(30, 5));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(30, 5));
 }
 
 TEST(frmEditCanvas, ClickOnABlackCellOfASavedDocumentStillMarksItModified) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
-    h.window->Picture().Set(5, 5, 1);
+    SetCell(*h.window, 5, 5, 1);
     h.window->UpdateTitle(true);
     QTest::mouseClick(h.Find<RasterView>("picMain"), Qt::LeftButton, Qt::NoModifier,
                       CellCentre(5, 5));
@@ -249,12 +250,12 @@ TEST(frmEditCanvas, BothButtonsHeldTogetherPaintNothing) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
     h.window->picMain_MouseDown(1, 8, 8);
-    EXPECT_TRUE(h.window->Picture().IsSet(1, 1));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(1, 1));
     h.window->picMain_MouseMove(3, 15, 8);
-    EXPECT_FALSE(h.window->Picture().IsSet(2, 1));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(2, 1));
     h.window->picMain_MouseMove(2, 22, 8);
     h.window->picMain_MouseMove(2, 8, 8);
-    EXPECT_FALSE(h.window->Picture().IsSet(1, 1));
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(1, 1));
     h.window->picMain_MouseUp();
 }
 
@@ -262,15 +263,15 @@ TEST(frmEditCanvas, ArrowKeysMoveThePicture) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
     auto* canvas = h.Find<RasterView>("picMain");
-    h.window->Picture().Set(0, 0, 1);
+    SetCell(*h.window, 0, 0, 1);
     canvas->setFocus();
     QTest::keyClick(canvas, Qt::Key_Up);
-    EXPECT_TRUE(h.window->Picture().IsSet(0, 27));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(0, 27));
     QTest::keyClick(canvas, Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_TRUE(h.window->Picture().IsSet(71, 27));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(71, 27));
     QTest::mouseClick(h.Find<QToolButton>("cmdDown"), Qt::LeftButton);
-    EXPECT_TRUE(h.window->Picture().IsSet(71, 0));
-    EXPECT_EQ(h.window->Modified(), 1);
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(71, 0));
+    EXPECT_EQ(ModifiedOf(*h.window), 1);
 }
 
 TEST(frmEditText, FiltersTypedCharactersAndShowsWhatIsLeft) {
@@ -284,13 +285,13 @@ TEST(frmEditText, FiltersTypedCharactersAndShowsWhatIsLeft) {
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled]");
     QTest::keyClick(text, Qt::Key_Return);
     EXPECT_EQ(text->toPlainText(), "");
-    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(ModifiedOf(*h.window), 0);
 
     TypeText(text, QString::fromUtf8("Ä€"));
     EXPECT_EQ(text->toPlainText(), QString::fromUtf8("Ä€"));
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
     EXPECT_EQ(readout->text(), "119  ");
-    EXPECT_EQ(h.window->PictureText(), QString::fromUtf8("Ä€"));
+    EXPECT_EQ(PictureTextOf(*h.window), QString::fromUtf8("Ä€"));
 
     QTest::keyClicks(text, QString(119, 'x'));
     EXPECT_EQ(text->toPlainText().size(), 121);
@@ -311,18 +312,18 @@ TEST(frmEditText, PastedTextIsFilteredAndHeldToTheLimit) {
     QGuiApplication::clipboard()->setMimeData(data);
     text->paste();
     EXPECT_EQ(text->toPlainText(), QString(100, 'a') + "linenext" + QString(13, 'b'));
-    EXPECT_EQ(h.window->Modified(), 1);
+    EXPECT_EQ(ModifiedOf(*h.window), 1);
 }
 
 TEST(frmEditText, BackspaceMarksTheDocumentModified) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
     auto* text = h.Find<QPlainTextEdit>("txtPMText");
-    h.window->SetPictureText("hello");
+    SetPictureText(*h.window, "hello");
     h.window->UpdateTitle(true);
     text->moveCursor(QTextCursor::End);
     QTest::keyClick(text, Qt::Key_Backspace);
-    EXPECT_EQ(h.window->PictureText(), "hell");
+    EXPECT_EQ(PictureTextOf(*h.window), "hell");
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
 }
 
@@ -349,7 +350,7 @@ TEST(frmEditDocument, AskSaveChangesFollowsTheAnswerAndTheWarningSwitch) {
             h.settings->Write("Settings", "WarnIfNotSaved", c.warn);
         }
         ASSERT_TRUE(h.Start());
-        h.window->SetModified(c.modified);
+        h.window->Doc().SetModified(static_cast<ModifiedState>(c.modified));
         h.ui.answers.assign(c.answers.begin(), c.answers.end());
         EXPECT_EQ(h.window->AskSaveChanges(), c.expected);
         ASSERT_EQ(h.ui.messages.size(), c.questions);
@@ -368,11 +369,11 @@ TEST(frmEditDocument, NewDiscardsOnlyWhenAllowed) {
     ASSERT_TRUE(h.Start());
     QTest::mouseClick(h.Find<RasterView>("picMain"), Qt::LeftButton, Qt::NoModifier,
                       CellCentre(1, 1));
-    h.window->SetPictureText("keep me");
+    SetPictureText(*h.window, "keep me");
     h.ui.answers = {AnswerCancel};
     h.Find<QAction>("mnuNew")->trigger();
-    EXPECT_TRUE(h.window->Picture().IsSet(1, 1));
-    EXPECT_EQ(h.window->PictureText(), "keep me");
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(1, 1));
+    EXPECT_EQ(PictureTextOf(*h.window), "keep me");
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled*]");
     EXPECT_FALSE(h.settings->Read("Zorvet Settings", "CurrentBusy").has_value());
 
@@ -380,8 +381,8 @@ TEST(frmEditDocument, NewDiscardsOnlyWhenAllowed) {
     QApplication::setActiveWindow(h.window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     QTest::keyClick(h.window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_FALSE(h.window->Picture().IsSet(1, 1));
-    EXPECT_EQ(h.window->PictureText(), "");
+    EXPECT_FALSE(h.window->Doc().Picture().IsSet(1, 1));
+    EXPECT_EQ(PictureTextOf(*h.window), "");
     EXPECT_EQ(h.window->windowTitle(), "Pixora [Untitled]");
     EXPECT_EQ(h.window->Views().Canvas().Pixel(7 + 2, 7 + 2), ClearColour);
     EXPECT_EQ(h.window->Views().Output().Width(), 72);
@@ -403,12 +404,11 @@ TEST(frmEditDocument, BusyIsMirroredIntoTheStoreWhileACommandShowsADialog) {
 TEST(frmEditDocument, CloseCancelledKeepsTheWindowAndTheDocument) {
     EditorHarness h;
     ASSERT_TRUE(h.Start());
-    h.window->Picture().Set(2, 2, 1);
-    h.window->DrawPixel(2, 2);
+    h.window->Doc().Paint(2, 2, true);
     h.ui.answers = {AnswerCancel};
     EXPECT_FALSE(h.window->close());
     EXPECT_TRUE(h.window->isVisible());
-    EXPECT_TRUE(h.window->Picture().IsSet(2, 2));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(2, 2));
     EXPECT_TRUE(h.settings->Read("Zorvet Settings", "CurrentAppname").has_value());
 }
 
@@ -423,8 +423,7 @@ TEST(frmEditDocument, NormalExitWritesPositionAndFoldersIntoTheIniFile) {
         EditorHarness h(&store);
         ASSERT_TRUE(h.Start());
         h.window->move(150, 90);
-        h.window->Picture().Set(2, 2, 1);
-        h.window->DrawPixel(2, 2);
+        h.window->Doc().Paint(2, 2, true);
         h.ui.answers = {AnswerNo};
         EXPECT_TRUE(h.window->close());
         // The temporary pages and pictures go at start and again at exit.
@@ -446,7 +445,9 @@ TEST(SingleInstanceStart, ALockThatIsAFolderIsReportedAndTheEditorRuns) {
     ScopedEnvironment xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     const QString lock = runtime.filePath("pixora.lock");
     ASSERT_TRUE(QDir().mkdir(lock));
-    EditorHarness h(nullptr, [](EditorServices& s) { s.singleInstance = true; });
+    EditorHarness h(nullptr, [](EditorServices& s) {
+        s.singleInstance = [] { return std::make_unique<QtSingleInstance>(); };
+    });
     ASSERT_TRUE(h.Start());
     ASSERT_EQ(h.ui.messages.size(), 1u);
     EXPECT_EQ(h.ui.messages[0].text, InstanceLockProblemText(lock.toStdString()));
@@ -454,6 +455,70 @@ TEST(SingleInstanceStart, ALockThatIsAFolderIsReportedAndTheEditorRuns) {
     EXPECT_EQ(h.ui.messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(QFileInfo(lock).isDir());
     EXPECT_TRUE(h.window->isVisible());
+}
+
+// A stand-in for the desktop's single-instance service, to see what the window asks of it.
+struct FakeInstance : SingleInstance {
+    struct Log {
+        std::vector<std::string> calls;
+        std::function<void(const std::string&)> openFile;
+    };
+    FakeInstance(Log& log, bool acquired, bool unusable)
+        : log(log), acquired(acquired), unusable(unusable) {}
+    bool TryAcquire() override {
+        log.calls.push_back("acquire");
+        return acquired;
+    }
+    bool Unusable() const override { return unusable; }
+    std::string LockFileName() const override { return "/run/user/1/pixora.lock"; }
+    void HandOver(SettingsStore&, UserInterface&, const std::string& path) override {
+        log.calls.push_back("hand over " + path);
+    }
+    void Listen(std::string_view caption, std::function<void(const std::string&)> openFile,
+                std::function<void()>) override {
+        log.calls.push_back("listen " + std::string(caption));
+        log.openFile = std::move(openFile);
+    }
+    void Release() override { log.calls.push_back("release"); }
+    Log& log;
+    bool acquired;
+    bool unusable;
+};
+
+TEST(SingleInstanceStart, TheWindowUsesTheServiceItIsHanded) {
+    struct Case {
+        const char* what;
+        bool acquired;
+        bool unusable;
+        bool runs;
+        std::vector<std::string> calls;  // up to the window's close
+        size_t messages;                 // the start's own file is missing, which the editor says
+    };
+    const Case cases[] = {
+        {"another editor runs", false, false, false, {"acquire", "hand over /pics/a.npm"}, 0},
+        {"the first editor", true, false, true, {"acquire", "listen Pixora", "release"}, 1},
+        {"an unusable lock", true, true, true, {"acquire", "listen Pixora", "release"}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeInstance::Log log;
+        EditorHarness h(nullptr, [&](EditorServices& s) {
+            s.singleInstance = [&] {
+                return std::make_unique<FakeInstance>(log, c.acquired, c.unusable);
+            };
+        });
+        h.settings->Write("Settings", "UserName", "Tester");
+        EXPECT_EQ(h.window->Startup("/pics/a.npm"), c.runs);
+        ASSERT_EQ(h.ui.messages.size(), c.messages);
+        if (c.runs) {
+            // A file handed over later is opened as a dropped one is.
+            ASSERT_TRUE(log.openFile);
+            log.openFile("/pics/missing.npm");
+            EXPECT_EQ(h.ui.messages.size(), c.messages + 1);
+            h.window->close();
+        }
+        EXPECT_EQ(log.calls, c.calls);
+    }
 }
 
 }  // namespace

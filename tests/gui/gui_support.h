@@ -32,6 +32,22 @@ inline QApplication& TestApplication() {
     return *app;
 }
 
+// The document as the tests set it up and look at it.
+inline void SetCell(frmEdit& window, int px, int py, int value) {
+    PictureGrid picture = window.Doc().Picture();
+    picture.Set(px, py, value);
+    window.Doc().SetPicture(picture);
+}
+inline QString PictureTextOf(frmEdit& window) {
+    return QString::fromStdU32String(window.Doc().Text());
+}
+inline void SetPictureText(frmEdit& window, const QString& text) {
+    window.Doc().SetText(text.toStdU32String(), false);
+}
+inline int ModifiedOf(frmEdit& window) {
+    return static_cast<int>(window.Doc().Modified());
+}
+
 struct EditorHarness {
     explicit EditorHarness(SettingsStore* store = nullptr,
                            const std::function<void(EditorServices&)>& customize = {}) {

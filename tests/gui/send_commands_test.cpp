@@ -56,9 +56,9 @@ void ClickSend(frmSend& dialog) {
 TEST(SendCommand, SendsThroughTheDialogAndTheProgressForm) {
     SendHarness s;
     EditorHarness& h = *s.harness;
-    h.window->Picture().Set(0, 0, 1);
-    h.window->Picture().Set(71, 27, 1);
-    h.window->SetPictureText("Hi");
+    SetCell(*h.window, 0, 0, 1);
+    SetCell(*h.window, 71, 27, 1);
+    SetPictureText(*h.window, "Hi");
     s.Send(ClickSend);
     ASSERT_FALSE(h.ui.messages.empty());
     EXPECT_EQ(h.ui.messages.back().text, "Data sent.");
@@ -76,7 +76,7 @@ TEST(SendCommand, SendsThroughTheDialogAndTheProgressForm) {
 
     // What the phone accepted is the message of the canvas, to the last used number.
     PictureMessageRequest request;
-    request.picture = h.window->Picture();
+    request.picture = h.window->Doc().Picture();
     request.text = U"Hi";
     request.smscNumber = "12345678901";
     request.destination = "4412345678";
@@ -93,7 +93,7 @@ TEST(SendCommand, SendsThroughTheDialogAndTheProgressForm) {
 TEST(SendCommand, ASilentPhoneAndAnInvalidNumberAreReported) {
     SendHarness s;
     EditorHarness& h = *s.harness;
-    h.window->Picture().Set(3, 3, 1);
+    SetCell(*h.window, 3, 3, 1);
     s.phone.SetDefaultBehaviour(PhoneBehaviour::Silent);
     s.Send([](frmSend& dialog) {
         auto* number = dialog.findChild<QLineEdit*>("txtDA");
@@ -124,7 +124,7 @@ TEST(SendCommand, MissingSettingsStopBeforeTheDialog) {
         h.settings->Write("Settings", "SMSC", c.smsc);
         h.settings->Write("Settings", "COMPort", c.port);
         ASSERT_TRUE(h.Start());
-        h.window->Picture().Set(1, 1, 1);
+        SetCell(*h.window, 1, 1, 1);
         h.Find<QAction>("mnuSend")->trigger();
         ASSERT_EQ(h.ui.messages.size(), 1u);
         EXPECT_EQ(h.ui.messages[0].text, c.message);
@@ -140,7 +140,7 @@ TEST(SendCommand, PhonebookIsReadIntoTheCacheAndTheList) {
     s.phone.AddEntry("SM", {5, "+4912345", 145, std::string("J\x81rgen")});
     s.phone.SetIndexRange("ME", 1, 5);
     s.phone.AddEntry("ME", {2, "+4477", 145, "Bob"});
-    h.window->Picture().Set(3, 3, 1);
+    SetCell(*h.window, 3, 3, 1);
     std::vector<QString> items;
     QString numberAfterPick;
     s.Send([&](frmSend& dialog) {

@@ -47,8 +47,8 @@ TEST(SendToSibling, TheSiblingGetsATemporaryPictureMessage) {
     EditorHarness& h = *s.harness;
     h.settings->Write("Tamsel Settings", "Application", s.sibling);
     ASSERT_TRUE(h.Start());
-    h.window->Picture().Set(5, 6, 1);
-    h.window->SetPictureText("for the sibling");
+    SetCell(*h.window, 5, 6, 1);
+    SetPictureText(*h.window, "for the sibling");
     h.window->UpdateTitle(true);
     h.window->TempCounter().Take();  // a web page took number 000 before
     h.Find<QAction>("mnuSendNGG")->trigger();
@@ -60,8 +60,8 @@ TEST(SendToSibling, TheSiblingGetsATemporaryPictureMessage) {
     EXPECT_EQ(loaded->text, U"for the sibling");
     EXPECT_TRUE(QFile::exists(s.dir.filePath("PMTMP001.NPM")));
     // The hand-over file is no document: name and state stay.
-    EXPECT_EQ(h.window->DocumentName(), "Untitled");
-    EXPECT_EQ(h.window->Modified(), 0);
+    EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled");
+    EXPECT_EQ(ModifiedOf(*h.window), 0);
     EXPECT_TRUE(h.ui.messages.empty());
 }
 
@@ -72,7 +72,7 @@ TEST(SendToSibling, MissingOrBusySiblingsAreReported) {
     h.settings->Write("Tamsel Settings", "Application", s.sibling);
     h.settings->Write("Tamsel Settings", "CurrentBusy", "True");
     ASSERT_TRUE(h.Start());
-    h.window->Picture().Set(0, 0, 1);
+    SetCell(*h.window, 0, 0, 1);
     h.Find<QAction>("mnuSendNOL")->trigger();
     h.Find<QAction>("mnuSendNGG")->trigger();
     ASSERT_EQ(h.ui.messages.size(), 2u);
@@ -98,7 +98,7 @@ TEST(SendToSibling, ConfiguredTargetsAppearAndSendToTheirSection) {
     EXPECT_EQ(first->text(), "Send to &My Tool");
     EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(second->isVisible());
-    h.window->Picture().Set(2, 2, 1);
+    SetCell(*h.window, 2, 2, 1);
     first->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdString(s.received)), 5000);
 }

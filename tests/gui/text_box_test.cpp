@@ -40,17 +40,17 @@ TEST(TextBoxInputMethod, CommitStringsAreFilteredAndHeldToTheLimit) {
         EditorHarness h;
         ASSERT_TRUE(h.Start());
         auto* box = h.Find<QPlainTextEdit>("txtPMText");
-        h.window->SetPictureText(c.before);
+        SetPictureText(*h.window, c.before);
         box->moveCursor(QTextCursor::End);
         QInputMethodEvent event(c.preedit, {});
         event.setCommitString(c.commit, c.replaceFrom, c.replaceLength);
         QApplication::sendEvent(box, &event);
         EXPECT_EQ(box->toPlainText(), c.after);
         // What is shown is what is saved and sent, and the read-out never goes below nothing.
-        EXPECT_EQ(h.window->PictureText(), c.after);
+        EXPECT_EQ(PictureTextOf(*h.window), c.after);
         const int left = h.Find<QLineEdit>("txtPos")->text().trimmed().toInt();
         EXPECT_EQ(left, 121 - static_cast<int>(c.after.toStdU32String().size()));
-        EXPECT_EQ(h.window->Modified(), c.after != c.before ? 1 : 0);
+        EXPECT_EQ(ModifiedOf(*h.window), c.after != c.before ? 1 : 0);
     }
 }
 
@@ -61,24 +61,24 @@ TEST(TextBoxKeys, UndoKeysUndoTheTypingAndTheOtherKeysStayWithThePicture) {
     auto* box = h.Find<QPlainTextEdit>("txtPMText");
     box->setFocus();
     // The picture has a step to undo, so a key that reached the picture's undo would show.
-    h.window->Picture().Set(0, 0, 1);
+    SetCell(*h.window, 0, 0, 1);
     h.Find<QAction>("mnuFlipY")->trigger();
-    const PictureGrid flipped = h.window->Picture();
+    const PictureGrid flipped = h.window->Doc().Picture();
     ASSERT_TRUE(flipped.IsSet(0, 27));
     QTest::keyClicks(box, "abc");
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->toPlainText(), "");
-    EXPECT_EQ(h.window->PictureText(), "");
+    EXPECT_EQ(PictureTextOf(*h.window), "");
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(box->toPlainText(), "abc");
-    EXPECT_EQ(h.window->Picture(), flipped);
+    EXPECT_EQ(h.window->Doc().Picture(), flipped);
 
     // Ctrl+Y is Flip Vertical wherever the focus is; the Edit menu's undo is the picture's.
     QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_TRUE(h.window->Picture().IsSet(0, 0));
+    EXPECT_TRUE(h.window->Doc().Picture().IsSet(0, 0));
     EXPECT_EQ(box->toPlainText(), "abc");
     h.Find<QAction>("mnuUndo")->trigger();
-    EXPECT_EQ(h.window->Picture(), flipped);
+    EXPECT_EQ(h.window->Doc().Picture(), flipped);
     EXPECT_EQ(box->toPlainText(), "abc");
 }
 
@@ -88,7 +88,7 @@ TEST(TextBoxKeys, TheContextMenuShowsOnlyKeysThatDoItsCommands) {
     auto state = [](EditorHarness& h) {
         auto* box = h.Find<QPlainTextEdit>("txtPMText");
         return std::make_tuple(box->toPlainText(), box->textCursor().selectedText(),
-                               h.window->Picture());
+                               h.window->Doc().Picture());
     };
     // Two steps of typing, the second one undone, and a picture step: undo, redo and select-all
     // all have work, and a key that reached the picture would show.

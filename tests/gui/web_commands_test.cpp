@@ -43,8 +43,8 @@ TEST(WebCommands, TheRegionDecidesWhetherTheyAreOffered) {
 TEST(WebCommands, WebSendWritesNumberedPagesAndCountsEachSend) {
     EditorHarness h(nullptr, Region(true, "49"));
     ASSERT_TRUE(h.Start());
-    h.window->Picture().Set(0, 0, 1);
-    h.window->SetPictureText("Hi there!");
+    SetCell(*h.window, 0, 0, 1);
+    SetPictureText(*h.window, "Hi there!");
     h.Find<QAction>("mnuInternet")->trigger();
     h.Find<QAction>("Toolbar1_Internet")->trigger();
     ASSERT_EQ(h.openedDocuments.size(), 2u);
@@ -66,7 +66,7 @@ TEST(WebCommands, WithoutATemporaryFolderNothingIsWrittenAndTheUserIsTold) {
     EditorHarness h;
     h.tempFolder.clear();
     ASSERT_TRUE(h.Start());
-    h.window->Picture().Set(0, 0, 1);
+    SetCell(*h.window, 0, 0, 1);
     h.Find<QAction>("mnuInternet")->trigger();
     ASSERT_EQ(h.ui.messages.size(), 1u);
     EXPECT_EQ(h.ui.messages[0].text, NoTempFolderText);

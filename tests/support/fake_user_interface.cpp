@@ -4,8 +4,8 @@
 
 namespace pixora::testing {
 
-int FakeUserInterface::MessageBox(const std::string& text, const std::string& title,
-                                  MessageIcon icon, MessageButtons buttons) {
+Answer FakeUserInterface::MessageBox(const std::string& text, const std::string& title,
+                                     MessageIcon icon, MessageButtons buttons) {
     messages.push_back({text, title, icon, buttons});
     if (whileAsking) {
         whileAsking();
@@ -17,7 +17,7 @@ int FakeUserInterface::MessageBox(const std::string& text, const std::string& ti
         ADD_FAILURE() << "unplanned question: " << text;
         return AnswerCancel;
     }
-    const int answer = answers.front();
+    const Answer answer = static_cast<Answer>(answers.front());
     answers.pop_front();
     return answer;
 }

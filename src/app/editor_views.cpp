@@ -1,0 +1,107 @@
+#include "app/editor_views.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/editor_actions.h"
+#include "app/pm_text_edit.h"
+#include "app/raster_view.h"
+#include "core/picture_views.h"
+
+namespace pixora {
+
+namespace {
+
+QColor ToQColor(Rgb c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+}  // namespace
+
+EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const EditorActions& actions,
+                             const QString& urlText) {
+    EditorViews v;
+    auto* central = new QWidget(&window);
+    central->setObjectName("frmEditClient");
+    auto* grid = new QGridLayout(central);
+
+    v.picMain = new RasterView(&views.Canvas(), central);
+    v.picMain->setObjectName("picMain");
+    v.picMain->setFocusPolicy(Qt::StrongFocus);
+    v.picMain->setMouseTracking(true);
+    v.picMain->setCursor(Qt::CrossCursor);
+    grid->addWidget(v.picMain, 0, 0, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+
+    auto* side = new QVBoxLayout();
+    v.picDisplay = new RasterView(&views.Preview(), central);
+    v.picDisplay->setObjectName("picDisplay");
+    side->addWidget(v.picDisplay, 0, Qt::AlignHCenter);
+
+    auto* arrows = new QGridLayout();
+    auto arrow = [&](const char* name, const QString& glyph, const QString& tip, int row, int col,
+                     QAction* action) {
+        auto* button = new QToolButton(central);
+        button->setObjectName(name);
+        button->setText(glyph);
+        button->setToolTip(tip);
+        button->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        arrows->addWidget(button, row, col);
+    };
+    arrow("cmdUp", QString::fromUtf8("\u25B2"), "Move up", 0, 1, actions.mnuMoveUp);
+    arrow("cmdLeft", QString::fromUtf8("\u25C0"), "Move left", 1, 0, actions.mnuMoveLeft);
+    arrow("cmdRight", QString::fromUtf8("\u25B6"), "Move right", 1, 2, actions.mnuMoveRight);
+    arrow("cmdDown", QString::fromUtf8("\u25BC"), "Move down", 2, 1, actions.mnuMoveDown);
+    side->addLayout(arrows);
+    side->addStretch(1);
+    v.lblURL = new QLabel(urlText, central);
+    v.lblURL->setObjectName("lblURL");
+    v.lblURL->setCursor(Qt::PointingHandCursor);
+    v.lblURL->setStyleSheet("color: rgb(0, 0, 192);");
+    side->addWidget(v.lblURL, 0, Qt::AlignHCenter);
+    grid->addLayout(side, 0, 1, 2, 1);
+
+    auto* textRow = new QHBoxLayout();
+    v.picPMTextXP = new QFrame(central);
+    v.picPMTextXP->setObjectName("picPMTextXP");
+    v.picPMTextXP->setVisible(false);
+    v.txtPMText = new PMTextEdit(central);
+    v.txtPMText->setObjectName("txtPMText");
+    v.txtPMText->setToolTip("Text for Picture-Message (121 chars)");
+    QPalette palette = v.txtPMText->palette();
+    palette.setColor(QPalette::Base, ToQColor(TextBackColour));
+    palette.setColor(QPalette::Text, Qt::black);
+    v.txtPMText->setPalette(palette);
+    QFont font("Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    v.txtPMText->setFont(font);
+    v.txtPMText->setFixedHeight(48);
+    textRow->addWidget(v.txtPMText, 1);
+
+    v.txtPos = new QLineEdit(central);
+    v.txtPos->setObjectName("txtPos");
+    v.txtPos->setReadOnly(true);
+    v.txtPos->setFocusPolicy(Qt::NoFocus);
+    v.txtPos->setToolTip("Position of cursor OR chars left in text");
+    v.txtPos->setFixedWidth(64);
+    textRow->addWidget(v.txtPos, 0, Qt::AlignTop);
+    v.picBranding = new QLabel(central);
+    v.picBranding->setObjectName("picBranding");
+    v.picBranding->setVisible(false);
+    textRow->addWidget(v.picBranding, 0, Qt::AlignTop);
+    grid->addLayout(textRow, 1, 0);
+
+    window.setCentralWidget(central);
+    return v;
+}
+
+}  // namespace pixora
