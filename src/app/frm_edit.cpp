@@ -241,10 +241,13 @@ void frmEdit::BuildMenus() {
     QMenu* other = addMenu(extras, "mnuOtherSend", "Send other SMS via Internet");
     const char* otherCaptions[] = {"Flash SMS (160 chars)", "Blink SMS (70 chars)",
                                    "Extralarge SMS (459 chars)", "Special SMS (\"SMS Virus\")"};
+    const OtherSend otherModes[] = {OtherSend::Flash, OtherSend::Blink, OtherSend::Long,
+                                    OtherSend::Special};
     for (int i = 0; i < 4; ++i) {
         QAction* entry = AddItem(other, "mnuOther", otherCaptions[i], QKeySequence(), nullptr);
         entry->setProperty("index", i);
-        connect(entry, &QAction::triggered, this, [this, i] { mnuOther_Click(i); });
+        const OtherSend mode = otherModes[i];
+        connect(entry, &QAction::triggered, this, [this, mode] { mnuOther_Click(mode); });
     }
     // The partner page is a web command too, so it lives in the submenu and hides with it.
     separator(other, "mnuSep20");
@@ -1603,8 +1606,8 @@ void frmEdit::mnuInternet_Click() {
     SetBusy(false);
 }
 
-void frmEdit::mnuOther_Click(int index) {
-    const std::string address = OtherSendAddress(webContext_, index);
+void frmEdit::mnuOther_Click(OtherSend mode) {
+    const std::string address = OtherSendAddress(webContext_, mode);
     if (address.empty()) {
         ui_.Beep();
         return;
@@ -1615,7 +1618,7 @@ void frmEdit::mnuOther_Click(int index) {
 }
 
 void frmEdit::mnuOtherPartner_Click() {
-    mnuOther_Click(9);
+    mnuOther_Click(OtherSend::Partner);
 }
 
 void frmEdit::mnuHelpInformation_Click() {

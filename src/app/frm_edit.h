@@ -164,7 +164,7 @@ public:
     void mySendSMS();
     // Started by the reading form once it is shown.
     void myReadPhonebook();
-    void mnuOther_Click(int index);
+    void mnuOther_Click(OtherSend mode);
     void mnuOtherPartner_Click();
     void mnuHelpInformation_Click();
     void mnuHelpFAQ_Click();

@@ -96,7 +96,7 @@ TEST(WebCommands, OtherModesAndLinksOpenTheirAddresses) {
     QMenu* other = h.Find<QMenu>("mnuOtherSend");
     other->actions()[1]->trigger();
     h.Find<QAction>("mnuOtherPartner")->trigger();
-    h.window->mnuOther_Click(5);
+    h.window->mnuOther_Click(OtherSend{5});
     EXPECT_EQ(h.ui.beeps, 1);
     h.Find<QAction>("mnuHelpFAQ")->trigger();
     h.settings->Write("Zorvet Settings", "StatsSend", "2");
@@ -159,7 +159,7 @@ TEST(Branding, SwitchesCommandsAndTagsAddresses) {
             EXPECT_EQ(tabs->tabText(0), "Warnings");
         }
         if (std::string(c.media) == "abc") {
-            h.window->mnuOther_Click(0);
+            h.window->mnuOther_Click(OtherSend::Flash);
             h.window->lblURL_Click();
             EXPECT_EQ(h.openedAddresses[0],
                       Host + "/wireless/sendsms.phtml?app=kdx&ver=0100000&mode=flash&media=abc");
