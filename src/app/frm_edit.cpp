@@ -22,9 +22,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/frm_reading.h"
-#include "app/frm_send.h"
-#include "app/frm_sending.h"
+#include "app/phone_commands.h"
 #include "app/pm_text_edit.h"
 #include "app/raster_view.h"
 #include "core/document.h"
@@ -110,29 +108,13 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
     connect(tmrMonitor_, &QTimer::timeout, this, [this] { tmrMonitor_Timer(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager& manager) { SessionEnding(manager); });
-    phone_ = std::make_unique<SerialPhone>(settings_, ui_);
-    portTest_ = std::make_unique<PortTest>(phone_->Engine(),
-                                           [this](int code) { OptionsDialog().myTestDone(code); });
-    PictureSend::Callbacks sendCallbacks;
-    sendCallbacks.myUpdateSending = [this](int percent) { SendingForm().myUpdateSending(percent); };
-    sendCallbacks.setTitle = [this](const std::string& title) {
-        SendingForm().SetTitle(QString::fromStdString(title));
-    };
-    sendCallbacks.finished = [this](bool) { SendingForm().Finished(); };
-    sendCallbacks.countUsage = [this](int which) { CountUsage(settings_, which); };
-    pictureSend_ = std::make_unique<PictureSend>(phone_->Engine(), settings_, sendCallbacks);
-    PhonebookRead::Callbacks readCallbacks;
-    readCallbacks.myShowLabel = [this](const std::string& label) {
-        ReadingForm().myShowLabel(label);
-    };
-    readCallbacks.finished = [this](bool) {
-        ui_.SetBusyPointer(false);
-        ReadingForm().Finished();
-    };
-    phonebookRead_ = std::make_unique<PhonebookRead>(phone_->Engine(), settings_,
-                                                     services_.phonebookCachePath, readCallbacks);
-    smscRead_ = std::make_unique<SmscRead>(
-        phone_->Engine(), settings_, [this](int code) { OptionsDialog().myReadSMSCDone(code); });
+    PhoneCommandHost phoneHost;
+    phoneHost.picture = [this] { return picture_; };
+    phoneHost.text = [this] { return pictureText_.toStdU32String(); };
+    phoneHost.checkBeforeOutput = [this] { return CheckBeforeOutput(); };
+    phoneHost.setBusy = [this](bool flag) { SetBusy(flag); };
+    phone_ = std::make_unique<PhoneCommands>(settings_, ui_, *services_.phone,
+                                             services_.phonebookCachePath, phoneHost, this);
     BuildMenus();
     BuildToolbar();
     BuildViews();
@@ -512,8 +494,8 @@ bool frmEdit::Startup(const std::string& commandLine) {
     webContext_.versionCode =
         VersionCode(PIXORA_VERSION_MAJOR, PIXORA_VERSION_MINOR, PIXORA_VERSION_PATCH);
     const RegionResult region = services_.regionCheck ? services_.regionCheck() : RegionResult{};
-    keyboardCountryCode_ = region.keyboardCountryCode;
-    webContext_.keyboardCountryCode = keyboardCountryCode_;
+    phone_->SetKeyboardCountryCode(region.keyboardCountryCode);
+    webContext_.keyboardCountryCode = region.keyboardCountryCode;
     SetWebCommandsVisible(region.webCommandsOffered);
 
     // 19. The "Send to" entries, then the branding file.
@@ -954,122 +936,13 @@ void frmEdit::mnuOptions_Click() {
     if (services_.showOptions) {
         services_.showOptions(this);
     } else {
-        OptionsDialog().exec();
+        phone_->OptionsDialog().exec();
     }
     SetBusy(false);
-}
-
-frmOptionsDialog& frmEdit::OptionsDialog() {
-    if (optionsDialog_ == nullptr) {
-        optionsDialog_ = new frmOptionsDialog(settings_, ui_, *this, this);
-        if (smsSendHidden_) {
-            optionsDialog_->ShowOnlyWarnings();
-        }
-        optionsDialog_->onSourcesChanged = [this](bool sim, bool phone) {
-            ReadingForm().SetSources(sim, phone);
-        };
-    }
-    return *optionsDialog_;
-}
-
-frmSend& frmEdit::SendDialog() {
-    if (sendDialog_ == nullptr) {
-        sendDialog_ = new frmSend(settings_, ui_, *phonebookRead_, this);
-        sendDialog_->showReading = [this] {
-            if (!RefuseSecondConversation()) {
-                ReadingForm().exec();
-            }
-        };
-        sendDialog_->showSending = [this] {
-            if (!RefuseSecondConversation()) {
-                SendingForm().exec();
-            }
-        };
-        sendDialog_->countryCode = [this] { return keyboardCountryCode_; };
-    }
-    return *sendDialog_;
-}
-
-frmSending& frmEdit::SendingForm() {
-    if (sendingForm_ == nullptr) {
-        sendingForm_ = new frmSending(this);
-        sendingForm_->onShown = [this] { mySendSMS(); };
-        sendingForm_->onCancel = [this] { pictureSend_->Cancel(); };
-    }
-    return *sendingForm_;
-}
-
-frmReading& frmEdit::ReadingForm() {
-    if (readingForm_ == nullptr) {
-        readingForm_ = new frmReading(this);
-        readingForm_->SetSources(ReadBool(settings_, keys::PBookReadSM),
-                                 ReadBool(settings_, keys::PBookReadME));
-        readingForm_->onShown = [this] { myReadPhonebook(); };
-        readingForm_->onCancel = [this] { phonebookRead_->Cancel(); };
-    }
-    return *readingForm_;
 }
 
 void frmEdit::mnuSend_Click() {
-    SetBusy(true);
-    if (CheckBeforeOutput()) {
-        smscNumber_ = ReadText(settings_, keys::SMSC);
-        const int port = ReadInt(settings_, keys::COMPort);
-        const std::string problem = SendSetupProblem(smscNumber_, port);
-        if (!problem.empty()) {
-            ui_.MessageBox(problem, ProductName, MessageIcon::Error, MessageButtons::Ok);
-        } else if (!RefuseSecondConversation()) {
-            phone_->Engine().SetPortNumber(port);
-            SendDialog().exec();
-        }
-    }
-    SetBusy(false);
-}
-
-void frmEdit::mySendSMS() {
-    pictureSend_->mySendSMS(picture_, pictureText_.toStdU32String(), smscNumber_);
-}
-
-void frmEdit::myReadPhonebook() {
-    // The hourglass stays while the form is up; the end of the read puts it back.
-    ui_.SetBusyPointer(true);
-    phonebookRead_->myReadPhonebook();
-}
-
-void frmEdit::myTestPort(int port) {
-    if (RefuseSecondConversation()) {
-        OptionsDialog().myTestDone(test_result::NotAvailable);
-        return;
-    }
-    portTest_->myTestPort(port);
-}
-
-void frmEdit::myReadSMSC(int port) {
-    if (RefuseSecondConversation()) {
-        OptionsDialog().myReadSMSCDone(smsc_result::NotRead);
-        return;
-    }
-    smscRead_->myReadSMSC(port);
-}
-
-PortDescription frmEdit::DescribePort(int port) const {
-    return DescribeComPort(settings_, port);
-}
-
-std::string frmEdit::PortFailureText() const {
-    return phone_->Engine().OpenFailure();
-}
-
-bool frmEdit::ConversationRunning() const {
-    return phone_->Engine().Running();
-}
-
-bool frmEdit::RefuseSecondConversation() {
-    if (!ConversationRunning()) {
-        return false;
-    }
-    ui_.Beep();
-    return true;
+    phone_->mnuSend_Click();
 }
 
 void frmEdit::mnuAbout_Click() {
@@ -1552,12 +1425,9 @@ void frmEdit::ApplyBranding() {
         ReadWholeFile(programFolder_ + BrandingFileName, 1024 * 1024);
     const BrandingPlan plan = PlanBranding(bytes ? *bytes : std::string(), programFolder_);
     if (plan.hideSmsSend) {
-        smsSendHidden_ = true;
         findChild<QAction*>("mnuSend")->setVisible(false);
         findChild<QAction*>("Toolbar1_Send")->setVisible(false);
-        if (optionsDialog_ != nullptr) {
-            optionsDialog_->ShowOnlyWarnings();
-        }
+        phone_->HideSmsSend();
     }
     if (plan.showWebCommands) {
         SetWebCommandsVisible(*plan.showWebCommands);

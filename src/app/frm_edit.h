@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "app/frm_options_dialog.h"
 #include "core/clipboard.h"
 #include "core/picture.h"
 #include "core/picture_views.h"
@@ -39,15 +38,9 @@ namespace pixora {
 
 class PMTextEdit;
 struct FileStatus;
-class PhonebookRead;
-class PictureSend;
-class PortTest;
-class frmReading;
-class frmSend;
-class frmSending;
+class PhoneCommands;
 class RasterView;
 class SerialPhone;
-class SmscRead;
 
 // What the window needs from the world outside; the program passes the real services, the tests
 // pass fakes.
@@ -58,6 +51,8 @@ struct EditorServices {
     std::string programPath;
     // Where the phonebook cache lives.
     std::string phonebookCachePath;
+    // The phone on the serial port (required); it outlives the window.
+    SerialPhone* phone = nullptr;
     // Returns the private temporary folder (ending in "/"), or empty when there is none.
     std::function<std::string()> tempFolder;
     // Removes the leftover temporary pages and pictures from a folder.
@@ -89,7 +84,7 @@ struct EditorServices {
 class InstanceLock;
 class MessageHook;
 
-class frmEdit : public QMainWindow, public PhoneActions, public ShellHost {
+class frmEdit : public QMainWindow, public ShellHost {
     Q_OBJECT
 public:
     explicit frmEdit(EditorServices services, QWidget* parent = nullptr);
@@ -160,10 +155,6 @@ public:
     void Toolbar1_ButtonClick(const QString& key);
     void mnuInternet_Click();
     void mnuSend_Click();
-    // Started by the sending form once it is shown.
-    void mySendSMS();
-    // Started by the reading form once it is shown.
-    void myReadPhonebook();
     void mnuOther_Click(OtherSend mode);
     void mnuOtherPartner_Click();
     void mnuHelpInformation_Click();
@@ -193,26 +184,13 @@ public:
     void LoadSendToEntries();
     void AddRecentFile(const std::string& path);
 
-    // The phone actions of the options dialog.
-    void myTestPort(int port) override;
-    void myReadSMSC(int port) override;
-    std::string KeyboardCountryCode() const override { return keyboardCountryCode_; }
-    PortDescription DescribePort(int port) const override;
-    std::string PortFailureText() const override;
-    bool ConversationRunning() const override;
-    // True, with a beep, when a conversation is under way: the new one must wait for its end.
-    bool RefuseSecondConversation();
-    frmOptionsDialog& OptionsDialog();
-    frmSend& SendDialog();
-    frmSending& SendingForm();
-    frmReading& ReadingForm();
-    PhonebookRead& PhonebookReader() { return *phonebookRead_; }
+    // The phone commands, their conversations and dialogs.
+    PhoneCommands& Phone() { return *phone_; }
     // Shows or hides the web send, its toolbar button and the other-send submenu together.
     void SetWebCommandsVisible(bool visible);
     void ApplyBranding();
     const WebContext& Web() const { return webContext_; }
     TempFileCounter& TempCounter() { return tempCounter_; }
-    SerialPhone& Phone() { return *phone_; }
     bool ConfirmNotEmpty();
     bool CheckBeforeOutput();
     // Forgets the undo history, as New and Open do.
@@ -314,23 +292,12 @@ private:
     QToolBar* Toolbar1_ = nullptr;
     QTimer* tmrMonitor_ = nullptr;
     QUndoStack* history_ = nullptr;
-    std::unique_ptr<SerialPhone> phone_;
+    std::unique_ptr<PhoneCommands> phone_;
     std::unique_ptr<InstanceLock> instanceLock_;
     MessageHook* messageHook_ = nullptr;
-    std::unique_ptr<PortTest> portTest_;
-    std::unique_ptr<SmscRead> smscRead_;
-    frmOptionsDialog* optionsDialog_ = nullptr;
-    std::unique_ptr<PictureSend> pictureSend_;
-    std::unique_ptr<PhonebookRead> phonebookRead_;
-    frmSend* sendDialog_ = nullptr;
-    frmSending* sendingForm_ = nullptr;
-    frmReading* readingForm_ = nullptr;
-    std::string smscNumber_;
-    std::string keyboardCountryCode_;
     std::string writtenTitle_;
     WebContext webContext_;
     TempFileCounter tempCounter_;
-    bool smsSendHidden_ = false;
     QLabel* lblURL_ = nullptr;
     QLabel* picBranding_ = nullptr;
     PictureGrid strokeStart_;

@@ -33,7 +33,7 @@ TEST(WebCommands, TheRegionDecidesWhetherTheyAreOffered) {
     EditorHarness hidden(nullptr, Region(false, "1"));
     ASSERT_TRUE(hidden.Start());
     EXPECT_FALSE(WebCommandsShown(hidden));
-    EXPECT_EQ(hidden.window->KeyboardCountryCode(), "1");
+    EXPECT_EQ(hidden.window->Phone().KeyboardCountryCode(), "1");
     EditorHarness shown(nullptr, Region(true, "41"));
     ASSERT_TRUE(shown.Start());
     EXPECT_TRUE(WebCommandsShown(shown));
@@ -154,7 +154,8 @@ TEST(Branding, SwitchesCommandsAndTagsAddresses) {
         EXPECT_EQ(WebCommandsShown(h), c.webShown) << c.file;
         EXPECT_EQ(h.window->Web().media, c.media) << c.file;
         if (!c.smsShown) {
-            QTabWidget* tabs = h.window->OptionsDialog().findChild<QTabWidget*>("TabStrip1");
+            QTabWidget* tabs =
+                h.window->Phone().OptionsDialog().findChild<QTabWidget*>("TabStrip1");
             ASSERT_EQ(tabs->count(), 1);
             EXPECT_EQ(tabs->tabText(0), "Warnings");
         }
