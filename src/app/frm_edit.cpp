@@ -25,6 +25,7 @@
 #include "app/phone_commands.h"
 #include "app/pm_text_edit.h"
 #include "app/raster_view.h"
+#include "app/web_commands.h"
 #include "core/document.h"
 #include "core/edit_ops.h"
 #include "core/output_checks.h"
@@ -39,19 +40,10 @@
 #include "formats/npm_file.h"
 #include "formats/open_dispatch.h"
 #include "formats/wbmp_file.h"
-#include "phone/phonebook.h"
-#include "phone/port_test.h"
-#include "phone/send.h"
 #include "platform/instance_channel.h"
 #include "platform/instance_lock.h"
-#include "platform/port_probe.h"
-#include "platform/serial_link.h"
-#include "shell/branding.h"
 #include "shell/hand_off.h"
 #include "shell/recent_files.h"
-#include "shell/send_to.h"
-#include "web/usage_counters.h"
-#include "web/web_send.h"
 
 namespace pixora {
 
@@ -115,6 +107,17 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
     phoneHost.setBusy = [this](bool flag) { SetBusy(flag); };
     phone_ = std::make_unique<PhoneCommands>(settings_, ui_, *services_.phone,
                                              services_.phonebookCachePath, phoneHost, this);
+    WebCommandHost webHost;
+    webHost.picture = [this] { return picture_; };
+    webHost.text = [this] { return pictureText_.toStdU32String(); };
+    webHost.confirmNotEmpty = [this] { return ConfirmNotEmpty(); };
+    webHost.tempFolder = [this] { return CurrentTempFolder(); };
+    webHost.openDocument = services_.openDocument;
+    webHost.openAddress = services_.openAddress;
+    webHost.loadImage = services_.loadImage;
+    webHost.tempWriter = services_.tempWriter;
+    webHost.hideSmsSend = [this] { phone_->HideSmsSend(); };
+    web_ = std::make_unique<WebCommands>(settings_, ui_, *this, webHost, this);
     BuildMenus();
     BuildToolbar();
     BuildViews();
@@ -325,7 +328,7 @@ void frmEdit::BuildViews() {
     arrow("cmdDown", QString::fromUtf8("\u25BC"), "Move down", 2, 1, &frmEdit::mnuMoveDown_Click);
     side->addLayout(arrows);
     side->addStretch(1);
-    lblURL_ = new QLabel(QString::fromStdString(webContext_.host), central);
+    lblURL_ = new QLabel(QString::fromStdString(web_->Context().host), central);
     lblURL_->setObjectName("lblURL");
     lblURL_->setCursor(Qt::PointingHandCursor);
     lblURL_->setStyleSheet("color: rgb(0, 0, 192);");
@@ -491,16 +494,16 @@ bool frmEdit::Startup(const std::string& commandLine) {
     AddRecentFile(documentName_);
 
     // 18. The web commands only where the web service offers them.
-    webContext_.versionCode =
+    web_->Context().versionCode =
         VersionCode(PIXORA_VERSION_MAJOR, PIXORA_VERSION_MINOR, PIXORA_VERSION_PATCH);
     const RegionResult region = services_.regionCheck ? services_.regionCheck() : RegionResult{};
     phone_->SetKeyboardCountryCode(region.keyboardCountryCode);
-    webContext_.keyboardCountryCode = region.keyboardCountryCode;
-    SetWebCommandsVisible(region.webCommandsOffered);
+    web_->Context().keyboardCountryCode = region.keyboardCountryCode;
+    web_->SetWebCommandsVisible(region.webCommandsOffered);
 
     // 19. The "Send to" entries, then the branding file.
-    LoadSendToEntries();
-    ApplyBranding();
+    web_->LoadSendToEntries();
+    web_->ApplyBranding(programFolder_);
     ui_.ProcessEvents();
 
     // 20-21. The temporary folder, cleared of old pages and pictures.
@@ -1383,147 +1386,51 @@ const std::string& frmEdit::CurrentTempFolder() {
 }
 
 void frmEdit::mnuSendNGG_Click() {
-    SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, keys::Tamsel,
-                  "Tamsel Editor");
+    web_->mnuSendNGG_Click();
 }
 
 void frmEdit::mnuSendNOL_Click() {
-    SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, keys::Vornik,
-                  "Vornik Uploader");
+    web_->mnuSendNOL_Click();
 }
 
 void frmEdit::mnuSendToAdd_Click(int index) {
-    QAction* item = findChild<QAction*>(QString("mnuSendToAdd%1").arg(index + 1));
-    const std::optional<SendToTarget> target =
-        SplitSendToTag(item->property("tag").toString().toStdString());
-    if (target) {
-        SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, target->section,
-                      target->displayName);
-    }
-}
-
-void frmEdit::LoadSendToEntries() {
-    const auto entries = pixora::LoadSendToEntries(settings_);
-    for (size_t i = 0; i < entries.size(); ++i) {
-        QAction* item = findChild<QAction*>(QString("mnuSendToAdd%1").arg(i + 1));
-        item->setText(QString::fromStdString(entries[i].caption));
-        item->setProperty("tag", QString::fromStdString(entries[i].tag));
-        item->setEnabled(entries[i].usable);
-        item->setVisible(entries[i].usable);
-    }
-}
-
-void frmEdit::SetWebCommandsVisible(bool visible) {
-    for (const char* name : {"mnuInternet", "Toolbar1_Internet", "mnuOtherSep"}) {
-        findChild<QAction*>(name)->setVisible(visible);
-    }
-    findChild<QMenu*>("mnuOtherSend")->menuAction()->setVisible(visible);
-}
-
-void frmEdit::ApplyBranding() {
-    const std::optional<std::string> bytes =
-        ReadWholeFile(programFolder_ + BrandingFileName, 1024 * 1024);
-    const BrandingPlan plan = PlanBranding(bytes ? *bytes : std::string(), programFolder_);
-    if (plan.hideSmsSend) {
-        findChild<QAction*>("mnuSend")->setVisible(false);
-        findChild<QAction*>("Toolbar1_Send")->setVisible(false);
-        phone_->HideSmsSend();
-    }
-    if (plan.showWebCommands) {
-        SetWebCommandsVisible(*plan.showWebCommands);
-    }
-    // A picture that is missing or cannot be decoded leaves the room to the text box.
-    std::optional<Raster> picture;
-    if (!plan.backgroundPicPath.empty() && services_.loadImage) {
-        picture = services_.loadImage(plan.backgroundPicPath);
-    }
-    if (picture && !picture->Empty()) {
-        picBranding_->setPixmap(QPixmap::fromImage(
-            QImage(reinterpret_cast<const uchar*>(picture->Data()), picture->Width(),
-                   picture->Height(), picture->Width() * 4, QImage::Format_RGB32)
-                .copy()));
-        if (plan.backgroundPicX && plan.backgroundPicY) {
-            // A position of its own takes the picture out of the layout.
-            if (QLayout* layout = picBranding_->parentWidget()->layout()) {
-                layout->removeWidget(picBranding_);
-            }
-            for (QLayout* row : picBranding_->parentWidget()->findChildren<QLayout*>()) {
-                row->removeWidget(picBranding_);
-            }
-            picBranding_->adjustSize();
-            picBranding_->move(*plan.backgroundPicX, *plan.backgroundPicY);
-            picBranding_->raise();
-        }
-        picBranding_->setVisible(true);
-    }
-    webContext_.media = plan.media;
+    web_->mnuSendToAdd_Click(index);
 }
 
 void frmEdit::mnuInternet_Click() {
-    SetBusy(true);
-    if (ConfirmNotEmpty() && services_.tempWriter != nullptr) {
-        if (CurrentTempFolder().empty()) {
-            ui_.MessageBox(NoTempFolderText, ProductName, MessageIcon::Warning, MessageButtons::Ok);
-        } else {
-            const std::optional<std::string> page =
-                WriteWebSendPage(webContext_, picture_, pictureText_.toStdU32String(), settings_,
-                                 tempFolder_, tempCounter_, *services_.tempWriter);
-            if (page && services_.openDocument) {
-                services_.openDocument(*page);
-            }
-        }
-    }
-    SetBusy(false);
+    web_->mnuInternet_Click();
 }
 
 void frmEdit::mnuOther_Click(OtherSend mode) {
-    const std::string address = OtherSendAddress(webContext_, mode);
-    if (address.empty()) {
-        ui_.Beep();
-        return;
-    }
-    if (services_.openAddress) {
-        services_.openAddress(address);
-    }
+    web_->mnuOther_Click(mode);
 }
 
 void frmEdit::mnuOtherPartner_Click() {
-    mnuOther_Click(OtherSend::Partner);
+    web_->mnuOtherPartner_Click();
 }
 
 void frmEdit::mnuHelpInformation_Click() {
-    SetBusy(true);
-    ui_.MessageBox(HelpInformationText, ProductName, MessageIcon::None, MessageButtons::Ok);
-    SetBusy(false);
+    web_->mnuHelpInformation_Click();
 }
-
-namespace {
-void OpenIfPossible(const EditorServices& services, const std::string& address) {
-    if (services.openAddress) {
-        services.openAddress(address);
-    }
-}
-}  // namespace
 
 void frmEdit::mnuHelpFAQ_Click() {
-    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Faq));
+    web_->mnuHelpFAQ_Click();
 }
 
 void frmEdit::mnuNewsletter_Click() {
-    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Newsletter));
+    web_->mnuNewsletter_Click();
 }
 
 void frmEdit::mnuHelpSamples_Click() {
-    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Samples));
+    web_->mnuHelpSamples_Click();
 }
 
 void frmEdit::mnuHelpUpdates_Click() {
-    // The counters as they are at the moment of the click; the check itself counts nothing.
-    OpenIfPossible(services_, UpdateCheckAddress(webContext_, myGetCount(settings_)));
+    web_->mnuHelpUpdates_Click();
 }
 
 void frmEdit::lblURL_Click() {
-    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Index));
+    web_->lblURL_Click();
 }
 
 bool frmEdit::eventFilter(QObject* watched, QEvent* event) {

@@ -39,6 +39,7 @@ namespace pixora {
 class PMTextEdit;
 struct FileStatus;
 class PhoneCommands;
+class WebCommands;
 class RasterView;
 class SerialPhone;
 
@@ -181,16 +182,12 @@ public:
     void mnuSendNOL_Click();
     // index 0 or 1 for mnuSendToAdd1, mnuSendToAdd2
     void mnuSendToAdd_Click(int index);
-    void LoadSendToEntries();
     void AddRecentFile(const std::string& path);
 
     // The phone commands, their conversations and dialogs.
     PhoneCommands& Phone() { return *phone_; }
-    // Shows or hides the web send, its toolbar button and the other-send submenu together.
-    void SetWebCommandsVisible(bool visible);
-    void ApplyBranding();
-    const WebContext& Web() const { return webContext_; }
-    TempFileCounter& TempCounter() { return tempCounter_; }
+    // The web, help and send-to commands and what they keep.
+    WebCommands& Web() { return *web_; }
     bool ConfirmNotEmpty();
     bool CheckBeforeOutput();
     // Forgets the undo history, as New and Open do.
@@ -293,11 +290,10 @@ private:
     QTimer* tmrMonitor_ = nullptr;
     QUndoStack* history_ = nullptr;
     std::unique_ptr<PhoneCommands> phone_;
+    std::unique_ptr<WebCommands> web_;
     std::unique_ptr<InstanceLock> instanceLock_;
     MessageHook* messageHook_ = nullptr;
     std::string writtenTitle_;
-    WebContext webContext_;
-    TempFileCounter tempCounter_;
     QLabel* lblURL_ = nullptr;
     QLabel* picBranding_ = nullptr;
     PictureGrid strokeStart_;

@@ -11,6 +11,7 @@
 #include <map>
 #include "app/frm_edit.h"
 #include "app/phone_commands.h"
+#include "app/web_commands.h"
 #include "platform/serial_link.h"
 
 #include "support/fake_clipboard.h"

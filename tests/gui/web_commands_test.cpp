@@ -37,7 +37,7 @@ TEST(WebCommands, TheRegionDecidesWhetherTheyAreOffered) {
     EditorHarness shown(nullptr, Region(true, "41"));
     ASSERT_TRUE(shown.Start());
     EXPECT_TRUE(WebCommandsShown(shown));
-    EXPECT_EQ(shown.window->Web().keyboardCountryCode, "41");
+    EXPECT_EQ(shown.window->Web().Context().keyboardCountryCode, "41");
 }
 
 TEST(WebCommands, WebSendWritesNumberedPagesAndCountsEachSend) {
@@ -152,7 +152,7 @@ TEST(Branding, SwitchesCommandsAndTagsAddresses) {
         EXPECT_EQ(h.Find<QAction>("mnuSend")->isVisible(), c.smsShown) << c.file;
         EXPECT_EQ(h.Find<QAction>("Toolbar1_Send")->isVisible(), c.smsShown) << c.file;
         EXPECT_EQ(WebCommandsShown(h), c.webShown) << c.file;
-        EXPECT_EQ(h.window->Web().media, c.media) << c.file;
+        EXPECT_EQ(h.window->Web().Context().media, c.media) << c.file;
         if (!c.smsShown) {
             QTabWidget* tabs =
                 h.window->Phone().OptionsDialog().findChild<QTabWidget*>("TabStrip1");
