@@ -413,11 +413,11 @@ TEST_F(AtEngineTest, StartClearsTheState) {
     engine.Tick();
     engine.Tick();
     engine.SetBreak(true);
-    RecordingConversation second(kPortTest);
+    RecordingConversation second(kPhonebook);
     second.steps = {{"ATI\r", Reply::Ok, 0, ""}};
     engine.Start(second);
     EXPECT_EQ(engine.RetryCount(), 0);
-    EXPECT_EQ(engine.RetryLimit(), kPortTest.retryLimit);
+    EXPECT_EQ(engine.RetryLimit(), kPhonebook.retryLimit);
     EXPECT_EQ(engine.StepIndex(), 0);
     EXPECT_EQ(engine.ReplyState(), Reply::Fresh);
     EXPECT_EQ(engine.ReplyBuffer(), "");
