@@ -13,11 +13,10 @@
 #include <QTimer>
 
 #include "app/editor_views.h"
-#include "app/frm_reading.h"
-#include "app/frm_send.h"
-#include "app/frm_sending.h"
+#include "app/phone_commands.h"
 #include "app/pm_text_edit.h"
 #include "app/raster_view.h"
+#include "app/web_commands.h"
 #include "app/window_placement.h"
 #include "core/document.h"
 #include "core/output_checks.h"
@@ -28,17 +27,7 @@
 #include "document/file_use_cases.h"
 #include "formats/file_io.h"
 #include "formats/open_dispatch.h"
-#include "phone/phonebook.h"
-#include "phone/port_test.h"
-#include "phone/send.h"
-#include "platform/port_probe.h"
-#include "platform/raster_image.h"
-#include "platform/serial_link.h"
-#include "shell/branding.h"
 #include "shell/hand_off.h"
-#include "shell/send_to.h"
-#include "web/usage_counters.h"
-#include "web/web_send.h"
 
 namespace pixora {
 
@@ -50,30 +39,25 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
     setObjectName("frmEdit");
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager& manager) { SessionEnding(manager); });
-    phone_ = std::make_unique<SerialPhone>(settings_, ui_);
-    portTest_ = std::make_unique<PortTest>(phone_->Engine(),
-                                           [this](int code) { OptionsDialog().myTestDone(code); });
-    PictureSend::Callbacks sendCallbacks;
-    sendCallbacks.myUpdateSending = [this](int percent) { SendingForm().myUpdateSending(percent); };
-    sendCallbacks.setTitle = [this](const std::string& title) {
-        SendingForm().SetTitle(QString::fromStdString(title));
-    };
-    sendCallbacks.finished = [this](bool) { SendingForm().Finished(); };
-    sendCallbacks.countUsage = [this](int which) { CountUsage(settings_, which); };
-    pictureSend_ = std::make_unique<PictureSend>(phone_->Engine(), settings_, sendCallbacks);
-    PhonebookRead::Callbacks readCallbacks;
-    readCallbacks.myShowLabel = [this](const std::string& label) {
-        ReadingForm().myShowLabel(label);
-    };
-    readCallbacks.finished = [this](bool) {
-        ui_.SetBusyPointer(false);
-        ReadingForm().Finished();
-    };
-    phonebookRead_ = std::make_unique<PhonebookRead>(phone_->Engine(), settings_,
-                                                     services_.phonebookCachePath, readCallbacks);
-    smscRead_ = std::make_unique<SmscRead>(
-        phone_->Engine(), settings_, [this](int code) { OptionsDialog().myReadSMSCDone(code); });
     actions_ = BuildEditorActions(*this);
+    PhoneCommandHost phoneHost;
+    phoneHost.picture = [this] { return doc_.Picture(); };
+    phoneHost.text = [this] { return doc_.Text(); };
+    phoneHost.checkBeforeOutput = [this] { return CheckBeforeOutput(); };
+    phoneHost.setBusy = [this](bool flag) { SetBusy(flag); };
+    phone_ = std::make_unique<PhoneCommands>(settings_, ui_, *services_.phone,
+                                             services_.phonebookCachePath, phoneHost, this);
+    WebCommandHost webHost;
+    webHost.picture = [this] { return doc_.Picture(); };
+    webHost.text = [this] { return doc_.Text(); };
+    webHost.confirmNotEmpty = [this] { return ConfirmNotEmpty(); };
+    webHost.tempFolder = [this] { return CurrentTempFolder(); };
+    webHost.openDocument = services_.openDocument;
+    webHost.openAddress = services_.openAddress;
+    webHost.loadImage = services_.loadImage;
+    webHost.tempWriter = services_.tempWriter;
+    webHost.hideSmsSend = [this] { phone_->HideSmsSend(); };
+    web_ = std::make_unique<WebCommands>(settings_, ui_, *this, webHost, actions_);
     BuildViews();
     files_ = std::make_unique<FileCommands>(doc_, settings_, ui_, actions_, views_, *this,
                                             services_.loadPicture, services_.importExtensions);
@@ -139,28 +123,33 @@ void frmEdit::ConnectActions() {
     on(a.mnuPaste, [&e] { e.mnuPaste_Click(); });
     on(a.mnuMonitor, [&e] { e.mnuMonitor_Click(); });
     on(a.mnuOptions, [this] { mnuOptions_Click(); });
-    on(a.mnuSend, [this] { mnuSend_Click(); });
-    on(a.mnuInternet, [this] { mnuInternet_Click(); });
-    on(a.mnuSendNGG, [this] { mnuSendNGG_Click(); });
-    on(a.mnuSendNOL, [this] { mnuSendNOL_Click(); });
+    PhoneCommands& p = *phone_;
+    WebCommands& w = *web_;
+    on(a.mnuSend, [&p] { p.mnuSend_Click(); });
+    on(a.mnuInternet, [&w] { w.mnuInternet_Click(); });
+    on(a.mnuSendNGG, [&w] { w.mnuSendNGG_Click(); });
+    on(a.mnuSendNOL, [&w] { w.mnuSendNOL_Click(); });
     for (int i = 0; i < 2; ++i) {
-        on(a.mnuSendToAdd[static_cast<size_t>(i)], [this, i] { mnuSendToAdd_Click(i); });
+        on(a.mnuSendToAdd[static_cast<size_t>(i)], [&w, i] { w.mnuSendToAdd_Click(i); });
     }
-    for (int i = 0; i < 4; ++i) {
-        on(a.mnuOther[static_cast<size_t>(i)], [this, i] { mnuOther_Click(i); });
+    const OtherSend otherModes[] = {OtherSend::Flash, OtherSend::Blink, OtherSend::Long,
+                                    OtherSend::Special};
+    for (size_t i = 0; i < a.mnuOther.size(); ++i) {
+        const OtherSend mode = otherModes[i];
+        on(a.mnuOther[i], [&w, mode] { w.mnuOther_Click(mode); });
     }
-    on(a.mnuOtherPartner, [this] { mnuOtherPartner_Click(); });
-    on(a.mnuHelpInformation, [this] { mnuHelpInformation_Click(); });
-    on(a.mnuHelpFAQ, [this] { mnuHelpFAQ_Click(); });
-    on(a.mnuNewsletter, [this] { mnuNewsletter_Click(); });
-    on(a.mnuHelpSamples, [this] { mnuHelpSamples_Click(); });
-    on(a.mnuHelpUpdates, [this] { mnuHelpUpdates_Click(); });
+    on(a.mnuOtherPartner, [&w] { w.mnuOtherPartner_Click(); });
+    on(a.mnuHelpInformation, [&w] { w.mnuHelpInformation_Click(); });
+    on(a.mnuHelpFAQ, [&w] { w.mnuHelpFAQ_Click(); });
+    on(a.mnuNewsletter, [&w] { w.mnuNewsletter_Click(); });
+    on(a.mnuHelpSamples, [&w] { w.mnuHelpSamples_Click(); });
+    on(a.mnuHelpUpdates, [&w] { w.mnuHelpUpdates_Click(); });
     on(a.mnuAbout, [this] { mnuAbout_Click(); });
 }
 
 void frmEdit::BuildViews() {
     const EditorViews built =
-        BuildEditorViews(*this, views_, actions_, QString::fromStdString(webContext_.host));
+        BuildEditorViews(*this, views_, actions_, QString::fromStdString(web_->Context().host));
     picMain_ = built.picMain;
     picDisplay_ = built.picDisplay;
     txtPMText_ = built.txtPMText;
@@ -292,16 +281,16 @@ bool frmEdit::Startup(const std::string& commandLine) {
     files_->AddRecentFile(doc_.DocumentName());
 
     // 18. The web commands only where the web service offers them.
-    webContext_.versionCode =
+    web_->Context().versionCode =
         VersionCode(PIXORA_VERSION_MAJOR, PIXORA_VERSION_MINOR, PIXORA_VERSION_PATCH);
     const RegionResult region = services_.regionCheck ? services_.regionCheck() : RegionResult{};
-    keyboardCountryCode_ = region.keyboardCountryCode;
-    webContext_.keyboardCountryCode = keyboardCountryCode_;
-    SetWebCommandsVisible(region.webCommandsOffered);
+    phone_->SetKeyboardCountryCode(region.keyboardCountryCode);
+    web_->Context().keyboardCountryCode = region.keyboardCountryCode;
+    web_->SetWebCommandsVisible(region.webCommandsOffered);
 
     // 19. The "Send to" entries, then the branding file.
-    LoadSendToEntries();
-    ApplyBranding();
+    web_->LoadSendToEntries();
+    web_->ApplyBranding(programFolder_, picBranding_);
     ui_.ProcessEvents();
 
     // 20-21. The temporary folder, cleared of old pages and pictures.
@@ -545,122 +534,9 @@ void frmEdit::mnuOptions_Click() {
     if (services_.showOptions) {
         services_.showOptions(this);
     } else {
-        OptionsDialog().exec();
+        phone_->OptionsDialog().exec();
     }
     SetBusy(false);
-}
-
-frmOptionsDialog& frmEdit::OptionsDialog() {
-    if (optionsDialog_ == nullptr) {
-        optionsDialog_ = new frmOptionsDialog(settings_, ui_, *this, this);
-        if (smsSendHidden_) {
-            optionsDialog_->ShowOnlyWarnings();
-        }
-        optionsDialog_->onSourcesChanged = [this](bool sim, bool phone) {
-            ReadingForm().SetSources(sim, phone);
-        };
-    }
-    return *optionsDialog_;
-}
-
-frmSend& frmEdit::SendDialog() {
-    if (sendDialog_ == nullptr) {
-        sendDialog_ = new frmSend(settings_, ui_, *phonebookRead_, this);
-        sendDialog_->showReading = [this] {
-            if (!RefuseSecondConversation()) {
-                ReadingForm().exec();
-            }
-        };
-        sendDialog_->showSending = [this] {
-            if (!RefuseSecondConversation()) {
-                SendingForm().exec();
-            }
-        };
-        sendDialog_->countryCode = [this] { return keyboardCountryCode_; };
-    }
-    return *sendDialog_;
-}
-
-frmSending& frmEdit::SendingForm() {
-    if (sendingForm_ == nullptr) {
-        sendingForm_ = new frmSending(this);
-        sendingForm_->onShown = [this] { mySendSMS(); };
-        sendingForm_->onCancel = [this] { pictureSend_->Cancel(); };
-    }
-    return *sendingForm_;
-}
-
-frmReading& frmEdit::ReadingForm() {
-    if (readingForm_ == nullptr) {
-        readingForm_ = new frmReading(this);
-        readingForm_->SetSources(ReadBool(settings_, keys::PBookReadSM),
-                                 ReadBool(settings_, keys::PBookReadME));
-        readingForm_->onShown = [this] { myReadPhonebook(); };
-        readingForm_->onCancel = [this] { phonebookRead_->Cancel(); };
-    }
-    return *readingForm_;
-}
-
-void frmEdit::mnuSend_Click() {
-    SetBusy(true);
-    if (CheckBeforeOutput()) {
-        smscNumber_ = ReadText(settings_, keys::SMSC);
-        const int port = ReadInt(settings_, keys::COMPort);
-        const std::string problem = SendSetupProblem(smscNumber_, port);
-        if (!problem.empty()) {
-            ui_.MessageBox(problem, ProductName, MessageIcon::Error, MessageButtons::Ok);
-        } else if (!RefuseSecondConversation()) {
-            phone_->Engine().SetPortNumber(port);
-            SendDialog().exec();
-        }
-    }
-    SetBusy(false);
-}
-
-void frmEdit::mySendSMS() {
-    pictureSend_->mySendSMS(doc_.Picture(), doc_.Text(), smscNumber_);
-}
-
-void frmEdit::myReadPhonebook() {
-    // The hourglass stays while the form is up; the end of the read puts it back.
-    ui_.SetBusyPointer(true);
-    phonebookRead_->myReadPhonebook();
-}
-
-void frmEdit::myTestPort(int port) {
-    if (RefuseSecondConversation()) {
-        OptionsDialog().myTestDone(test_result::NotAvailable);
-        return;
-    }
-    portTest_->myTestPort(port);
-}
-
-void frmEdit::myReadSMSC(int port) {
-    if (RefuseSecondConversation()) {
-        OptionsDialog().myReadSMSCDone(smsc_result::NotRead);
-        return;
-    }
-    smscRead_->myReadSMSC(port);
-}
-
-PortDescription frmEdit::DescribePort(int port) const {
-    return DescribeComPort(settings_, port);
-}
-
-std::string frmEdit::PortFailureText() const {
-    return phone_->Engine().OpenFailure();
-}
-
-bool frmEdit::ConversationRunning() const {
-    return phone_->Engine().Running();
-}
-
-bool frmEdit::RefuseSecondConversation() {
-    if (!ConversationRunning()) {
-        return false;
-    }
-    ui_.Beep();
-    return true;
 }
 
 void frmEdit::mnuAbout_Click() {
@@ -706,150 +582,6 @@ const std::string& frmEdit::CurrentTempFolder() {
     return tempFolder_;
 }
 
-void frmEdit::mnuSendNGG_Click() {
-    SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, keys::Tamsel,
-                  "Tamsel Editor");
-}
-
-void frmEdit::mnuSendNOL_Click() {
-    SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, keys::Vornik,
-                  "Vornik Uploader");
-}
-
-void frmEdit::mnuSendToAdd_Click(int index) {
-    QAction* item = actions_.mnuSendToAdd.at(static_cast<size_t>(index));
-    const std::optional<SendToTarget> target =
-        SplitSendToTag(item->property("tag").toString().toStdString());
-    if (target) {
-        SendToSibling(settings_, ui_, *this, CurrentTempFolder(), tempCounter_, target->section,
-                      target->displayName);
-    }
-}
-
-void frmEdit::LoadSendToEntries() {
-    const auto entries = pixora::LoadSendToEntries(settings_);
-    for (size_t i = 0; i < entries.size(); ++i) {
-        QAction* item = actions_.mnuSendToAdd.at(i);
-        item->setText(QString::fromStdString(entries[i].caption));
-        item->setProperty("tag", QString::fromStdString(entries[i].tag));
-        item->setEnabled(entries[i].usable);
-        item->setVisible(entries[i].usable);
-    }
-}
-
-void frmEdit::SetWebCommandsVisible(bool visible) {
-    for (QAction* item : {actions_.mnuInternet, actions_.Toolbar1_Internet, actions_.mnuOtherSep}) {
-        item->setVisible(visible);
-    }
-    actions_.mnuOtherSend->menuAction()->setVisible(visible);
-}
-
-void frmEdit::ApplyBranding() {
-    const std::optional<std::string> bytes =
-        ReadWholeFile(programFolder_ + BrandingFileName, 1024 * 1024);
-    const BrandingPlan plan = PlanBranding(bytes ? *bytes : std::string(), programFolder_);
-    if (plan.hideSmsSend) {
-        smsSendHidden_ = true;
-        actions_.mnuSend->setVisible(false);
-        actions_.Toolbar1_Send->setVisible(false);
-        if (optionsDialog_ != nullptr) {
-            optionsDialog_->ShowOnlyWarnings();
-        }
-    }
-    if (plan.showWebCommands) {
-        SetWebCommandsVisible(*plan.showWebCommands);
-    }
-    // A picture that is missing or cannot be decoded leaves the room to the text box.
-    std::optional<Raster> picture;
-    if (!plan.backgroundPicPath.empty() && services_.loadImage) {
-        picture = services_.loadImage(plan.backgroundPicPath);
-    }
-    if (picture && !picture->Empty()) {
-        picBranding_->setPixmap(QPixmap::fromImage(ImageFromRaster(*picture)));
-        if (plan.backgroundPicX && plan.backgroundPicY) {
-            // A position of its own takes the picture out of the layout.
-            if (QLayout* layout = picBranding_->parentWidget()->layout()) {
-                layout->removeWidget(picBranding_);
-            }
-            for (QLayout* row : picBranding_->parentWidget()->findChildren<QLayout*>()) {
-                row->removeWidget(picBranding_);
-            }
-            picBranding_->adjustSize();
-            picBranding_->move(*plan.backgroundPicX, *plan.backgroundPicY);
-            picBranding_->raise();
-        }
-        picBranding_->setVisible(true);
-    }
-    webContext_.media = plan.media;
-}
-
-void frmEdit::mnuInternet_Click() {
-    SetBusy(true);
-    if (ConfirmNotEmpty() && services_.tempWriter != nullptr) {
-        if (CurrentTempFolder().empty()) {
-            ui_.MessageBox(NoTempFolderText, ProductName, MessageIcon::Warning, MessageButtons::Ok);
-        } else {
-            const std::optional<std::string> page =
-                WriteWebSendPage(webContext_, doc_.Picture(), doc_.Text(), settings_, tempFolder_,
-                                 tempCounter_, *services_.tempWriter);
-            if (page && services_.openDocument) {
-                services_.openDocument(*page);
-            }
-        }
-    }
-    SetBusy(false);
-}
-
-void frmEdit::mnuOther_Click(int index) {
-    const std::string address = OtherSendAddress(webContext_, index);
-    if (address.empty()) {
-        ui_.Beep();
-        return;
-    }
-    if (services_.openAddress) {
-        services_.openAddress(address);
-    }
-}
-
-void frmEdit::mnuOtherPartner_Click() {
-    mnuOther_Click(9);
-}
-
-void frmEdit::mnuHelpInformation_Click() {
-    SetBusy(true);
-    ui_.MessageBox(HelpInformationText, ProductName, MessageIcon::None, MessageButtons::Ok);
-    SetBusy(false);
-}
-
-namespace {
-void OpenIfPossible(const EditorServices& services, const std::string& address) {
-    if (services.openAddress) {
-        services.openAddress(address);
-    }
-}
-}  // namespace
-
-void frmEdit::mnuHelpFAQ_Click() {
-    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Faq));
-}
-
-void frmEdit::mnuNewsletter_Click() {
-    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Newsletter));
-}
-
-void frmEdit::mnuHelpSamples_Click() {
-    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Samples));
-}
-
-void frmEdit::mnuHelpUpdates_Click() {
-    // The counters as they are at the moment of the click; the check itself counts nothing.
-    OpenIfPossible(services_, UpdateCheckAddress(webContext_, myGetCount(settings_)));
-}
-
-void frmEdit::lblURL_Click() {
-    OpenIfPossible(services_, WebPageAddress(webContext_, WebPage::Index));
-}
-
 bool frmEdit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lblURL_) {
         if (event->type() == QEvent::MouseButtonPress) {
@@ -858,7 +590,7 @@ bool frmEdit::eventFilter(QObject* watched, QEvent* event) {
         }
         if (event->type() == QEvent::MouseButtonRelease) {
             lblURL_->setStyleSheet("color: rgb(0, 0, 192);");
-            lblURL_Click();
+            web_->lblURL_Click();
             return true;
         }
     }

@@ -15,7 +15,8 @@
 #include "app/edit_commands.h"
 #include "app/editor_actions.h"
 #include "app/file_commands.h"
-#include "app/frm_options_dialog.h"
+#include "app/phone_commands.h"
+#include "app/web_commands.h"
 #include "core/clipboard.h"
 #include "core/picture.h"
 #include "core/picture_views.h"
@@ -44,15 +45,10 @@ namespace pixora {
 
 class PMTextEdit;
 struct FileStatus;
-class PhonebookRead;
-class PictureSend;
-class PortTest;
-class frmReading;
-class frmSend;
-class frmSending;
+class PhoneCommands;
+class WebCommands;
 class RasterView;
 class SerialPhone;
-class SmscRead;
 
 // What the window needs from the world outside; the program passes the real services, the tests
 // pass fakes.
@@ -63,6 +59,8 @@ struct EditorServices {
     std::string programPath;
     // Where the phonebook cache lives.
     std::string phonebookCachePath;
+    // The phone on the serial port (required); it outlives the window.
+    SerialPhone* phone = nullptr;
     // Returns the private temporary folder (ending in "/"), or empty when there is none.
     std::function<std::string()> tempFolder;
     // Removes the leftover temporary pages and pictures from a folder.
@@ -93,7 +91,6 @@ struct EditorServices {
 };
 
 class frmEdit : public QMainWindow,
-                public PhoneActions,
                 public ShellHost,
                 public FileCommandHost,
                 public EditCommandHost {
@@ -145,20 +142,9 @@ public:
     void mnuEdit_Click() { edits_->mnuEdit_Click(); }
     void tmrMonitor_Timer() { edits_->tmrMonitor_Timer(); }
     FileCommands& Files() { return *files_; }
-    void mnuInternet_Click();
-    void mnuSend_Click();
-    // Started by the sending form once it is shown.
-    void mySendSMS();
-    // Started by the reading form once it is shown.
-    void myReadPhonebook();
-    void mnuOther_Click(int index);
-    void mnuOtherPartner_Click();
-    void mnuHelpInformation_Click();
-    void mnuHelpFAQ_Click();
-    void mnuNewsletter_Click();
-    void mnuHelpSamples_Click();
-    void mnuHelpUpdates_Click();
-    void lblURL_Click();
+    void mnuSend_Click() { phone_->mnuSend_Click(); }
+    void mnuInternet_Click() { web_->mnuInternet_Click(); }
+    void mnuOther_Click(OtherSend mode) { web_->mnuOther_Click(mode); }
 
     // Opens any graphic file by the extension text in its path; does not ask about changes.
     void OpenGraphicFile(const std::string& path) { files_->OpenGraphicFile(path); }
@@ -171,32 +157,11 @@ public:
     bool FileExists(const std::string& path) override;
     void FocusMainWindow() override;
     void RunWithArgument(const std::string& program, const std::string& argument) override;
-    void mnuSendNGG_Click();
-    void mnuSendNOL_Click();
-    // index 0 or 1 for mnuSendToAdd1, mnuSendToAdd2
-    void mnuSendToAdd_Click(int index);
-    void LoadSendToEntries();
 
-    // The phone actions of the options dialog.
-    void myTestPort(int port) override;
-    void myReadSMSC(int port) override;
-    std::string KeyboardCountryCode() const override { return keyboardCountryCode_; }
-    PortDescription DescribePort(int port) const override;
-    std::string PortFailureText() const override;
-    bool ConversationRunning() const override;
-    // True, with a beep, when a conversation is under way: the new one must wait for its end.
-    bool RefuseSecondConversation();
-    frmOptionsDialog& OptionsDialog();
-    frmSend& SendDialog();
-    frmSending& SendingForm();
-    frmReading& ReadingForm();
-    PhonebookRead& PhonebookReader() { return *phonebookRead_; }
-    // Shows or hides the web send, its toolbar button and the other-send submenu together.
-    void SetWebCommandsVisible(bool visible);
-    void ApplyBranding();
-    const WebContext& Web() const { return webContext_; }
-    TempFileCounter& TempCounter() { return tempCounter_; }
-    SerialPhone& Phone() { return *phone_; }
+    // The phone commands, their conversations and dialogs.
+    PhoneCommands& Phone() { return *phone_; }
+    // The web, help and send-to commands and what they keep.
+    WebCommands& Web() { return *web_; }
     bool ConfirmNotEmpty();
     bool CheckBeforeOutput();
 
@@ -262,22 +227,10 @@ private:
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<EditCommands> edits_;
     std::unique_ptr<CanvasController> canvas_;
-    std::unique_ptr<SerialPhone> phone_;
+    std::unique_ptr<PhoneCommands> phone_;
+    std::unique_ptr<WebCommands> web_;
     std::unique_ptr<SingleInstance> instance_;
-    std::unique_ptr<PortTest> portTest_;
-    std::unique_ptr<SmscRead> smscRead_;
-    frmOptionsDialog* optionsDialog_ = nullptr;
-    std::unique_ptr<PictureSend> pictureSend_;
-    std::unique_ptr<PhonebookRead> phonebookRead_;
-    frmSend* sendDialog_ = nullptr;
-    frmSending* sendingForm_ = nullptr;
-    frmReading* readingForm_ = nullptr;
-    std::string smscNumber_;
-    std::string keyboardCountryCode_;
     std::string writtenTitle_;
-    WebContext webContext_;
-    TempFileCounter tempCounter_;
-    bool smsSendHidden_ = false;
     QLabel* lblURL_ = nullptr;
     QLabel* picBranding_ = nullptr;
 };

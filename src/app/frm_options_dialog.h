@@ -80,7 +80,6 @@ protected:
 
 private:
     void BuildControls();
-    void SourcesChanged();
     // Starts an action unless one runs; false (with a beep) when it must wait.
     bool BeginAction();
     void EndAction();

@@ -19,6 +19,7 @@
 #include "platform/qt_single_instance.h"
 #include "platform/qt_user_interface.h"
 #include "platform/region_keyboard.h"
+#include "platform/serial_link.h"
 #include "platform/temp_folder.h"
 #include "platform/web_desktop_opener.h"
 #include "platform/web_temp_writer.h"
@@ -84,6 +85,8 @@ int main(int argc, char** argv) {
     services.ui = &ui;
     services.programPath = QApplication::applicationFilePath().toStdString();
     services.phonebookCachePath = pixora::EditorPhonebookCachePath();
+    pixora::SerialPhone phone(settings, ui);
+    services.phone = &phone;
     services.tempFolder = [] { return pixora::PrivateTempFolder(); };
     services.deleteTempFiles = [](const std::string& folder) {
         pixora::DeleteTempPictureFiles(folder);

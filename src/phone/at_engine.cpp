@@ -1,36 +1,38 @@
 #include "phone/at_engine.h"
 
-#include <algorithm>
-
 #include "core/document.h"
+#include "phone/step_table.h"
 
 namespace pixora {
 
-void Conversation::OnCancelled(AtEngine& engine, bool /*noticedByTick*/) {
-    engine.ShowError(engine.StepInProgress().errorText);
+void Conversation::OnCancelled(Exchange& exchange, bool /*noticedByTick*/) {
+    exchange.ShowError(exchange.StepInProgress().errorText);
+}
+
+std::string WithPortNumber(std::string_view text, int port) {
+    constexpr std::string_view kPort = "{port}";
+    std::string result(text);
+    for (size_t at = result.find(kPort); at != std::string::npos; at = result.find(kPort, at)) {
+        const std::string number = std::to_string(port);
+        result.replace(at, kPort.size(), number);
+        at += number.size();
+    }
+    return result;
 }
 
 AtEngine::AtEngine(SerialLink& link, UserInterface& ui) : link_(link), ui_(ui) {}
-
-bool AtEngine::QueueCommand(std::string_view command, int expected, int marker,
-                            std::string_view errorText) {
-    if (stepCount_ >= QueueCapacity) {
-        return false;
-    }
-    commandQueue_[static_cast<size_t>(stepCount_)] =
-        Step{std::string(command), expected, marker, std::string(errorText)};
-    ++stepCount_;
-    return true;
-}
 
 void AtEngine::ResetConversation(int retryLimit) {
     retryCount_ = 0;
     retryLimit_ = retryLimit;
     nextStep_ = 0;
     myBreak_ = false;
-    replyState_ = reply::Fresh;
+    replyState_ = Reply::Fresh;
     heardSinceWrite_ = false;
     reply_.Clear();
+    current_ = conversation_ != nullptr && conversation_->StepCount() > 0
+                   ? conversation_->BuildStep(0)
+                   : Step{};
 }
 
 bool AtEngine::Start(Conversation& conversation) {
@@ -73,20 +75,20 @@ void AtEngine::ClosePort() {
 
 void AtEngine::WriteCommand() {
     // A failed write is not reported further: the missing reply runs into the retries.
-    if (!link_.Write(currentCommand_)) {
+    if (!link_.Write(current_.command)) {
         ui_.Beep();
     }
 }
 
-void AtEngine::ShowLinkError(int code) {
-    switch (code) {
-        case 3:
+void AtEngine::ShowLinkError(LinkError error) {
+    switch (error) {
+        case LinkError::UserBreak:
             ShowError("User break.");
             break;
-        case 4:
+        case LinkError::TimedOut:
             ShowError("Error while talking to COM" + std::to_string(portNumber_) + ".");
             break;
-        case 6:
+        case LinkError::NoPort:
             ShowError(NoPortText);
             break;
         default:
@@ -105,16 +107,15 @@ void AtEngine::DriveStep() {
         conversation->OnCancelled(*this, false);
         return;
     }
-    conversation->BeforeStep(*this);
-    if (nextStep_ > stepCount_ - 1) {
+    if (nextStep_ >= conversation->StepCount()) {
         End();
         conversation->OnFinished(*this);
         return;
     }
     reply_.Clear();
     heardSinceWrite_ = false;
-    conversation->OnStepWriting(*this, nextStep_);
-    currentCommand_ = commandQueue_[static_cast<size_t>(nextStep_)].command;
+    current_ = conversation->BuildStep(nextStep_);
+    conversation->OnStepWriting(*this, nextStep_, current_);
     WriteCommand();
     ++nextStep_;
     StartTimer(rules.intervalMs);
@@ -152,14 +153,15 @@ void AtEngine::Tick() {
     }
     conversation->SiftReply(*this);
     if (rules.arrivingWaits && heardSinceWrite_ &&
-        ClassifyReply(reply_.Text(), false) == reply::Nothing) {
+        ClassifyReply(reply_.Text(), false) == Reply::Nothing) {
         // The reply has begun and is not complete: a second copy of the command now would
         // only be taken for garbage or, after a prompt, for a second message.
         StartTimer(rules.intervalMs);
         return;
     }
-    conversation->BeforeJudge(*this);
-    if (replyState_ == StepInProgress().expected) {
+    replyState_ = conversation->Judge(*this, replyState_);
+    if (replyState_ == current_.expected) {
+        conversation->OnStepDone(*this);
         DriveStep();
         return;
     }
@@ -175,7 +177,7 @@ void AtEngine::Tick() {
         return;
     }
     // The buffer is kept on purpose: a reply that once failed stays failed.
-    if (conversation->WritesAgain(StepInProgress())) {
+    if (conversation->WritesAgain(current_)) {
         WriteCommand();
     }
     StartTimer(rules.intervalMs);
@@ -188,14 +190,6 @@ void AtEngine::LinkLost() {
     }
     End();
     conversation->OnTimedOut(*this);
-}
-
-Step& AtEngine::StepAt(int index) {
-    return commandQueue_[static_cast<size_t>(std::clamp(index, 0, QueueCapacity - 1))];
-}
-
-const Step& AtEngine::StepInProgress() const {
-    return commandQueue_[static_cast<size_t>(std::clamp(nextStep_ - 1, 0, QueueCapacity - 1))];
 }
 
 void AtEngine::ShowError(const std::string& text) {

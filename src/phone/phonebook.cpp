@@ -24,14 +24,48 @@ constexpr std::string_view kEntryKey = "+CPBR: ";
 // Enough digits for any memory a phone has, few enough that no sum of them overflows.
 constexpr size_t kMaxIndexDigits = 9;
 
-// Step markers of the phonebook queue: 5/55 select the memory, 6/56 ask its size, 10/60 read
-// the entries, 11/61 are the pseudo-steps that parse what the entry read brought.
+// Step markers of the phonebook: 5/55 select the memory, 6/56 ask its size, 10/60 read the
+// entries, which are parsed as soon as that read has answered.
 constexpr int kSimSizeMarker = 6;
 constexpr int kSimEntriesMarker = 10;
 constexpr int kPhoneSizeMarker = 56;
 constexpr int kPhoneEntriesMarker = 60;
-constexpr std::string_view kSimPseudoStep = "READ.SM";
-constexpr std::string_view kPhonePseudoStep = "READ.ME";
+
+// The entry read before the size query has given the range.
+std::string EntryRead(const PhonebookReads& reads, int memory) {
+    const std::string& read = reads.entryRead[memory];
+    return read.empty() ? std::string("AT+CPBR=1,1\r") : read;
+}
+
+constexpr StepRow<PhonebookReads> kHeadSteps[] = {
+    {.command = "AT\r", .errorText = "Can't talk to COM{port}."},
+};
+
+constexpr StepRow<PhonebookReads> kSimSteps[] = {
+    {.command = "AT+CPBS=\"SM\"\r",
+     .marker = 5,
+     .errorText = "Can't set phonebook-read to SIM-memory."},
+    {.command = "AT+CPBR=?\r",
+     .marker = kSimSizeMarker,
+     .errorText = "Can't read phonebook-size from SIM."},
+    {.build = EntryRead,
+     .part = 0,
+     .marker = kSimEntriesMarker,
+     .errorText = "Can't read phonebook-entries from SIM."},
+};
+
+constexpr StepRow<PhonebookReads> kPhoneSteps[] = {
+    {.command = "AT+CPBS=\"ME\"\r",
+     .marker = 55,
+     .errorText = "Can't set phonebook-read to phone-memory."},
+    {.command = "AT+CPBR=?\r",
+     .marker = kPhoneSizeMarker,
+     .errorText = "Can't read phonebook-size from phone."},
+    {.build = EntryRead,
+     .part = 1,
+     .marker = kPhoneEntriesMarker,
+     .errorText = "Can't read phonebook-entries from phonebook."},
+};
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -341,32 +375,19 @@ void PhonebookRead::myReadPhonebook() {
     const int port = ReadInt(settings_, keys::COMPort);
     engine_.SetPortNumber(port);
     if (port == 0) {
-        engine_.ShowLinkError(6);
+        engine_.ShowLinkError(LinkError::NoPort);
         Finish(false);
         return;
     }
     table_.ResetCount();
-    const std::string n = std::to_string(port);
-    engine_.ClearQueue();
-    engine_.QueueCommand("AT\r", reply::Ok, 0, "Can't talk to COM" + n + ".");
+    reads_ = {};
+    plan_.Clear();
+    plan_.Add(kHeadSteps);
     if (ReadBool(settings_, keys::PBookReadSM)) {
-        engine_.QueueCommand("AT+CPBS=\"SM\"\r", reply::Ok, 5,
-                             "Can't set phonebook-read to SIM-memory.");
-        engine_.QueueCommand("AT+CPBR=?\r", reply::Ok, kSimSizeMarker,
-                             "Can't read phonebook-size from SIM.");
-        // The range is filled in when the size query has answered.
-        engine_.QueueCommand("AT+CPBR=1,1\r", reply::Ok, kSimEntriesMarker,
-                             "Can't read phonebook-entries from SIM.");
-        engine_.QueueCommand("READ.SM.HACK", reply::Nothing, 11, "");
+        plan_.Add(kSimSteps);
     }
     if (ReadBool(settings_, keys::PBookReadME)) {
-        engine_.QueueCommand("AT+CPBS=\"ME\"\r", reply::Ok, 55,
-                             "Can't set phonebook-read to phone-memory.");
-        engine_.QueueCommand("AT+CPBR=?\r", reply::Ok, kPhoneSizeMarker,
-                             "Can't read phonebook-size from phone.");
-        engine_.QueueCommand("AT+CPBR=1,1\r", reply::Ok, kPhoneEntriesMarker,
-                             "Can't read phonebook-entries from phonebook.");
-        engine_.QueueCommand("READ.ME.HACK", reply::Nothing, 61, "");
+        plan_.Add(kPhoneSteps);
     }
     ShowLabel(StageInitializing);
     engine_.Start(*this);
@@ -421,86 +442,81 @@ ConversationRules PhonebookRead::Rules() const {
             .replyLimit = static_cast<size_t>(PhonebookCapacity) * 200};
 }
 
-void PhonebookRead::BeforeStep(AtEngine& engine) {
-    const auto stepAtNext = [&engine]() -> const Step* {
-        return engine.NextStep() < engine.StepCount() ? &engine.StepAt(engine.NextStep()) : nullptr;
-    };
-    const Step* step = stepAtNext();
-    if (step != nullptr && step->marker == kSimSizeMarker) {
+Step PhonebookRead::BuildStep(int index) const {
+    return plan_.Build(index, reads_, engine_.PortNumber());
+}
+
+void PhonebookRead::OnStepWriting(Exchange&, int, const Step& step) {
+    if (step.marker == kSimSizeMarker) {
         ShowLabel(StageReadingSim);
-    }
-    if (step != nullptr && step->command.find(kSimPseudoStep) != std::string::npos) {
-        // The buffer still holds the reply to the entry read.
-        ParsePhonebookEntries(engine.ReplyBuffer(), SimMemory, indexLow_, indexHigh_, table_);
-        engine.SetNextStep(engine.NextStep() + 1);
-        step = stepAtNext();
-    }
-    if (step != nullptr && step->marker == kPhoneSizeMarker) {
+    } else if (step.marker == kPhoneSizeMarker) {
         ShowLabel(StageReadingPhone);
     }
-    if (step != nullptr && step->command.find(kPhonePseudoStep) != std::string::npos) {
-        ParsePhonebookEntries(engine.ReplyBuffer(), PhoneMemory, indexLow_, indexHigh_, table_);
-        engine.SetNextStep(engine.NextStep() + 1);
-    }
 }
 
-void PhonebookRead::SiftReply(AtEngine& engine) {
+void PhonebookRead::SiftReply(Exchange& exchange) {
     // A command re-sent after silence may be answered twice; the second answer then arrives
     // while a later step waits, and would otherwise be taken for that step's reply.
-    const size_t foreign =
-        ForeignAnswerLength(engine.ReplyBuffer(), StageOfMarker(engine.StepInProgress().marker));
+    const size_t foreign = ForeignAnswerLength(exchange.ReplyBuffer(),
+                                               StageOfMarker(exchange.StepInProgress().marker));
     if (foreign > 0) {
-        engine.DropReply(foreign);
+        exchange.DropReply(foreign);
     }
 }
 
-void PhonebookRead::BeforeJudge(AtEngine& engine) {
-    const PhonebookStage stage = StageOfMarker(engine.StepInProgress().marker);
-    if (stage == PhonebookStage::EntryRead && !engine.HeardSinceWrite()) {
+Reply PhonebookRead::Judge(Exchange& exchange, Reply state) {
+    const PhonebookStage stage = StageOfMarker(exchange.StepInProgress().marker);
+    if (stage == PhonebookStage::EntryRead && !exchange.HeardSinceWrite()) {
         // The "OK" still standing from the size query is no listing: the entry read is done
         // only by an answer of its own. Until one begins, silence counts as silence.
-        engine.SetReplyState(reply::Nothing);
-        return;
+        return Reply::Nothing;
     }
-    if (engine.ReplyState() != reply::Range) {
-        return;
+    if (state != Reply::Range) {
+        return state;
     }
-    // The size query answered: the queued placeholder read becomes a read of the whole range.
-    // A range that does not parse leaves the last one (or the placeholder when there is none).
-    ParseIndexRange(engine.ReplyBuffer(), indexLow_, indexHigh_);
-    if (engine.NextStep() < engine.StepCount()) {
-        Step& next = engine.StepAt(engine.NextStep());
-        const bool entryRead =
-            next.marker == kSimEntriesMarker || next.marker == kPhoneEntriesMarker;
-        if (entryRead && !indexLow_.empty() && !indexHigh_.empty()) {
-            next.command = "AT+CPBR=" + indexLow_ + "," + indexHigh_ + "\r";
-        }
+    // The size query answered: the placeholder read that follows becomes a read of the whole
+    // range. A range that does not parse leaves the last one (or the placeholder when there is
+    // none).
+    ParseIndexRange(exchange.ReplyBuffer(), indexLow_, indexHigh_);
+    const StepRow<PhonebookReads>* next = plan_.Row(exchange.StepIndex() + 1);
+    if (next != nullptr && next->build == EntryRead && !indexLow_.empty() && !indexHigh_.empty()) {
+        reads_.entryRead[next->part] = "AT+CPBR=" + indexLow_ + "," + indexHigh_ + "\r";
     }
-    engine.SetReplyState(engine.StepInProgress().expected);
+    return exchange.StepInProgress().expected;
 }
 
-void PhonebookRead::OnFinished(AtEngine& engine) {
+void PhonebookRead::OnStepDone(Exchange& exchange) {
+    // The buffer still holds the reply to the entry read.
+    const int marker = exchange.StepInProgress().marker;
+    if (marker == kSimEntriesMarker) {
+        ParsePhonebookEntries(exchange.ReplyBuffer(), SimMemory, indexLow_, indexHigh_, table_);
+    } else if (marker == kPhoneEntriesMarker) {
+        ParsePhonebookEntries(exchange.ReplyBuffer(), PhoneMemory, indexLow_, indexHigh_, table_);
+    }
+}
+
+void PhonebookRead::OnFinished(Exchange& exchange) {
     phonebookLoaded_ = true;
     cacheSaved_ = SavePhonebookCache();
-    engine.ShowInformation("Phonebook read.");
+    exchange.ShowInformation("Phonebook read.");
     Finish(true);
 }
 
-void PhonebookRead::OnTimedOut(AtEngine& engine) {
-    engine.ShowLinkError(4);
+void PhonebookRead::OnTimedOut(Exchange& exchange) {
+    exchange.ShowLinkError(LinkError::TimedOut);
     Finish(false);
 }
 
-void PhonebookRead::OnOpenFailed(AtEngine& engine) {
-    engine.ShowError(engine.StepAt(0).errorText);
+void PhonebookRead::OnOpenFailed(Exchange& exchange) {
+    exchange.ShowError(exchange.StepInProgress().errorText);
     Finish(false);
 }
 
-void PhonebookRead::OnCancelled(AtEngine& engine, bool noticedByTick) {
+void PhonebookRead::OnCancelled(Exchange& exchange, bool noticedByTick) {
     if (noticedByTick) {
-        engine.ShowError(engine.StepInProgress().errorText);
+        exchange.ShowError(exchange.StepInProgress().errorText);
     } else {
-        engine.ShowLinkError(3);
+        exchange.ShowLinkError(LinkError::UserBreak);
     }
     Finish(false);
 }

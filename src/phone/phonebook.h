@@ -19,6 +19,7 @@
 
 #include "core/settings.h"
 #include "phone/at_engine.h"
+#include "phone/step_table.h"
 
 namespace pixora {
 
@@ -115,6 +116,12 @@ inline constexpr const char* NoPhonebookItem = "No phonebook";
 // table order). The send dialog sorts them again for the user's language.
 std::vector<PhonebookComboItem> myPhonebook2Combo(const Phonebook& table);
 
+// What the phonebook's steps are built from: the entry read of each memory (0 SIM, 1 phone
+// memory) once its size query has answered with a range; empty until then.
+struct PhonebookReads {
+    std::string entryRead[2];
+};
+
 // The phonebook conversation and what the main window keeps of the phonebook.
 class PhonebookRead : public Conversation {
 public:
@@ -131,7 +138,6 @@ public:
 
     // Starts the read from the "COMPort" port; returns at once.
     void myReadPhonebook();
-    void NextPhonebookStep() { engine_.DriveStep(); }
     // The reading form's Cancel and close.
     void Cancel() { engine_.SetBreak(true); }
 
@@ -151,13 +157,16 @@ public:
     const std::string& CachePath() const { return cachePath_; }
 
     ConversationRules Rules() const override;
-    void BeforeStep(AtEngine& engine) override;
-    void SiftReply(AtEngine& engine) override;
-    void BeforeJudge(AtEngine& engine) override;
-    void OnFinished(AtEngine& engine) override;
-    void OnTimedOut(AtEngine& engine) override;
-    void OnOpenFailed(AtEngine& engine) override;
-    void OnCancelled(AtEngine& engine, bool noticedByTick) override;
+    int StepCount() const override { return plan_.Count(); }
+    Step BuildStep(int index) const override;
+    void OnStepWriting(Exchange& exchange, int index, const Step& step) override;
+    void SiftReply(Exchange& exchange) override;
+    Reply Judge(Exchange& exchange, Reply state) override;
+    void OnStepDone(Exchange& exchange) override;
+    void OnFinished(Exchange& exchange) override;
+    void OnTimedOut(Exchange& exchange) override;
+    void OnOpenFailed(Exchange& exchange) override;
+    void OnCancelled(Exchange& exchange, bool noticedByTick) override;
 
 private:
     void ShowLabel(const char* label);
@@ -172,6 +181,8 @@ private:
     bool cacheSaved_ = false;
     std::string indexLow_;
     std::string indexHigh_;
+    StepPlan<PhonebookReads> plan_;
+    PhonebookReads reads_;
 };
 
 }  // namespace pixora

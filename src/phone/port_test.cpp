@@ -5,32 +5,53 @@
 
 namespace pixora {
 
+namespace {
+
+constexpr StepRow<NoStepContext> kPortTestSteps[] = {
+    {.command = "AT\r"},
+    // The identification goes into the buffer that OnFinished inspects.
+    {.command = "ATI\r"},
+};
+
+constexpr StepRow<NoStepContext> kSmscSteps[] = {
+    {.command = "AT\r"},
+    // Some phones answer AT+CSCA? with an empty number until the message profile is loaded.
+    {.command = "AT+CRES=1\r"},
+    {.command = "AT+CSCA?\r"},
+};
+
+}  // namespace
+
 PortTest::PortTest(AtEngine& engine, DoneCallback myTestDone)
     : engine_(engine), done_(std::move(myTestDone)) {}
 
 void PortTest::myTestPort(int port) {
     engine_.SetPortNumber(port);
-    engine_.ClearQueue();
-    engine_.QueueCommand("AT\r", reply::Ok, 0, "");
-    // The identification goes into the buffer that OnFinished inspects.
-    engine_.QueueCommand("ATI\r", reply::Ok, 0, "");
     engine_.Start(*this);
+}
+
+int PortTest::StepCount() const {
+    return static_cast<int>(std::size(kPortTestSteps));
+}
+
+Step PortTest::BuildStep(int index) const {
+    return TableStep<NoStepContext>(kPortTestSteps, index, {}, engine_.PortNumber());
 }
 
 ConversationRules PortTest::Rules() const {
     return {.retryLimit = 3, .intervalMs = 1000, .watchesBreak = false, .arrivingWaits = false};
 }
 
-void PortTest::OnFinished(AtEngine& engine) {
-    const bool nokia = engine.ReplyBuffer().find("Nokia") != std::string::npos;
+void PortTest::OnFinished(Exchange& exchange) {
+    const bool nokia = exchange.ReplyBuffer().find("Nokia") != std::string::npos;
     done_(nokia ? test_result::Nokia : test_result::OtherPhone);
 }
 
-void PortTest::OnTimedOut(AtEngine&) {
+void PortTest::OnTimedOut(Exchange&) {
     done_(test_result::NoValidReply);
 }
 
-void PortTest::OnOpenFailed(AtEngine&) {
+void PortTest::OnOpenFailed(Exchange&) {
     done_(test_result::NotAvailable);
 }
 
@@ -41,21 +62,24 @@ void SmscRead::myReadSMSC(int port) {
     // The dialog's port is used for this conversation only; the configured one is kept.
     const int kept = engine_.PortNumber();
     engine_.SetPortNumber(port);
-    engine_.ClearQueue();
-    engine_.QueueCommand("AT\r", reply::Ok, 0, "");
-    // Some phones answer AT+CSCA? with an empty number until the message profile is loaded.
-    engine_.QueueCommand("AT+CRES=1\r", reply::Ok, 0, "");
-    engine_.QueueCommand("AT+CSCA?\r", reply::Ok, 0, "");
     engine_.Start(*this);
     engine_.SetPortNumber(kept);
+}
+
+int SmscRead::StepCount() const {
+    return static_cast<int>(std::size(kSmscSteps));
+}
+
+Step SmscRead::BuildStep(int index) const {
+    return TableStep<NoStepContext>(kSmscSteps, index, {}, engine_.PortNumber());
 }
 
 ConversationRules SmscRead::Rules() const {
     return {.retryLimit = 3, .intervalMs = 1000, .watchesBreak = false, .arrivingWaits = false};
 }
 
-void SmscRead::OnFinished(AtEngine& engine) {
-    const CscaReply csca = ParseCscaReply(engine.ReplyBuffer());
+void SmscRead::OnFinished(Exchange& exchange) {
+    const CscaReply csca = ParseCscaReply(exchange.ReplyBuffer());
     if (!csca.found) {
         done_(smsc_result::NotRead);
         return;
@@ -69,11 +93,11 @@ void SmscRead::OnFinished(AtEngine& engine) {
     }
 }
 
-void SmscRead::OnTimedOut(AtEngine&) {
+void SmscRead::OnTimedOut(Exchange&) {
     done_(smsc_result::NotRead);
 }
 
-void SmscRead::OnOpenFailed(AtEngine&) {
+void SmscRead::OnOpenFailed(Exchange&) {
     done_(smsc_result::NotRead);
 }
 

@@ -9,8 +9,12 @@
 
 #include "core/settings.h"
 #include "phone/at_engine.h"
+#include "phone/step_table.h"
 
 namespace pixora {
+
+// The short conversations need no context to build their steps.
+struct NoStepContext {};
 
 // Result codes of the port test.
 namespace test_result {
@@ -35,12 +39,13 @@ public:
 
     // Returns at once; the result arrives through the callback.
     void myTestPort(int port);
-    void NextTestStep() { engine_.DriveStep(); }
 
     ConversationRules Rules() const override;
-    void OnFinished(AtEngine& engine) override;
-    void OnTimedOut(AtEngine& engine) override;
-    void OnOpenFailed(AtEngine& engine) override;
+    int StepCount() const override;
+    Step BuildStep(int index) const override;
+    void OnFinished(Exchange& exchange) override;
+    void OnTimedOut(Exchange& exchange) override;
+    void OnOpenFailed(Exchange& exchange) override;
 
 private:
     AtEngine& engine_;
@@ -53,14 +58,15 @@ public:
     SmscRead(AtEngine& engine, SettingsStore& settings, DoneCallback myReadSMSCDone);
 
     void myReadSMSC(int port);
-    void NextSmscStep() { engine_.DriveStep(); }
     // The number read by the last completed conversation (digits only, possibly empty).
     const std::string& SmscNumber() const { return smscNumber_; }
 
     ConversationRules Rules() const override;
-    void OnFinished(AtEngine& engine) override;
-    void OnTimedOut(AtEngine& engine) override;
-    void OnOpenFailed(AtEngine& engine) override;
+    int StepCount() const override;
+    Step BuildStep(int index) const override;
+    void OnFinished(Exchange& exchange) override;
+    void OnTimedOut(Exchange& exchange) override;
+    void OnOpenFailed(Exchange& exchange) override;
 
 private:
     AtEngine& engine_;

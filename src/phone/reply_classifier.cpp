@@ -6,33 +6,33 @@ namespace {
 
 struct Token {
     std::string_view text;
-    int state;
+    Reply state;
 };
 
 // In order of precedence, lowest first. "ERROR" counts only with its line end, so the
 // "CMS ERROR: " report (followed by a code) is not mistaken for a plain failure.
 constexpr Token kTokens[] = {
-    {"OK\r\n", reply::Ok},        {"> ", reply::Prompt},
-    {"CPBR: (", reply::Range},    {"CMS ERROR: ", reply::CmsError},
-    {"ERROR\r\n", reply::Failed}, {"NO CARRIER\r\n", reply::Failed},
+    {"OK\r\n", Reply::Ok},        {"> ", Reply::Prompt},
+    {"CPBR: (", Reply::Range},    {"CMS ERROR: ", Reply::CmsError},
+    {"ERROR\r\n", Reply::Failed}, {"NO CARRIER\r\n", Reply::Failed},
 };
 
 }  // namespace
 
-int ClassifyReply(std::string_view buffer, bool grew) {
-    int state = reply::Nothing;
+Reply ClassifyReply(std::string_view buffer, bool grew) {
+    Reply state = Reply::Nothing;
     for (const Token& token : kTokens) {
         if (buffer.find(token.text) != std::string_view::npos) {
             state = token.state;
         }
     }
-    if (state == reply::Nothing && grew) {
-        state = reply::Arriving;
+    if (state == Reply::Nothing && grew) {
+        state = Reply::Arriving;
     }
     return state;
 }
 
-int ReplyCollector::Append(std::string_view bytes) {
+Reply ReplyCollector::Append(std::string_view bytes) {
     if (bytes.size() >= limit_) {
         text_.assign(bytes.substr(bytes.size() - limit_));
     } else {

@@ -9,19 +9,21 @@
 
 namespace pixora {
 
-namespace reply {
-inline constexpr int Nothing = 0;   // no token, nothing new
-inline constexpr int Arriving = 1;  // no token, but the buffer grew
-inline constexpr int Ok = 2;
-inline constexpr int Failed = 3;
-inline constexpr int Prompt = 4;
-inline constexpr int Range = 7;  // "CPBR: (", a phonebook index range
-inline constexpr int CmsError = 8;
-inline constexpr int Fresh = 99;  // conversation started, nothing classified yet
-}  // namespace reply
+// The reply states. The numbers are those of the step tables and of the phone transcripts kept
+// in the tests, so they stay as they are.
+enum class Reply : int {
+    Nothing = 0,   // no token, nothing new
+    Arriving = 1,  // no token, but the buffer grew
+    Ok = 2,
+    Failed = 3,
+    Prompt = 4,
+    Range = 7,  // "CPBR: (", a phonebook index range
+    CmsError = 8,
+    Fresh = 99,  // conversation started, nothing classified yet
+};
 
 // Classifies everything received so far. grew: the last notification added characters.
-int ClassifyReply(std::string_view buffer, bool grew);
+Reply ClassifyReply(std::string_view buffer, bool grew);
 
 // The receive buffer: at most ReplyBufferLimit characters. A phone that floods the line keeps
 // only the newest characters, where a closing "OK" or error would be.
@@ -30,7 +32,7 @@ inline constexpr size_t ReplyBufferLimit = 32767;
 class ReplyCollector {
 public:
     // Appends and returns the new classification.
-    int Append(std::string_view bytes);
+    Reply Append(std::string_view bytes);
     void Clear() { text_.clear(); }
     // Forgets the first `count` characters (all of them when there are fewer).
     void DropFront(size_t count) { text_.erase(0, count); }

@@ -13,6 +13,40 @@ constexpr int kSegmentMarkers[SegmentCount] = {40, 60, 80};
 // The web layer's index of the phone-send counter.
 constexpr int kUsageSms = 0;
 
+std::string Announcement(const PictureMessagePdus& pdus, int segment) {
+    return "AT+CMGS=" + std::to_string(pdus.segments[static_cast<size_t>(segment)].length) + "\r";
+}
+
+std::string MessageLine(const PictureMessagePdus& pdus, int segment) {
+    return pdus.segments[static_cast<size_t>(segment)].line;
+}
+
+static_assert(SegmentCount == 3, "the send table has three segments");
+
+constexpr StepRow<PictureMessagePdus> kSendSteps[] = {
+    {.command = "AT\r", .marker = 0, .errorText = "Can't talk to COM{port}."},
+    {.command = "ATZ\r", .marker = 5, .errorText = "Can't talk to COM{port} driver."},
+    {.command = "AT+CMGF=0\r", .marker = 20, .errorText = "Can't set params."},
+    {.build = Announcement,
+     .part = 0,
+     .expected = Reply::Prompt,
+     .marker = kSegmentMarkers[0],
+     .errorText = "Can't initiate sending (1/3)."},
+    {.build = MessageLine, .part = 0, .marker = 50, .errorText = "Can't send SMS (1/3)."},
+    {.build = Announcement,
+     .part = 1,
+     .expected = Reply::Prompt,
+     .marker = kSegmentMarkers[1],
+     .errorText = "Can't initiate sending (2/3)."},
+    {.build = MessageLine, .part = 1, .marker = 70, .errorText = "Can't send SMS (2/3)."},
+    {.build = Announcement,
+     .part = 2,
+     .expected = Reply::Prompt,
+     .marker = kSegmentMarkers[2],
+     .errorText = "Can't initiate sending (3/3)."},
+    {.build = MessageLine, .part = 2, .marker = 90, .errorText = "Can't send SMS (3/3)."},
+};
+
 }  // namespace
 
 std::string SendSetupProblem(std::string_view smscNumber, int portNumber) {
@@ -70,22 +104,18 @@ void PictureSend::mySendSMSTo(int portNumber, std::string_view destination,
     Run(portNumber, BuildSendTo(settings_, destination, picture, text, smscNumber));
 }
 
-void PictureSend::Run(int portNumber, const PictureMessagePdus& pdus) {
-    const std::string n = std::to_string(portNumber);
+void PictureSend::Run(int portNumber, PictureMessagePdus pdus) {
+    pdus_ = std::move(pdus);
     engine_.SetPortNumber(portNumber);
-    engine_.ClearQueue();
-    engine_.QueueCommand("AT\r", reply::Ok, 0, "Can't talk to COM" + n + ".");
-    engine_.QueueCommand("ATZ\r", reply::Ok, 5, "Can't talk to COM" + n + " driver.");
-    engine_.QueueCommand("AT+CMGF=0\r", reply::Ok, 20, "Can't set params.");
-    for (int s = 0; s < SegmentCount; ++s) {
-        const SubmitSegment& segment = pdus.segments[static_cast<size_t>(s)];
-        const std::string part = "(" + std::to_string(s + 1) + "/3).";
-        engine_.QueueCommand("AT+CMGS=" + std::to_string(segment.length) + "\r", reply::Prompt,
-                             kSegmentMarkers[s], "Can't initiate sending " + part);
-        engine_.QueueCommand(segment.line, reply::Ok, kSegmentMarkers[s] + 10,
-                             "Can't send SMS " + part);
-    }
     engine_.Start(*this);
+}
+
+int PictureSend::StepCount() const {
+    return static_cast<int>(std::size(kSendSteps));
+}
+
+Step PictureSend::BuildStep(int index) const {
+    return TableStep<PictureMessagePdus>(kSendSteps, index, pdus_, engine_.PortNumber());
 }
 
 ConversationRules PictureSend::Rules() const {
@@ -97,8 +127,8 @@ bool PictureSend::WritesAgain(const Step& step) const {
     return step.command.empty() || step.command.back() != CtrlZ;
 }
 
-void PictureSend::OnStepWriting(AtEngine& engine, int index) {
-    const int marker = engine.StepAt(index).marker;
+void PictureSend::OnStepWriting(Exchange&, int, const Step& step) {
+    const int marker = step.marker;
     Progress(marker);
     const std::string title = SendingSegmentTitle(marker);
     if (!title.empty() && callbacks_.setTitle) {
@@ -106,32 +136,33 @@ void PictureSend::OnStepWriting(AtEngine& engine, int index) {
     }
 }
 
-void PictureSend::OnFinished(AtEngine& engine) {
+void PictureSend::OnFinished(Exchange& exchange) {
     Progress(100);
     if (callbacks_.countUsage) {
         callbacks_.countUsage(kUsageSms);
     }
-    engine.ShowInformation(DataSentText);
+    exchange.ShowInformation(DataSentText);
     Finish(true);
 }
 
-void PictureSend::OnTimedOut(AtEngine& engine) {
-    engine.ShowLinkError(4);
+void PictureSend::OnTimedOut(Exchange& exchange) {
+    exchange.ShowLinkError(LinkError::TimedOut);
     Finish(false);
 }
 
-void PictureSend::OnOpenFailed(AtEngine& engine) {
-    engine.ShowError(engine.StepAt(0).errorText);
+void PictureSend::OnOpenFailed(Exchange& exchange) {
+    exchange.ShowError(exchange.StepInProgress().errorText);
     Finish(false);
 }
 
-void PictureSend::OnCancelled(AtEngine& engine, bool /*noticedByTick*/) {
-    engine.ShowError(engine.StepInProgress().errorText);
+void PictureSend::OnCancelled(Exchange& exchange, bool /*noticedByTick*/) {
+    exchange.ShowError(exchange.StepInProgress().errorText);
     Finish(false);
 }
 
-void PictureSend::OnFatalReply(AtEngine& engine) {
-    engine.ShowError(CmsErrorMessage(engine.StepInProgress().errorText, engine.ReplyBuffer()));
+void PictureSend::OnFatalReply(Exchange& exchange) {
+    exchange.ShowError(
+        CmsErrorMessage(exchange.StepInProgress().errorText, exchange.ReplyBuffer()));
     Finish(false);
 }
 

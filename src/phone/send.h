@@ -20,6 +20,7 @@
 #include "core/picture.h"
 #include "core/settings.h"
 #include "phone/at_engine.h"
+#include "phone/step_table.h"
 #include "sms/submit_pdu.h"
 
 namespace pixora {
@@ -72,29 +73,31 @@ public:
     // neither read nor written.
     void mySendSMSTo(int portNumber, std::string_view destination, const PictureGrid& picture,
                      std::u32string_view text, std::string_view smscNumber);
-    void NextSendStep() { engine_.DriveStep(); }
     // The progress form's Cancel and close.
     void Cancel() { engine_.SetBreak(true); }
 
     ConversationRules Rules() const override;
-    void OnStepWriting(AtEngine& engine, int index) override;
-    bool IsFatalReply(int state) const override { return state == reply::CmsError; }
+    int StepCount() const override;
+    Step BuildStep(int index) const override;
+    void OnStepWriting(Exchange& exchange, int index, const Step& step) override;
+    bool IsFatalReply(Reply state) const override { return state == Reply::CmsError; }
     // A message line is never written twice: the phone may have submitted it already.
     bool WritesAgain(const Step& step) const override;
-    void OnFinished(AtEngine& engine) override;
-    void OnTimedOut(AtEngine& engine) override;
-    void OnOpenFailed(AtEngine& engine) override;
-    void OnCancelled(AtEngine& engine, bool noticedByTick) override;
-    void OnFatalReply(AtEngine& engine) override;
+    void OnFinished(Exchange& exchange) override;
+    void OnTimedOut(Exchange& exchange) override;
+    void OnOpenFailed(Exchange& exchange) override;
+    void OnCancelled(Exchange& exchange, bool noticedByTick) override;
+    void OnFatalReply(Exchange& exchange) override;
 
 private:
-    void Run(int portNumber, const PictureMessagePdus& pdus);
+    void Run(int portNumber, PictureMessagePdus pdus);
     void Progress(int percent);
     void Finish(bool sent);
 
     AtEngine& engine_;
     SettingsStore& settings_;
     Callbacks callbacks_;
+    PictureMessagePdus pdus_;
 };
 
 }  // namespace pixora

@@ -118,32 +118,32 @@ std::string WebSendAddress(const WebContext& context, const PictureGrid& picture
     return address;
 }
 
-std::string_view OtherSendMode(int index) {
-    switch (index) {
-        case 0:
+std::string_view OtherSendMode(OtherSend mode) {
+    switch (mode) {
+        case OtherSend::Flash:
             return "flash";
-        case 1:
+        case OtherSend::Blink:
             return "blink";
-        case 2:
+        case OtherSend::Long:
             return "long";
-        case 3:
+        case OtherSend::Special:
             return "special";
-        case 9:
+        case OtherSend::Partner:
             return "partner";
         default:
             return {};
     }
 }
 
-std::string OtherSendAddress(const WebContext& context, int index) {
-    const std::string_view mode = OtherSendMode(index);
-    if (mode.empty()) {
+std::string OtherSendAddress(const WebContext& context, OtherSend mode) {
+    const std::string_view name = OtherSendMode(mode);
+    if (name.empty()) {
         return {};
     }
     std::string address = Base(context, "/wireless/sendsms.phtml?app=kdx&ver=");
     address += context.versionCode;
     address += "&mode=";
-    address += mode;
+    address += name;
     address += MediaParameter(context.media);
     return address;
 }

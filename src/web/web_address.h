@@ -48,11 +48,14 @@ struct WebContext {
 std::string WebSendAddress(const WebContext& context, const PictureGrid& picture,
                            std::u32string_view text, std::string_view usageCounts);
 
-// The other send modes of the "Send other SMS via Internet" menu, by item index: 0 "flash",
-// 1 "blink", 2 "long", 3 "special", 9 "partner"; empty for any other index.
-std::string_view OtherSendMode(int index);
-// The gateway page for that mode; empty for an unknown index (the caller beeps).
-std::string OtherSendAddress(const WebContext& context, int index);
+// The other send modes of the "Send other SMS via Internet" menu. The values are the menu items'
+// indexes (the partner page stands apart as 9), as the menu has always passed them.
+enum class OtherSend : int { Flash = 0, Blink = 1, Long = 2, Special = 3, Partner = 9 };
+// The gateway's name of the mode: "flash", "blink", "long", "special", "partner"; empty for a
+// value that is no mode.
+std::string_view OtherSendMode(OtherSend mode);
+// The gateway page for that mode; empty for a value that is no mode (the caller beeps).
+std::string OtherSendAddress(const WebContext& context, OtherSend mode);
 
 enum class WebPage { Index, Faq, Newsletter, Samples };
 // The plain pages: the link label, help, newsletter and samples.

@@ -9,6 +9,7 @@
 #include "core/edit_ops.h"
 #include "core/picture_views.h"
 #include "platform/qt_user_interface.h"
+#include "platform/serial_link.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ void BM_InvertCommand(benchmark::State& state) {
     pixora::EditorServices services;
     services.settings = &settings;
     services.ui = &ui;
+    pixora::SerialPhone phone(settings, ui);
+    services.phone = &phone;
     pixora::frmEdit window(services);
     window.Startup("");
     for (auto _ : state) {

@@ -19,8 +19,8 @@ using pixora::fuzzing::CheckCells;
 using pixora::fuzzing::NullLink;
 using pixora::fuzzing::QuietUi;
 
-bool ValidState(int state) {
-    switch (state) {
+bool ValidState(pixora::Reply state) {
+    switch (static_cast<int>(state)) {
         case 0:
         case 1:
         case 2:

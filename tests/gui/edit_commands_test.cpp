@@ -343,6 +343,7 @@ TEST(ClipboardMonitor, WorksWithTheDesktopClipboardWithinASecond) {
     services.settings = h.settings;
     services.ui = &h.ui;
     services.clipboard = &desktop;
+    services.phone = h.phone.get();
     frmEdit window(services);
     h.settings->Write("Settings", "UserName", "Tester");
     ASSERT_TRUE(window.Startup(""));

@@ -10,6 +10,9 @@
 #include <functional>
 #include <map>
 #include "app/frm_edit.h"
+#include "app/phone_commands.h"
+#include "app/web_commands.h"
+#include "platform/serial_link.h"
 
 #include "support/fake_clipboard.h"
 #include "support/fake_user_interface.h"
@@ -85,6 +88,8 @@ struct EditorHarness {
             openedAddresses.push_back(address);
             return true;
         };
+        phone = std::make_unique<SerialPhone>(*settings, ui);
+        services.phone = phone.get();
         if (customize) {
             customize(services);
         }
@@ -130,6 +135,7 @@ struct EditorHarness {
     } tempWriter;
     std::vector<std::string> openedDocuments;
     std::vector<std::string> openedAddresses;
+    std::unique_ptr<SerialPhone> phone;
     std::unique_ptr<frmEdit> window;
 };
 

@@ -298,20 +298,20 @@ TEST(OptionsDialog, ASendWaitsForThePortTestToEnd) {
     h.settings->Write("Settings", "SMSC", "12345678901");
     h.settings->Write("Settings", "WarnIfEmpty", "0");
     ASSERT_TRUE(h.Start());
-    h.window->Phone().Timer().SetSpeedUp(10);
-    frmOptionsDialog& dialog = h.window->OptionsDialog();
+    h.window->Phone().Serial().Timer().SetSpeedUp(10);
+    frmOptionsDialog& dialog = h.window->Phone().OptionsDialog();
     dialog.show();
     dialog.cmdTest_Click();
-    ASSERT_TRUE(h.window->ConversationRunning());
+    ASSERT_TRUE(h.window->Phone().ConversationRunning());
     const int beeps = h.ui.beeps;
     h.window->mnuSend_Click();
     EXPECT_EQ(h.ui.beeps, beeps + 1);
-    EXPECT_FALSE(h.window->SendDialog().isVisible());
+    EXPECT_FALSE(h.window->Phone().SendDialog().isVisible());
     // The port test was not dropped: it ends as a silent phone's test does.
     auto* status = dialog.findChild<QLabel*>("lblSerialStatus");
     QTRY_COMPARE_WITH_TIMEOUT(status->text(),
                               QString("COM1 does not return valid data at the moment."), 5000);
-    EXPECT_FALSE(h.window->ConversationRunning());
+    EXPECT_FALSE(h.window->Phone().ConversationRunning());
 }
 
 TEST(OptionsDialog, TestAndReadRunAgainstASimulatedPhone) {
@@ -322,8 +322,8 @@ TEST(OptionsDialog, TestAndReadRunAgainstASimulatedPhone) {
     h.settings->Write("Settings", "COMDevice1", phone.SlavePath());
     h.settings->Write("Settings", "COMPort", "1");
     ASSERT_TRUE(h.Start());
-    h.window->Phone().Timer().SetSpeedUp(10);
-    frmOptionsDialog& dialog = h.window->OptionsDialog();
+    h.window->Phone().Serial().Timer().SetSpeedUp(10);
+    frmOptionsDialog& dialog = h.window->Phone().OptionsDialog();
     dialog.show();
     auto* status = dialog.findChild<QLabel*>("lblSerialStatus");
     dialog.cmdTest_Click();

@@ -34,13 +34,13 @@ struct SendHarness {
         settings.Write("Settings", "COMDevice1", phone.SlavePath());
         settings.Write("Zorvet Settings", "LastDA", "4412345678");
         EXPECT_TRUE(harness->Start());
-        harness->window->Phone().Timer().SetSpeedUp(20);
+        harness->window->Phone().Serial().Timer().SetSpeedUp(20);
     }
 
     // Runs the command; `inDialog` acts in the send dialog once it is up.
     void Send(const std::function<void(frmSend&)>& inDialog) {
         QTimer::singleShot(0, harness->window.get(),
-                           [this, inDialog] { inDialog(harness->window->SendDialog()); });
+                           [this, inDialog] { inDialog(harness->window->Phone().SendDialog()); });
         harness->window->mnuSend_Click();
     }
 
@@ -63,9 +63,9 @@ TEST(SendCommand, SendsThroughTheDialogAndTheProgressForm) {
     ASSERT_FALSE(h.ui.messages.empty());
     EXPECT_EQ(h.ui.messages.back().text, "Data sent.");
     EXPECT_EQ(h.ui.messages.back().icon, MessageIcon::Information);
-    frmSending& sending = h.window->SendingForm();
+    frmSending& sending = h.window->Phone().SendingForm();
     EXPECT_FALSE(sending.isVisible());
-    EXPECT_FALSE(h.window->SendDialog().isVisible());
+    EXPECT_FALSE(h.window->Phone().SendDialog().isVisible());
     std::vector<int> shown = sending.Shown();
     shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
     EXPECT_EQ(shown, std::vector<int>({0, 5, 20, 40, 50, 60, 70, 80, 90, 100}));
@@ -165,7 +165,7 @@ TEST(SendCommand, PhonebookIsReadIntoTheCacheAndTheList) {
     const std::string lines((std::istreambuf_iterator<char>(cache)), {});
     EXPECT_NE(lines.find("Office, Zurich;+41791234567;A;3;\r\n"), std::string::npos);
     EXPECT_NE(lines.find("Bob;+4477;B;2;\r\n"), std::string::npos);
-    EXPECT_TRUE(h.window->PhonebookReader().PhonebookLoaded());
+    EXPECT_TRUE(h.window->Phone().PhonebookReader().PhonebookLoaded());
 }
 
 }  // namespace

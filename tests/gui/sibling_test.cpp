@@ -50,7 +50,7 @@ TEST(SendToSibling, TheSiblingGetsATemporaryPictureMessage) {
     SetCell(*h.window, 5, 6, 1);
     SetPictureText(*h.window, "for the sibling");
     h.window->UpdateTitle(true);
-    h.window->TempCounter().Take();  // a web page took number 000 before
+    h.window->Web().TempCounter().Take();  // a web page took number 000 before
     h.Find<QAction>("mnuSendNGG")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdString(s.received)), 5000);
     QTest::qWait(100);

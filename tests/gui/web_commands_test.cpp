@@ -33,11 +33,11 @@ TEST(WebCommands, TheRegionDecidesWhetherTheyAreOffered) {
     EditorHarness hidden(nullptr, Region(false, "1"));
     ASSERT_TRUE(hidden.Start());
     EXPECT_FALSE(WebCommandsShown(hidden));
-    EXPECT_EQ(hidden.window->KeyboardCountryCode(), "1");
+    EXPECT_EQ(hidden.window->Phone().KeyboardCountryCode(), "1");
     EditorHarness shown(nullptr, Region(true, "41"));
     ASSERT_TRUE(shown.Start());
     EXPECT_TRUE(WebCommandsShown(shown));
-    EXPECT_EQ(shown.window->Web().keyboardCountryCode, "41");
+    EXPECT_EQ(shown.window->Web().Context().keyboardCountryCode, "41");
 }
 
 TEST(WebCommands, WebSendWritesNumberedPagesAndCountsEachSend) {
@@ -96,7 +96,7 @@ TEST(WebCommands, OtherModesAndLinksOpenTheirAddresses) {
     QMenu* other = h.Find<QMenu>("mnuOtherSend");
     other->actions()[1]->trigger();
     h.Find<QAction>("mnuOtherPartner")->trigger();
-    h.window->mnuOther_Click(5);
+    h.window->mnuOther_Click(OtherSend{5});
     EXPECT_EQ(h.ui.beeps, 1);
     h.Find<QAction>("mnuHelpFAQ")->trigger();
     h.settings->Write("Zorvet Settings", "StatsSend", "2");
@@ -152,15 +152,16 @@ TEST(Branding, SwitchesCommandsAndTagsAddresses) {
         EXPECT_EQ(h.Find<QAction>("mnuSend")->isVisible(), c.smsShown) << c.file;
         EXPECT_EQ(h.Find<QAction>("Toolbar1_Send")->isVisible(), c.smsShown) << c.file;
         EXPECT_EQ(WebCommandsShown(h), c.webShown) << c.file;
-        EXPECT_EQ(h.window->Web().media, c.media) << c.file;
+        EXPECT_EQ(h.window->Web().Context().media, c.media) << c.file;
         if (!c.smsShown) {
-            QTabWidget* tabs = h.window->OptionsDialog().findChild<QTabWidget*>("TabStrip1");
+            QTabWidget* tabs =
+                h.window->Phone().OptionsDialog().findChild<QTabWidget*>("TabStrip1");
             ASSERT_EQ(tabs->count(), 1);
             EXPECT_EQ(tabs->tabText(0), "Warnings");
         }
         if (std::string(c.media) == "abc") {
-            h.window->mnuOther_Click(0);
-            h.window->lblURL_Click();
+            h.window->mnuOther_Click(OtherSend::Flash);
+            h.window->Web().lblURL_Click();
             EXPECT_EQ(h.openedAddresses[0],
                       Host + "/wireless/sendsms.phtml?app=kdx&ver=0100000&mode=flash&media=abc");
             EXPECT_EQ(h.openedAddresses[1], Host + "/wireless/index.phtml?media=abc");

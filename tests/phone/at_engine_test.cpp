@@ -20,22 +20,25 @@ class RecordingConversation : public Conversation {
 public:
     explicit RecordingConversation(ConversationRules rules) : rules_(rules) {}
     ConversationRules Rules() const override { return rules_; }
-    bool IsFatalReply(int state) const override {
-        return fatalOnCmsError && state == reply::CmsError;
+    int StepCount() const override { return static_cast<int>(steps.size()); }
+    Step BuildStep(int index) const override { return steps.at(static_cast<size_t>(index)); }
+    bool IsFatalReply(Reply state) const override {
+        return fatalOnCmsError && state == Reply::CmsError;
     }
-    void OnStepWriting(AtEngine&, int index) override { written.push_back(index); }
-    void OnFinished(AtEngine& engine) override {
+    void OnStepWriting(Exchange&, int index, const Step&) override { written.push_back(index); }
+    void OnFinished(Exchange& exchange) override {
         ends.push_back("finished");
-        lastReply = engine.ReplyBuffer();
+        lastReply = exchange.ReplyBuffer();
     }
-    void OnTimedOut(AtEngine&) override { ends.push_back("timed out"); }
-    void OnOpenFailed(AtEngine&) override { ends.push_back("open failed"); }
-    void OnCancelled(AtEngine& engine, bool byTick) override {
+    void OnTimedOut(Exchange&) override { ends.push_back("timed out"); }
+    void OnOpenFailed(Exchange&) override { ends.push_back("open failed"); }
+    void OnCancelled(Exchange& exchange, bool byTick) override {
         ends.push_back(byTick ? "cancelled by tick" : "cancelled by driver");
-        Conversation::OnCancelled(engine, byTick);
+        Conversation::OnCancelled(exchange, byTick);
     }
-    void OnFatalReply(AtEngine&) override { ends.push_back("fatal reply"); }
+    void OnFatalReply(Exchange&) override { ends.push_back("fatal reply"); }
 
+    std::vector<Step> steps;
     bool fatalOnCmsError = false;
     std::vector<std::string> ends;
     std::vector<int> written;
@@ -57,11 +60,10 @@ protected:
         engine.SetPortNumber(2);
     }
 
-    void QueueSendLikeSteps() {
-        engine.ClearQueue();
-        engine.QueueCommand("AT\r", reply::Ok, 0, "Can't talk to COM2.");
-        engine.QueueCommand("AT+CMGS=34\r", reply::Prompt, 40, "Can't initiate sending (1/3).");
-        engine.QueueCommand("0011\x1A", reply::Ok, 50, "Can't send SMS (1/3).");
+    static void QueueSendLikeSteps(RecordingConversation& conversation) {
+        conversation.steps = {{"AT\r", Reply::Ok, 0, "Can't talk to COM2."},
+                              {"AT+CMGS=34\r", Reply::Prompt, 40, "Can't initiate sending (1/3)."},
+                              {"0011\x1A", Reply::Ok, 50, "Can't send SMS (1/3)."}};
     }
 
     // Ticks until the conversation ends; returns the number of ticks it took.
@@ -95,7 +97,7 @@ TEST_F(AtEngineTest, SilentPhoneFailsAfterTheRetryLimit) {
         SCOPED_TRACE(c.name);
         link.writes.clear();
         RecordingConversation conversation(c.rules);
-        QueueSendLikeSteps();
+        QueueSendLikeSteps(conversation);
         ASSERT_TRUE(engine.Start(conversation));
         EXPECT_EQ(link.openedPort, 2);
         EXPECT_EQ(link.openedSettings, "19200,n,8,1");
@@ -115,7 +117,7 @@ TEST_F(AtEngineTest, AnsweredConversationRunsToItsEnd) {
                                   {"AT+CMGS=34\r", "\r\n> "},
                                   {"0011\x1A", "\r\n+CMGS: 7\r\n\r\nOK\r\n"}});
     RecordingConversation conversation(kSending);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     ASSERT_TRUE(engine.Start(conversation));
     EXPECT_EQ(TicksUntilEnd(), 3);
     EXPECT_EQ(conversation.ends, std::vector<std::string>{"finished"});
@@ -131,7 +133,7 @@ TEST_F(AtEngineTest, AnsweredConversationRunsToItsEnd) {
 TEST_F(AtEngineTest, OkDoesNotAnswerAPromptStep) {
     link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}, {"AT+CMGS=34\r", "\r\nOK\r\n"}});
     RecordingConversation conversation(kSending);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     engine.Start(conversation);
     link.Deliver(engine);
     engine.Tick();  // AT accepted, AT+CMGS written
@@ -151,10 +153,10 @@ TEST_F(AtEngineTest, EchoAloneWaitsUntilCancelWhereArrivingWaits) {
         link.writes.clear();
         link.responder = AnswerTable({{"AT\r", "AT\r"}});
         RecordingConversation conversation(c.rules);
-        QueueSendLikeSteps();
+        QueueSendLikeSteps(conversation);
         engine.Start(conversation);
         link.Deliver(engine);
-        EXPECT_EQ(engine.ReplyState(), reply::Arriving);
+        EXPECT_EQ(engine.ReplyState(), Reply::Arriving);
         EXPECT_EQ(TicksUntilEnd(50), -1);
         EXPECT_EQ(engine.RetryCount(), 0);
         EXPECT_EQ(link.writes.size(), 1u);
@@ -168,7 +170,7 @@ struct GrowingReplyCase {
     const char* name;
     ConversationRules rules;
     std::string command;
-    int expected;
+    Reply expected;
     std::string echo;  // arrives with the write
     // Arrives on the tick of its number (counted from the write), in order.
     std::vector<std::pair<int, std::string>> later;
@@ -190,18 +192,18 @@ TEST_F(AtEngineTest, ReplyGrowingOverManyTicksIsWaitedFor) {
         {"+CMGS after 30 s",
          kSending,
          "0011\x1A",
-         reply::Ok,
+         Reply::Ok,
          "0011",
          {{15, "\r\n+CMGS: 7\r\n\r\nOK\r\n"}},
          15},
         {"+CMGS in pieces",
          kSending,
          "0011\x1A",
-         reply::Ok,
+         Reply::Ok,
          "00",
          {{4, "11"}, {9, "\r\n+CM"}, {20, "GS: 7\r\n"}, {21, "\r\nOK\r\n"}},
          21},
-        {"listing that starts late", kPhonebook, "AT+CPBR=1,250\r", reply::Ok, "AT+CPBR=1,250\r",
+        {"listing that starts late", kPhonebook, "AT+CPBR=1,250\r", Reply::Ok, "AT+CPBR=1,250\r",
          lines, 30},
     };
     for (const auto& c : cases) {
@@ -209,8 +211,7 @@ TEST_F(AtEngineTest, ReplyGrowingOverManyTicksIsWaitedFor) {
         link.writes.clear();
         link.responder = AnswerTable({{c.command, c.echo}});
         RecordingConversation conversation(c.rules);
-        engine.ClearQueue();
-        engine.QueueCommand(c.command, c.expected, 0, "");
+        conversation.steps = {{c.command, c.expected, 0, ""}};
         engine.Start(conversation);
         size_t next = 0;
         int tick = 0;
@@ -232,7 +233,7 @@ TEST_F(AtEngineTest, ReplyGrowingOverManyTicksIsWaitedFor) {
 TEST_F(AtEngineTest, EchoAloneIsARetryWhereArrivingDoesNotWait) {
     link.responder = AnswerTable({{"AT\r", "AT\r"}});
     RecordingConversation conversation(kPortTest);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     engine.Start(conversation);
     link.Deliver(engine);
     engine.Tick();
@@ -247,7 +248,7 @@ TEST_F(AtEngineTest, CmsErrorWinsOverOkAndEndsAtOnce) {
                                   {"0011\x1A", "\r\n+CMS ERROR: 21\r\n\r\nOK\r\n"}});
     RecordingConversation conversation(kSending);
     conversation.fatalOnCmsError = true;
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     engine.Start(conversation);
     EXPECT_EQ(TicksUntilEnd(), 3);
     EXPECT_EQ(conversation.ends, std::vector<std::string>{"fatal reply"});
@@ -259,7 +260,7 @@ TEST_F(AtEngineTest, CmsErrorWinsOverOkAndEndsAtOnce) {
 TEST_F(AtEngineTest, CmsErrorIsRetriedWhereItIsNotFatal) {
     link.responder = AnswerTable({{"AT\r", "\r\n+CMS ERROR: 500\r\n"}});
     RecordingConversation conversation(kPortTest);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     engine.Start(conversation);
     EXPECT_EQ(TicksUntilEnd(), 4);
     EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
@@ -272,10 +273,10 @@ TEST_F(AtEngineTest, ErrorOnceSeenStaysUntilRetriesRunOut) {
         return answers++ == 0 ? std::string("\r\nERROR\r\n") : std::string("\r\nOK\r\n");
     };
     RecordingConversation conversation(kSending);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     engine.Start(conversation);
     EXPECT_EQ(TicksUntilEnd(), 6);
-    EXPECT_EQ(engine.ReplyState(), reply::Failed);
+    EXPECT_EQ(engine.ReplyState(), Reply::Failed);
     EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
 }
 
@@ -289,7 +290,7 @@ TEST_F(AtEngineTest, RetriesAreCountedForTheWholeConversation) {
         return command == "AT+CMGS=34\r" ? "\r\n> " : "\r\nOK\r\n";
     };
     RecordingConversation conversation(kSending);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     engine.Start(conversation);
     TicksUntilEnd();
     EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
@@ -302,9 +303,7 @@ TEST_F(AtEngineTest, OldStateJudgesATickBeforeNewCharacters) {
     // from the first step is taken as the reply to the second.
     link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}});
     RecordingConversation conversation(kPortTest);
-    engine.ClearQueue();
-    engine.QueueCommand("AT\r", reply::Ok, 0, "");
-    engine.QueueCommand("ATI\r", reply::Ok, 0, "");
+    conversation.steps = {{"AT\r", Reply::Ok, 0, ""}, {"ATI\r", Reply::Ok, 0, ""}};
     engine.Start(conversation);
     link.Deliver(engine);
     engine.Tick();
@@ -315,7 +314,7 @@ TEST_F(AtEngineTest, OldStateJudgesATickBeforeNewCharacters) {
 
 TEST_F(AtEngineTest, CancelIsNoticedByTheTickWhereWatched) {
     RecordingConversation conversation(kSending);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}});
     engine.Start(conversation);
     link.Deliver(engine);
@@ -332,7 +331,7 @@ TEST_F(AtEngineTest, CancelIsNoticedByTheTickWhereWatched) {
 
 TEST_F(AtEngineTest, CancelIsIgnoredWhereNotWatched) {
     RecordingConversation conversation(kPortTest);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     engine.Start(conversation);
     engine.SetBreak(true);
     engine.Tick();
@@ -340,21 +339,22 @@ TEST_F(AtEngineTest, CancelIsIgnoredWhereNotWatched) {
     EXPECT_EQ(engine.RetryCount(), 1);
 }
 
+// A Cancel that comes while the port is being opened (a question about the port can be on the
+// screen then) is seen by the step driver before the first command goes out.
 TEST_F(AtEngineTest, CancelBeforeTheDriverRuns) {
     RecordingConversation conversation(kPhonebook);
-    QueueSendLikeSteps();
-    link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}});
+    QueueSendLikeSteps(conversation);
+    link.onOpen = [this] { engine.SetBreak(true); };
     engine.Start(conversation);
-    engine.SetBreak(true);
-    engine.DriveStep();
     EXPECT_EQ(conversation.ends, std::vector<std::string>{"cancelled by driver"});
+    EXPECT_TRUE(link.writes.empty());
     EXPECT_FALSE(link.IsOpen());
 }
 
 TEST_F(AtEngineTest, PortThatDoesNotOpenBeepsAndReports) {
     link.openSucceeds = false;
     RecordingConversation conversation(kSending);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     EXPECT_FALSE(engine.Start(conversation));
     EXPECT_EQ(ui.beeps, 1);
     EXPECT_EQ(conversation.ends, std::vector<std::string>{"open failed"});
@@ -365,7 +365,7 @@ TEST_F(AtEngineTest, PortThatDoesNotOpenBeepsAndReports) {
 
 TEST_F(AtEngineTest, VanishedPortEndsTheConversation) {
     RecordingConversation conversation(kSending);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     link.responder = AnswerTable({{"AT\r", "AT\r"}});
     engine.Start(conversation);
     link.Deliver(engine);  // Arriving, which would make the tick wait
@@ -374,7 +374,7 @@ TEST_F(AtEngineTest, VanishedPortEndsTheConversation) {
     EXPECT_EQ(conversation.ends, std::vector<std::string>{"timed out"});
 
     RecordingConversation second(kSending);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(second);
     engine.Start(second);
     engine.LinkLost();
     EXPECT_EQ(second.ends, std::vector<std::string>{"timed out"});
@@ -386,7 +386,7 @@ TEST_F(AtEngineTest, VanishedPortEndsTheConversation) {
 TEST_F(AtEngineTest, FailedWriteBeepsAndRunsIntoTheRetries) {
     link.writeSucceeds = false;
     RecordingConversation conversation(kPortTest);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     engine.Start(conversation);
     EXPECT_EQ(ui.beeps, 1);
     EXPECT_EQ(TicksUntilEnd(), 4);
@@ -398,39 +398,34 @@ TEST_F(AtEngineTest, FailedCloseOnlyBeeps) {
     link.closeSucceeds = false;
     link.responder = AnswerTable({{"AT\r", "\r\nOK\r\n"}});
     RecordingConversation conversation(kPortTest);
-    engine.ClearQueue();
-    engine.QueueCommand("AT\r", reply::Ok, 0, "");
+    conversation.steps = {{"AT\r", Reply::Ok, 0, ""}};
     engine.Start(conversation);
     EXPECT_EQ(TicksUntilEnd(), 1);
     EXPECT_EQ(ui.beeps, 1);
     EXPECT_EQ(conversation.ends, std::vector<std::string>{"finished"});
 }
 
-TEST_F(AtEngineTest, ResetConversationClearsTheState) {
-    RecordingConversation conversation(kSending);
-    QueueSendLikeSteps();
-    engine.Start(conversation);
+TEST_F(AtEngineTest, StartClearsTheState) {
+    RecordingConversation first(kSending);
+    QueueSendLikeSteps(first);
+    engine.Start(first);
     engine.Received("garbage");
     engine.Tick();
     engine.Tick();
     engine.SetBreak(true);
-    engine.ResetConversation(7);
+    RecordingConversation second(kPhonebook);
+    second.steps = {{"ATI\r", Reply::Ok, 0, ""}};
+    engine.Start(second);
     EXPECT_EQ(engine.RetryCount(), 0);
-    EXPECT_EQ(engine.RetryLimit(), 7);
-    EXPECT_EQ(engine.NextStep(), 0);
-    EXPECT_FALSE(engine.myBreak());
-    EXPECT_EQ(engine.ReplyState(), reply::Fresh);
+    EXPECT_EQ(engine.RetryLimit(), kPhonebook.retryLimit);
+    EXPECT_EQ(engine.StepIndex(), 0);
+    EXPECT_EQ(engine.ReplyState(), Reply::Fresh);
     EXPECT_EQ(engine.ReplyBuffer(), "");
-}
-
-TEST_F(AtEngineTest, QueueHoldsTenSteps) {
-    engine.ClearQueue();
-    for (int i = 0; i < AtEngine::QueueCapacity; ++i) {
-        EXPECT_TRUE(engine.QueueCommand("AT\r", reply::Ok, i, ""));
-    }
-    EXPECT_FALSE(engine.QueueCommand("ATZ\r", reply::Ok, 10, ""));
-    EXPECT_EQ(engine.StepCount(), AtEngine::QueueCapacity);
-    EXPECT_EQ(engine.StepAt(9).marker, 9);
+    EXPECT_EQ(link.writes.back(), "ATI\r");
+    // The Cancel meant for the first conversation is not the second's.
+    EXPECT_TRUE(first.ends.empty());
+    EXPECT_EQ(TicksUntilEnd(), 4);
+    EXPECT_EQ(second.ends, std::vector<std::string>{"timed out"});
 }
 
 TEST_F(AtEngineTest, ReceivedWhileIdleIsDropped) {
@@ -442,7 +437,7 @@ TEST_F(AtEngineTest, ReceivedWhileIdleIsDropped) {
 
 TEST_F(AtEngineTest, FloodingPhoneStaysBounded) {
     RecordingConversation conversation(kSending);
-    QueueSendLikeSteps();
+    QueueSendLikeSteps(conversation);
     engine.Start(conversation);
     const std::string chunk(4096, 'z');
     for (int i = 0; i < 64; ++i) {
@@ -458,21 +453,21 @@ TEST_F(AtEngineTest, FloodingPhoneStaysBounded) {
 }
 
 struct LinkErrorCase {
-    int code;
+    LinkError code;
     const char* text;  // nullptr: nothing shown
 };
 
 TEST_F(AtEngineTest, LinkErrorTexts) {
     engine.SetPortNumber(7);
     const LinkErrorCase cases[] = {
-        {3, "User break."},
-        {4, "Error while talking to COM7."},
-        {6, "Please configure the Nokia GSM Serial Port\r\nin menu 'Edit/Options'"},
-        {0, nullptr},
-        {5, nullptr},
+        {LinkError::UserBreak, "User break."},
+        {LinkError::TimedOut, "Error while talking to COM7."},
+        {LinkError::NoPort, "Please configure the Nokia GSM Serial Port\r\nin menu 'Edit/Options'"},
+        {LinkError{0}, nullptr},
+        {LinkError{5}, nullptr},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.code);
+        SCOPED_TRACE(static_cast<int>(c.code));
         ui.messages.clear();
         engine.ShowLinkError(c.code);
         if (c.text == nullptr) {

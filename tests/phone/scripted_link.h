@@ -20,6 +20,9 @@ public:
         openedSettings = std::string(settings);
         ++opens;
         open_ = openSucceeds;
+        if (onOpen) {
+            onOpen();
+        }
         return open_;
     }
     bool Write(std::string_view bytes) override {
@@ -61,6 +64,8 @@ public:
     bool writeSucceeds = true;
     bool closeSucceeds = true;
     std::function<std::string(const std::string&)> responder;
+    // Runs while the port opens (what the user does while a question about the port is shown).
+    std::function<void()> onOpen;
     std::string pending;
     std::vector<std::string> writes;
     int openedPort = -1;

@@ -81,12 +81,15 @@ class Recorder : public Conversation {
 public:
     explicit Recorder(ConversationRules rules = {5, 2000, true, true}) : rules_(rules) {}
     ConversationRules Rules() const override { return rules_; }
-    bool IsFatalReply(int state) const override { return state == reply::CmsError; }
-    void OnFinished(AtEngine&) override { end = "finished"; }
-    void OnTimedOut(AtEngine&) override { end = "timed out"; }
-    void OnOpenFailed(AtEngine&) override { end = "open failed"; }
-    void OnFatalReply(AtEngine& engine) override { end = "fatal: " + engine.ReplyBuffer(); }
-    void OnCancelled(AtEngine&, bool) override { end = "cancelled"; }
+    int StepCount() const override { return static_cast<int>(steps.size()); }
+    Step BuildStep(int index) const override { return steps.at(static_cast<size_t>(index)); }
+    bool IsFatalReply(Reply state) const override { return state == Reply::CmsError; }
+    void OnFinished(Exchange&) override { end = "finished"; }
+    void OnTimedOut(Exchange&) override { end = "timed out"; }
+    void OnOpenFailed(Exchange&) override { end = "open failed"; }
+    void OnFatalReply(Exchange& exchange) override { end = "fatal: " + exchange.ReplyBuffer(); }
+    void OnCancelled(Exchange&, bool) override { end = "cancelled"; }
+    std::vector<Step> steps;
     std::string end;
 
 private:
@@ -196,8 +199,8 @@ TEST_F(SerialLinkTest, SilentPhoneFailsOnTheSixthTick) {
     AtEngine engine(link, ui);
     link.Attach(engine);
     engine.SetPortNumber(1);
-    engine.QueueCommand("AT\r", reply::Ok, 0, "Can't talk to COM1.");
     Recorder recorder;
+    recorder.steps = {{"AT\r", Reply::Ok, 0, "Can't talk to COM1."}};
     ASSERT_TRUE(engine.Start(recorder));
     int ticks = 0;
     while (engine.Running() && ticks < 20) {
@@ -212,14 +215,14 @@ TEST_F(SerialLinkTest, SilentPhoneFailsOnTheSixthTick) {
 }
 
 // The steps of a picture-message send, with the real PDUs.
-void QueueSend(AtEngine& engine, const PictureMessagePdus& pdus, std::array<int, 3> announced) {
-    engine.ClearQueue();
-    engine.QueueCommand("AT\r", reply::Ok, 0, "");
-    engine.QueueCommand("ATZ\r", reply::Ok, 5, "");
-    engine.QueueCommand("AT+CMGF=0\r", reply::Ok, 20, "");
+void QueueSend(Recorder& recorder, const PictureMessagePdus& pdus, std::array<int, 3> announced) {
+    recorder.steps = {{"AT\r", Reply::Ok, 0, ""},
+                      {"ATZ\r", Reply::Ok, 5, ""},
+                      {"AT+CMGF=0\r", Reply::Ok, 20, ""}};
     for (size_t n = 0; n < 3; ++n) {
-        engine.QueueCommand("AT+CMGS=" + std::to_string(announced[n]) + "\r", reply::Prompt, 0, "");
-        engine.QueueCommand(pdus.segments[n].line, reply::Ok, 0, "");
+        recorder.steps.push_back(
+            {"AT+CMGS=" + std::to_string(announced[n]) + "\r", Reply::Prompt, 0, ""});
+        recorder.steps.push_back({pdus.segments[n].line, Reply::Ok, 0, ""});
     }
 }
 
@@ -235,9 +238,9 @@ PictureMessagePdus ExamplePdus() {
 TEST_F(SerialLinkTest, PhoneAcceptsThePdusWithTheirAnnouncedLengths) {
     const PictureMessagePdus pdus = ExamplePdus();
     Engine().SetPortNumber(1);
-    QueueSend(Engine(), pdus,
-              {pdus.segments[0].length, pdus.segments[1].length, pdus.segments[2].length});
     Recorder recorder;
+    QueueSend(recorder, pdus,
+              {pdus.segments[0].length, pdus.segments[1].length, pdus.segments[2].length});
     ASSERT_TRUE(Engine().Start(recorder));
     ASSERT_TRUE(WaitFor([&] { return !recorder.end.empty(); }));
     EXPECT_EQ(recorder.end, "finished");
@@ -252,8 +255,8 @@ TEST_F(SerialLinkTest, PhoneAcceptsThePdusWithTheirAnnouncedLengths) {
 TEST_F(SerialLinkTest, WrongLengthIsRefusedByThePhone) {
     const PictureMessagePdus pdus = ExamplePdus();
     Engine().SetPortNumber(1);
-    QueueSend(Engine(), pdus, {pdus.segments[0].length + 1, 153, 34});
     Recorder recorder;
+    QueueSend(recorder, pdus, {pdus.segments[0].length + 1, 153, 34});
     ASSERT_TRUE(Engine().Start(recorder));
     ASSERT_TRUE(WaitFor([&] { return !recorder.end.empty(); }));
     EXPECT_NE(recorder.end.find("fatal"), std::string::npos) << recorder.end;
@@ -288,8 +291,8 @@ TEST_F(SerialLinkTest, ScriptedMisbehaviour) {
         scripted.Script(c.pattern, c.behaviour, -1, c.cms);
         settings.Write("Settings", "COMDevice1", scripted.SlavePath());
         Engine().SetPortNumber(1);
-        QueueSend(Engine(), pdus, {153, 153, 34});
         Recorder recorder;
+        QueueSend(recorder, pdus, {153, 153, 34});
         ASSERT_TRUE(Engine().Start(recorder));
         if (std::string(c.end) == "cancelled") {
             // Half a minute at the speed-up of 20 without an end, then the user's Cancel.
@@ -305,11 +308,10 @@ TEST_F(SerialLinkTest, UnpluggedPhoneEndsTheConversation) {
     // The phone echoes and then says nothing more: without the unplug this would wait.
     phone.Script("AT", PhoneBehaviour::EchoOnly);
     Engine().SetPortNumber(1);
-    Engine().ClearQueue();
-    Engine().QueueCommand("AT\r", reply::Ok, 0, "");
     Recorder recorder;
+    recorder.steps = {{"AT\r", Reply::Ok, 0, ""}};
     ASSERT_TRUE(Engine().Start(recorder));
-    ASSERT_TRUE(WaitFor([&] { return Engine().ReplyState() == reply::Arriving; }));
+    ASSERT_TRUE(WaitFor([&] { return Engine().ReplyState() == Reply::Arriving; }));
     phone.Unplug();
     ASSERT_TRUE(WaitFor([&] { return !recorder.end.empty(); }, 2000));
     EXPECT_EQ(recorder.end, "timed out");
@@ -354,7 +356,7 @@ TEST_F(SerialLinkTest, PhonebookAnswersAsAHandsetDoes) {
     EXPECT_EQ(ask("AT+CPBS=\"SM\""), "\r\nOK\r\n");
     const std::string range = ask("AT+CPBR=?");
     EXPECT_EQ(range, "\r\n+CPBR: (1-250),40,18\r\n\r\nOK\r\n");
-    EXPECT_EQ(ClassifyReply(range, true), reply::Range);
+    EXPECT_EQ(ClassifyReply(range, true), Reply::Range);
     EXPECT_EQ(ask("AT+CPBR=1,250"), "\r\n+CPBR: 3,\"+4912345\",145,\"Bob, office\"\r\n\r\nOK\r\n");
     EXPECT_EQ(ask("AT+CPBS=\"ME\""), "\r\nOK\r\n");
     EXPECT_EQ(ask("AT+CPBR=1,9"), "\r\n+CPBR: 1,\"0301234\",129,\"Home\"\r\n\r\nOK\r\n");

@@ -132,14 +132,16 @@ TEST(WebSendAddressTest, JoinsThePiecesInOrder) {
 
 TEST(OtherSendAddressTest, MapsIndexesToModes) {
     const std::string base = Host + "/wireless/sendsms.phtml?app=kdx&ver=0100003&mode=";
+    // The numbers are the menu's item indexes, which the names must keep.
     const std::pair<int, std::string> known[] = {
         {0, "flash"}, {1, "blink"}, {2, "long"}, {3, "special"}, {9, "partner"}};
     for (const auto& [index, mode] : known) {
-        EXPECT_EQ(OtherSendAddress(Context(), index), base + mode);
-        EXPECT_EQ(OtherSendAddress(Context("49", "abc"), index), base + mode + "&media=abc");
+        EXPECT_EQ(OtherSendAddress(Context(), OtherSend{index}), base + mode);
+        EXPECT_EQ(OtherSendAddress(Context("49", "abc"), OtherSend{index}),
+                  base + mode + "&media=abc");
     }
     for (int index : {-1, 4, 5, 8, 10, 32767}) {
-        EXPECT_EQ(OtherSendAddress(Context(), index), "") << index;
+        EXPECT_EQ(OtherSendAddress(Context(), OtherSend{index}), "") << index;
     }
 }
 
