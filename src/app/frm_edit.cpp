@@ -245,12 +245,10 @@ bool frmEdit::Startup(const std::string& commandLine) {
 
     // 11.
     views_.ClearPreview();
-    phonebookLoaded_ = false;
 
-    // 12. Where the program and the phonebook cache are.
+    // 12. Where the program is, for the siblings.
     programFolder_ = FolderOf(services_.programPath);
     WriteText(settings_, keys::Application, services_.programPath);
-    phonebookCachePath_ = services_.phonebookCachePath;
 
     // 13. From here on a failing step is skipped and the next one runs.
     // 14-15. File-type associations, with their one-time question before the window shows.
@@ -300,8 +298,8 @@ bool frmEdit::Startup(const std::string& commandLine) {
     }
     // A save killed half way leaves its temporary file; the folders we save into are cleared
     // of such leftovers of our own (the next save into any other folder clears that one).
-    for (const std::string& folder :
-         {folders.userDir, folders.userDirSave, folders.exportDir, FolderOf(phonebookCachePath_)}) {
+    for (const std::string& folder : {folders.userDir, folders.userDirSave, folders.exportDir,
+                                      FolderOf(services_.phonebookCachePath)}) {
         if (!folder.empty()) {
             RemoveStaleSaveFiles(folder);
         }

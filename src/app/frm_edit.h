@@ -1,7 +1,8 @@
 #pragma once
-// The main window: owns the picture and its views, the text, the document state and the
-// commands, and wires them to menus, toolbar and widgets. The algorithms live in the layers
-// below; this class calls them in the order the editor needs.
+// The main window, the editor's composition root: it builds the views, the actions and the
+// command objects (file, edit, canvas, phone, web), hands each the document and the services it
+// needs, and runs the start-up and shutdown sequences. The document itself lives below the
+// windows; the commands change it and the views follow it.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -169,9 +170,6 @@ public:
     Document& Doc() { return doc_; }
     const PictureViews& Views() const { return views_; }
     const std::string& ProgramFolder() const { return programFolder_; }
-    const std::string& PhonebookCachePath() const { return phonebookCachePath_; }
-    const std::string& TempFolder() const { return tempFolder_; }
-    bool PhonebookLoaded() const { return phonebookLoaded_; }
 
     FolderSet& DialogFolders() { return files_->Folders(); }
     std::array<std::string, 4>& RecentFiles() { return files_->RecentFiles(); }
@@ -209,12 +207,10 @@ private:
     // The text box reports the user's edit to the document.
     bool typing_ = false;
     bool duplicateInstance_ = false;
-    bool phonebookLoaded_ = false;
     bool shutDown_ = false;
     // Placed from the settings and not yet shown: the frame is checked once it is known.
     bool placing_ = false;
     std::string programFolder_;
-    std::string phonebookCachePath_;
     std::string tempFolder_;
     std::string commandLine_;
 
