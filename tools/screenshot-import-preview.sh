@@ -1,11 +1,11 @@
 #!/bin/bash
 # Screenshots of the Import with Preview dialog, one per dither method, on a photo-like picture
 # drawn by tools/make-photo.py (or on the picture given as $1).
-#   tools/screenshot-import-preview.sh [PICTURE] [OUTDIR]     (OUTDIR defaults to /work/shots)
+#   tools/screenshot-import-preview.sh [PICTURE] [OUTDIR]     (OUTDIR defaults to build/shots)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
-out=${2:-/work/shots}
+out=${2:-$build/shots}
 mkdir -p "$out"
 cmake --build "$build" -j2 --target pixora_import_preview_shots >/dev/null
 picture=${1:-}
