@@ -86,7 +86,9 @@ frmImportPreview::frmImportPreview(ImportWorkingCopy copy, const Raster& sourceT
     picImportPreview_->setObjectName("picImportPreview");
     picImportPreview_->setAccessibleName(tr("Preview"));
     picImportPreview_->setAcceptDrops(false);
-    picImportPreview_->setToolTip(tr("With \"Fill and crop\", drag to choose the part kept"));
+    picImportPreview_->setFocusPolicy(Qt::StrongFocus);
+    picImportPreview_->setToolTip(
+        tr("With \"Fill and crop\", drag or use the arrow keys to choose the part kept"));
 
     cboFit_ = new QComboBox(this);
     cboFit_->setObjectName("cboFit");
@@ -169,6 +171,7 @@ frmImportPreview::frmImportPreview(ImportWorkingCopy copy, const Raster& sourceT
     connect(picImportPreview_, &RasterView::MouseDown, this, &frmImportPreview::PreviewMouseDown);
     connect(picImportPreview_, &RasterView::MouseMove, this, &frmImportPreview::PreviewMouseMove);
     connect(picImportPreview_, &RasterView::MouseUp, this, [this] { dragging_ = false; });
+    connect(picImportPreview_, &RasterView::KeyDown, this, &frmImportPreview::PreviewKeyDown);
     connect(cmdOK_, &QPushButton::clicked, this, [this] {
         result_ = shown_;
         accept();
@@ -206,20 +209,47 @@ void frmImportPreview::PreviewMouseDown(int buttons, QPointF position) {
 }
 
 void frmImportPreview::PreviewMouseMove(int buttons, QPointF position) {
-    if (!dragging_ || (buttons & 1) == 0 || settings_.fit != FitMode::FillAndCrop ||
-        copy_.SourceWidth() <= 0 || copy_.SourceHeight() <= 0) {
+    if (!dragging_ || (buttons & 1) == 0) {
+        return;
+    }
+    const QPointF moved = position - dragFrom_;
+    dragFrom_ = position;
+    MoveCrop(moved / PreviewZoom);
+}
+
+void frmImportPreview::PreviewKeyDown(int key) {
+    // The arrows move the picture a cell at a time, as a drag would.
+    switch (key) {
+        case Qt::Key_Left:
+            MoveCrop({-1, 0});
+            break;
+        case Qt::Key_Right:
+            MoveCrop({1, 0});
+            break;
+        case Qt::Key_Up:
+            MoveCrop({0, -1});
+            break;
+        case Qt::Key_Down:
+            MoveCrop({0, 1});
+            break;
+        default:
+            break;
+    }
+}
+
+void frmImportPreview::MoveCrop(QPointF cells) {
+    if (settings_.fit != FitMode::FillAndCrop || copy_.SourceWidth() <= 0 ||
+        copy_.SourceHeight() <= 0) {
         return;
     }
     // The covering fit leaves an overhang of this many cells on one axis; the crop position
     // says how much of it lies left of (above) the picture. The picture follows the mouse, so
-    // a drag to the right shows more of its left side.
+    // moving it to the right shows more of its left side.
     const double w = copy_.SourceWidth();
     const double h = copy_.SourceHeight();
     const double scale = std::max(PictureWidth / w, PictureHeight / h);
     const double overX = w * scale - PictureWidth;
     const double overY = h * scale - PictureHeight;
-    const QPointF cells = (position - dragFrom_) / PreviewZoom;
-    dragFrom_ = position;
     if (overX > 0.5) {
         settings_.cropX = std::clamp(settings_.cropX - cells.x() / overX, 0.0, 1.0);
     }

@@ -45,6 +45,9 @@ private:
     void Render();
     void PreviewMouseDown(int buttons, QPointF position);
     void PreviewMouseMove(int buttons, QPointF position);
+    void PreviewKeyDown(int key);
+    // Moves the fill-and-crop picture by `cells` picture cells; other fits have nothing to move.
+    void MoveCrop(QPointF cells);
 
     ImportWorkingCopy copy_;
     AdjustSettings settings_;

@@ -169,9 +169,15 @@ TEST(ImportPreview, DraggingMovesTheCropInFillAndCrop) {
     const struct {
         int fit;
         int dragX, dragY;  // screen pixels
+        Qt::Key key;       // pressed after the drag, when not Key_unknown
         double cropX;
-    } cases[] = {{2, 40, 0, 0.25},   {2, -40, 30, 0.75}, {2, 1000, 0, 0.0},
-                 {2, -1000, 0, 1.0}, {0, 40, 0, 0.5},    {3, -40, 0, 0.5}};
+    } cases[] = {
+        {2, 40, 0, Qt::Key_unknown, 0.25},  {2, -40, 30, Qt::Key_unknown, 0.75},
+        {2, 1000, 0, Qt::Key_unknown, 0.0}, {2, -1000, 0, Qt::Key_unknown, 1.0},
+        {0, 40, 0, Qt::Key_unknown, 0.5},   {3, -40, 0, Qt::Key_unknown, 0.5},
+        {2, 0, 0, Qt::Key_Left, 0.525},     {2, 40, 0, Qt::Key_Right, 0.225},
+        {2, 0, 0, Qt::Key_Down, 0.5},       {1, 0, 0, Qt::Key_Left, 0.5},
+    };
     const Raster wide = Gradient(400, 100, 0, 255);
     for (const auto& c : cases) {
         Dialog dialog(wide, 128);
@@ -182,6 +188,9 @@ TEST(ImportPreview, DraggingMovesTheCropInFillAndCrop) {
         QTest::mouseMove(view, start + QPoint(c.dragX / 2, c.dragY / 2));
         QTest::mouseMove(view, start + QPoint(c.dragX, c.dragY));
         QTest::mouseRelease(view, Qt::LeftButton, {}, start + QPoint(c.dragX, c.dragY));
+        if (c.key != Qt::Key_unknown) {
+            QTest::keyClick(view, c.key);
+        }
         EXPECT_NEAR(dialog.window.Settings().cropX, c.cropX, 1e-9) << c.dragX;
         EXPECT_EQ(dialog.window.Settings().cropY, 0.5) << c.dragX;
         AdjustSettings expected = dialog.window.Settings();
