@@ -140,6 +140,9 @@ public:
     PreviewSink(int thumbnailWidth, int thumbnailHeight)
         : maxWidth_(thumbnailWidth), maxHeight_(thumbnailHeight) {}
     bool Begin(int width, int height) override {
+        if (width <= 0 || height <= 0) {
+            return false;
+        }
         builder_.emplace(width, height);
         width_ = width;
         height_ = height;
