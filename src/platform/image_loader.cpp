@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -84,6 +85,9 @@ public:
     // Called once with the picture's own size before any row.
     virtual bool Begin(int width, int height) = 0;
     virtual void Row(int y, const uint32_t* pixels) = 0;
+    // A sink that can do with a JPEG decoded at a reduced DCT scale gives the smallest size the
+    // reduction may go down to; others take the picture at its own size or not at all.
+    virtual std::optional<QSize> ReducedMinimum() const { return std::nullopt; }
 };
 
 class RasterSink : public Sink {
@@ -110,6 +114,7 @@ public:
         return true;
     }
     void Row(int y, const uint32_t* pixels) override { shrink_->AddRow(y, pixels); }
+    std::optional<QSize> ReducedMinimum() const override { return QSize(maxWidth_, maxHeight_); }
     int MaxWidth() const { return maxWidth_; }
     int MaxHeight() const { return maxHeight_; }
     // A reduced decode puts its own result together.
@@ -126,6 +131,77 @@ private:
     int maxHeight_;
     std::optional<DarkestShrink> shrink_;
     std::optional<ImportedImage> result_;
+};
+
+// The preview's working copy and a colour thumbnail of the whole picture, both fed from the
+// same rows, so the picture is decoded once and never held whole.
+class PreviewSink : public Sink {
+public:
+    PreviewSink(int thumbnailWidth, int thumbnailHeight)
+        : maxWidth_(thumbnailWidth), maxHeight_(thumbnailHeight) {}
+    bool Begin(int width, int height) override {
+        if (width <= 0 || height <= 0) {
+            return false;
+        }
+        builder_.emplace(width, height);
+        width_ = width;
+        height_ = height;
+        const double scale = std::min({1.0, maxWidth_ / static_cast<double>(width),
+                                       maxHeight_ / static_cast<double>(height)});
+        thumbWidth_ = std::clamp(static_cast<int>(std::lround(width * scale)), 1, width);
+        thumbHeight_ = std::clamp(static_cast<int>(std::lround(height * scale)), 1, height);
+        column_.resize(static_cast<size_t>(width));
+        for (int x = 0; x < width; ++x) {
+            column_[static_cast<size_t>(x)] =
+                static_cast<int>(static_cast<int64_t>(x) * thumbWidth_ / width);
+        }
+        sums_.assign(static_cast<size_t>(thumbWidth_) * thumbHeight_ * 4, 0);
+        return true;
+    }
+    void Row(int y, const uint32_t* pixels) override {
+        builder_->AddRow(y, pixels);
+        const int thumbRow = static_cast<int>(static_cast<int64_t>(y) * thumbHeight_ / height_);
+        uint64_t* row = sums_.data() + static_cast<size_t>(thumbRow) * thumbWidth_ * 4;
+        for (int x = 0; x < width_; ++x) {
+            uint64_t* cell = row + static_cast<size_t>(column_[static_cast<size_t>(x)]) * 4;
+            cell[0] += RedOf(pixels[x]);
+            cell[1] += GreenOf(pixels[x]);
+            cell[2] += BlueOf(pixels[x]);
+            ++cell[3];
+        }
+    }
+    // Four reduced-copy pixels a cell of the covering fit are all the copy keeps anyway.
+    std::optional<QSize> ReducedMinimum() const override {
+        return QSize(PictureWidth * ImportWorkingCopy::Oversampling,
+                     PictureHeight * ImportWorkingCopy::Oversampling);
+    }
+    std::optional<PreviewSource> Result() const {
+        if (!builder_) {
+            return std::nullopt;
+        }
+        PreviewSource source{builder_->Finish(), Raster(thumbWidth_, thumbHeight_)};
+        for (int y = 0; y < thumbHeight_; ++y) {
+            for (int x = 0; x < thumbWidth_; ++x) {
+                const uint64_t* cell =
+                    sums_.data() + (static_cast<size_t>(y) * thumbWidth_ + x) * 4;
+                const uint64_t n = std::max<uint64_t>(1, cell[3]);
+                const auto mean = [&](int i) { return static_cast<int>((cell[i] + n / 2) / n); };
+                source.thumbnail.SetPixel(x, y, MakeRgb(mean(0), mean(1), mean(2)));
+            }
+        }
+        return source;
+    }
+
+private:
+    int maxWidth_;
+    int maxHeight_;
+    int width_ = 0;
+    int height_ = 0;
+    int thumbWidth_ = 0;
+    int thumbHeight_ = 0;
+    std::optional<ImportWorkingCopyBuilder> builder_;
+    std::vector<int> column_;
+    std::vector<uint64_t> sums_;  // red, green, blue and count of each thumbnail pixel
 };
 
 ReadError FeedImage(const QImage& image, Sink& sink) {
@@ -294,15 +370,16 @@ ReadError DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce)
         return ReadError::Damaged;
     }
     auto* shrink = dynamic_cast<ShrinkSink*>(&sink);
-    if (kind == Kind::Jpeg && pixels <= kMaxJpegSourcePixels && shrink != nullptr) {
+    const std::optional<QSize> minimum = sink.ReducedMinimum();
+    if (kind == Kind::Jpeg && pixels <= kMaxJpegSourcePixels && minimum) {
         // The smallest DCT reduction whose result fits, never below the fit's own size; thin
         // lines may fade at these sizes, the price of reading such a picture at all.
         const auto side = [](int64_t length, int64_t s) { return (length + s - 1) / s; };
         int64_t scale = 2;
         while (scale < kJpegMaxReduction &&
                side(width, scale) * side(height, scale) * kBytesPerPixel > kMaxDecodeBytes &&
-               side(width, scale * 2) >= std::min<int64_t>(width, shrink->MaxWidth()) &&
-               side(height, scale * 2) >= std::min<int64_t>(height, shrink->MaxHeight())) {
+               side(width, scale * 2) >= std::min<int64_t>(width, minimum->width()) &&
+               side(height, scale * 2) >= std::min<int64_t>(height, minimum->height())) {
             scale *= 2;
         }
         const QSize request(static_cast<int>(side(width, scale)),
@@ -311,7 +388,7 @@ ReadError DecodeRaster(QByteArray& bytes, Kind kind, Sink& sink, bool mayReduce)
             return ReadError::TooManyPixels;
         }
         if (const ReadError fed = FeedImage(ReadOnce(bytes, kind, request), sink);
-            fed != ReadError::None) {
+            fed != ReadError::None || shrink == nullptr) {
             return fed;
         }
         // The answer No keeps the picture's own top-left part: read again at full size, where
@@ -398,6 +475,24 @@ std::optional<ImportedImage> LoadPictureFileForFit(const std::string& path, int 
         return std::nullopt;
     }
     return image;
+}
+
+std::optional<PreviewSource> LoadPictureFileForPreview(const std::string& path, int thumbnailWidth,
+                                                       int thumbnailHeight, ReadError* error) {
+    PreviewSink sink(std::max(1, thumbnailWidth), std::max(1, thumbnailHeight));
+    ReadError loaded = Load(path, sink, true);
+    std::optional<PreviewSource> source;
+    if (loaded == ReadError::None) {
+        source = sink.Result();
+        if (!source || source->copy.Reduced().values.empty()) {
+            loaded = ReadError::Damaged;
+        }
+    }
+    Report(error, loaded);
+    if (loaded != ReadError::None) {
+        return std::nullopt;
+    }
+    return source;
 }
 
 std::vector<std::string> ImportableExtensions() {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/raster.h"
+#include "formats/image_adjust.h"
 #include "formats/import_fit.h"
 #include "formats/read_error.h"
 
@@ -36,6 +37,19 @@ std::optional<Raster> LoadPictureFile(const std::string& path, ReadError* error 
 // its size, and its own unscaled top-left part.
 std::optional<ImportedImage> LoadPictureFileForFit(const std::string& path, int maxWidth,
                                                    int maxHeight, ReadError* error = nullptr);
+
+// A picture file decoded once for the import preview: the reduced working copy every preview
+// renders from, and a colour thumbnail of the whole picture, box-averaged to fit
+// thumbnailWidth x thumbnailHeight and never enlarged. The same kinds, limits and failures as
+// LoadPictureFileForFit; a JPEG too large for one decode is read at a reduced DCT scale, and
+// the working copy then knows the picture at that scale (its unscaled top-left part included).
+struct PreviewSource {
+    ImportWorkingCopy copy;
+    Raster thumbnail;
+};
+std::optional<PreviewSource> LoadPictureFileForPreview(const std::string& path, int thumbnailWidth,
+                                                       int thumbnailHeight,
+                                                       ReadError* error = nullptr);
 
 // Lower-case extensions of every kind the loader reads: the fixed ones first, then those of
 // Qt's image plugins.

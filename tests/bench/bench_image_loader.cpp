@@ -81,6 +81,20 @@ void BM_ImportForFit(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportForFit)->Unit(benchmark::kMillisecond);
 
+// The import preview's one decode: the working copy and a thumbnail, fed from the same rows.
+void BM_ImportForPreview(benchmark::State& state) {
+    const std::string path = Photo().Path().toStdString();
+    for (auto _ : state) {
+        auto source = pixora::LoadPictureFileForPreview(path, 240, 180);
+        if (!source) {
+            state.SkipWithError("the loader read nothing");
+            break;
+        }
+        benchmark::DoNotOptimize(source);
+    }
+}
+BENCHMARK(BM_ImportForPreview)->Unit(benchmark::kMillisecond);
+
 void BM_FullSizeQImageDecode(benchmark::State& state) {
     const QString path = Photo().Path();
     for (auto _ : state) {

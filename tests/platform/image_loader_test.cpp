@@ -539,9 +539,12 @@ TEST(ImageLoader, DamagedFilesGiveNothing) {
         ReadError fit = ReadError::None;
         EXPECT_FALSE(LoadPictureFile(path, &whole).has_value());
         EXPECT_FALSE(LoadPictureFileForFit(path, 72, 28, &fit).has_value());
-        // Damage is no matter of size: both entries give the same reason, and it is one of the
+        ReadError preview = ReadError::None;
+        EXPECT_FALSE(LoadPictureFileForPreview(path, 64, 64, &preview).has_value());
+        // Damage is no matter of size: every entry gives the same reason, and it is one of the
         // contents' own.
         EXPECT_EQ(whole, fit);
+        EXPECT_EQ(preview, fit);
         EXPECT_TRUE(whole == ReadError::TooShort || whole == ReadError::UnknownFormat ||
                     whole == ReadError::Damaged)
             << static_cast<int>(whole);
@@ -562,6 +565,54 @@ TEST(ImageLoader, MissingFilesAndFoldersGiveNothing) {
         ReadError error = ReadError::None;
         EXPECT_FALSE(LoadPictureFile(c.path, &error).has_value()) << c.path;
         EXPECT_EQ(error, c.error) << c.path;
+        ReadError preview = ReadError::None;
+        EXPECT_FALSE(LoadPictureFileForPreview(c.path, 64, 64, &preview).has_value()) << c.path;
+        EXPECT_EQ(preview, c.error) << c.path;
+    }
+}
+
+TEST(ImageLoader, PreviewSourceIsTheWholePictureReducedOnce) {
+    testing::EnsureTestApplication();
+    TempFiles files;
+    const struct {
+        std::string path;
+        bool wholeLoads;  // else only the row-by-row decode reads it
+    } cases[] = {
+        {Fixture("halves_300x120.bmp"), true},
+        {Fixture("halves_800x600.jpg"), true},
+        {files.Write("big.bmp", RleLines(6000, 6000)), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::optional<PreviewSource> source = LoadPictureFileForPreview(c.path, 160, 100);
+        ASSERT_TRUE(source.has_value());
+        const std::optional<ImportedImage> fit = LoadPictureFileForFit(c.path, 72, 28);
+        ASSERT_TRUE(fit.has_value());
+        EXPECT_EQ(source->copy.SourceWidth(), fit->width);
+        EXPECT_EQ(source->copy.SourceHeight(), fit->height);
+        // The thumbnail fits its box and keeps the picture's proportions to a pixel.
+        const Raster& thumb = source->thumbnail;
+        EXPECT_TRUE(thumb.Width() <= 160 && thumb.Height() <= 100 &&
+                    (thumb.Width() == 160 || thumb.Height() == 100))
+            << thumb.Width() << " x " << thumb.Height();
+        EXPECT_NEAR(thumb.Width() * fit->height, thumb.Height() * fit->width, fit->width);
+        if (c.wholeLoads) {
+            // Fed row by row, the copy is the one made from the whole decoded picture.
+            const std::optional<Raster> whole = LoadPictureFile(c.path);
+            ASSERT_TRUE(whole.has_value());
+            const ImportWorkingCopy expected(*whole);
+            EXPECT_EQ(source->copy.Reduced(), expected.Reduced());
+            for (const FitMode mode : {FitMode::Stretch, FitMode::KeepProportions,
+                                       FitMode::FillAndCrop, FitMode::TopLeft}) {
+                AdjustSettings settings;
+                settings.fit = mode;
+                EXPECT_EQ(source->copy.Render(settings), expected.Render(settings))
+                    << static_cast<int>(mode);
+            }
+            // Black left half, white right half.
+            EXPECT_TRUE(Near(thumb.Pixel(thumb.Width() / 4, thumb.Height() / 2), 0, 40));
+            EXPECT_TRUE(Near(thumb.Pixel(thumb.Width() * 3 / 4, thumb.Height() / 2), 255, 40));
+        }
     }
 }
 
