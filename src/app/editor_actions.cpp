@@ -50,6 +50,8 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
     a.mnuInternet = AddItem(file, "mnuInternet", "Send via In&ternet", QKeySequence("Ctrl+T"));
     Separator(file);
     a.mnuImport = AddItem(file, "mnuImport", "Im&port BMP, GIF, JPG...", QKeySequence("Ctrl+P"));
+    a.mnuImportPreview =
+        AddItem(file, "mnuImportPreview", "Import with Pre&view...", QKeySequence("Ctrl+Shift+P"));
     a.mnuExport = AddItem(file, "mnuExport", "&Export BMP, WBMP...", QKeySequence("Ctrl+E"));
     a.mnuRecentSep = Separator(file, "mnuRecentSep");
     a.mnuRecentSep->setVisible(false);

@@ -20,6 +20,7 @@ struct EditorActions {
     QAction* mnuSend = nullptr;
     QAction* mnuInternet = nullptr;
     QAction* mnuImport = nullptr;
+    QAction* mnuImportPreview = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuRecentSep = nullptr;
     std::array<QAction*, 4> mnuRecent{};

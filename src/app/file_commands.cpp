@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/editor_actions.h"
+#include "app/frm_import_preview.h"
 #include "core/output_checks.h"
 #include "core/paths.h"
 #include "core/picture_views.h"
@@ -22,7 +23,8 @@ constexpr const char* CantSaveFileMessage = "Can't save this file.";
 
 FileCommands::FileCommands(Document& document, SettingsStore& settings, UserInterface& ui,
                            EditorActions& actions, const PictureViews& views, FileCommandHost& host,
-                           PictureLoader loadPicture, std::vector<std::string> importExtensions)
+                           PictureLoader loadPicture, std::vector<std::string> importExtensions,
+                           PreviewLoader loadPreview)
     : doc_(document),
       settings_(settings),
       ui_(ui),
@@ -30,6 +32,7 @@ FileCommands::FileCommands(Document& document, SettingsStore& settings, UserInte
       views_(views),
       host_(host),
       loadPicture_(std::move(loadPicture)),
+      loadPreview_(std::move(loadPreview)),
       importExtensions_(std::move(importExtensions)) {}
 
 Answer FileCommands::AskSaveChanges() {
@@ -124,6 +127,54 @@ bool FileCommands::ImportPicture(const std::string& path) {
             break;
     }
     AdoptImportedPicture(doc_, imported.picture, path);
+    AddRecentFile(path);
+    return true;
+}
+
+void FileCommands::mnuImportPreview_Click() {
+    host_.SetBusy(true);
+    if (AskSaveChanges() != AnswerCancel) {
+        const std::string path =
+            ui_.OpenFile(ImportDialogFilter(importExtensions_), 1, folders_.importDir);
+        if (!path.empty()) {
+            folders_.importDir = FolderOf(path);
+            ImportPictureWithPreview(path);
+        }
+    }
+    host_.SetBusy(false);
+}
+
+bool FileCommands::ImportPictureWithPreview(const std::string& path) {
+    if (!loadPreview_) {
+        return false;
+    }
+    // A pipe or a device named like a picture would keep the loader waiting for ever.
+    if (const FileStatus status = CheckRegularFile(path);
+        status.error == FileError::NotRegularFile) {
+        ShowFileProblem(ReadErrorMessage(ReadErrorOf(status), FileKind::ImportPicture), path,
+                        status);
+        return false;
+    }
+    // A level that is no number stops here as it stops the plain import.
+    const std::optional<int> threshold = ImportPreviewThreshold(settings_);
+    if (!threshold) {
+        return false;
+    }
+    ui_.SetBusyPointer(true);
+    std::optional<PreviewSource> source = loadPreview_(path);
+    ui_.SetBusyPointer(false);
+    if (!source) {
+        // As the plain import: a picture that cannot be decoded changes nothing, quietly.
+        return false;
+    }
+    frmImportPreview dialog(std::move(source->copy), source->thumbnail, *threshold,
+                            host_.DialogParent());
+    dialog.exec();
+    const std::optional<PictureGrid> picture = dialog.Result();
+    if (!picture) {
+        return false;
+    }
+    AdoptImportedPicture(doc_, *picture, path);
     AddRecentFile(path);
     return true;
 }

@@ -14,6 +14,9 @@
 #include "document/document.h"
 #include "formats/file_io.h"
 #include "formats/import_fit.h"
+#include "platform/image_loader.h"
+
+class QWidget;
 
 namespace pixora {
 
@@ -31,6 +34,8 @@ public:
     virtual void ClearViews() = 0;
     // The preview shows the picture again.
     virtual void RefreshPreview() = 0;
+    // The window the Import with Preview dialog belongs to.
+    virtual QWidget* DialogParent() = 0;
 };
 
 struct FolderSet {
@@ -41,14 +46,18 @@ class FileCommands {
 public:
     // Decodes an ordinary picture file for import; nullopt when it cannot.
     using PictureLoader = std::function<std::optional<ImportedImage>(const std::string&)>;
+    // Decodes a picture once into the working copy and thumbnail of Import with Preview.
+    using PreviewLoader = std::function<std::optional<PreviewSource>(const std::string&)>;
 
     FileCommands(Document& document, SettingsStore& settings, UserInterface& ui,
                  EditorActions& actions, const PictureViews& views, FileCommandHost& host,
-                 PictureLoader loadPicture, std::vector<std::string> importExtensions);
+                 PictureLoader loadPicture, std::vector<std::string> importExtensions,
+                 PreviewLoader loadPreview = {});
 
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuImport_Click();
+    void mnuImportPreview_Click();
     void mnuSave_Click() { SaveDocument(); }
     void mnuSaveAs_Click() { SaveDocumentAs(); }
     void mnuExport_Click();
@@ -62,6 +71,9 @@ public:
     // Import of an ordinary picture: load, fit, threshold, adopt. Returns false when the file
     // could not be used; nothing has changed then.
     bool ImportPicture(const std::string& path);
+    // The same with the dialog that lets the user choose fit, threshold and dithering while
+    // seeing the result; false when the file could not be used or the dialog was cancelled.
+    bool ImportPictureWithPreview(const std::string& path);
     // Saves picture and text; false when nothing was written.
     bool WritePictureMessageFile(const std::string& path);
     // Asks about unsaved changes; AnswerCancel when the command must stop.
@@ -90,6 +102,7 @@ private:
     const PictureViews& views_;
     FileCommandHost& host_;
     PictureLoader loadPicture_;
+    PreviewLoader loadPreview_;
     std::vector<std::string> importExtensions_;
     FolderSet folders_;
     std::array<std::string, 4> recentFiles_;

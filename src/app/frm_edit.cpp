@@ -60,7 +60,8 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
     web_ = std::make_unique<WebCommands>(settings_, ui_, *this, webHost, actions_);
     BuildViews();
     files_ = std::make_unique<FileCommands>(doc_, settings_, ui_, actions_, views_, *this,
-                                            services_.loadPicture, services_.importExtensions);
+                                            services_.loadPicture, services_.importExtensions,
+                                            services_.loadPreview);
     edits_ = std::make_unique<EditCommands>(doc_, settings_, ui_, actions_, views_,
                                             services_.clipboard, *this, *this);
     canvas_ = std::make_unique<CanvasController>(doc_, *txtPos_, [this](int key) {
@@ -104,6 +105,7 @@ void frmEdit::ConnectActions() {
     on(a.mnuSave, [&f] { f.mnuSave_Click(); });
     on(a.mnuSaveAs, [&f] { f.mnuSaveAs_Click(); });
     on(a.mnuImport, [&f] { f.mnuImport_Click(); });
+    on(a.mnuImportPreview, [&f] { f.mnuImportPreview_Click(); });
     on(a.mnuExport, [&f] { f.mnuExport_Click(); });
     for (int i = 0; i < 4; ++i) {
         on(a.mnuRecent[static_cast<size_t>(i)], [&f, i] { f.OpenRecentFile(i); });

@@ -71,6 +71,8 @@ struct EditorServices {
     Clipboard* clipboard = nullptr;
     // Decodes an ordinary picture file for import; nullopt when it cannot.
     std::function<std::optional<ImportedImage>(const std::string&)> loadPicture;
+    // Decodes a picture once for Import with Preview; nullopt when it cannot.
+    FileCommands::PreviewLoader loadPreview;
     // The Import dialog's extensions, lower case (bmp, gif, ..., png).
     std::vector<std::string> importExtensions;
     // Decodes a picture at its own size (the branding picture).
@@ -121,6 +123,7 @@ public:
     void BlankCanvas();
     void ClearViews() override;
     bool CommandRunning() const override;
+    QWidget* DialogParent() override { return this; }
 
     // Input on the canvas and the text box.
     void picMain_MouseDown(int button, double x, double y) {

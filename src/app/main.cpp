@@ -97,6 +97,10 @@ int main(int argc, char** argv) {
     services.loadPicture = [](const std::string& path) {
         return pixora::LoadPictureFileForFit(path, pixora::PictureWidth, pixora::PictureHeight);
     };
+    // The dialog shows the source beside the result; a thumbnail of that size is enough.
+    services.loadPreview = [](const std::string& path) {
+        return pixora::LoadPictureFileForPreview(path, 240, 180);
+    };
     services.importExtensions = pixora::ImportableExtensions();
 
     services.loadImage = [](const std::string& path) { return pixora::LoadPictureFile(path); };

@@ -4,15 +4,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QAction>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 #include <fstream>
 #include <iterator>
 
+#include "app/frm_import_preview.h"
 #include "app/raster_view.h"
 #include "core/document.h"
 #include "core/picture_views.h"
@@ -413,6 +417,51 @@ TEST(StartupFile, LeftoversOfAKilledSaveGoFromTheSaveFolder) {
     ASSERT_TRUE(h.Start());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(stale)));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(foreign)));
+}
+
+TEST(FileCommands, ImportWithPreviewAdoptsWhatTheDialogShowedOrNothing) {
+    struct Case {
+        const char* button;
+        bool adopted;
+    };
+    for (const Case c : {Case{"cmdOK", true}, Case{"cmdCancel", false}}) {
+        SCOPED_TRACE(c.button);
+        FileHarness h;
+        ASSERT_TRUE(h.Start());
+        const std::string path = h.folder + "stripes.png";
+        Raster stripes(72, 28, MakeRgb(255, 255, 255));
+        for (int y = 0; y < 28; y += 2) {
+            for (int x = 0; x < 72; ++x) {
+                stripes.SetPixel(x, y, MakeRgb(0, 0, 0));
+            }
+        }
+        h.pictures[path] = stripes;
+        h.ui.openPaths.push_back(path);
+        std::optional<PictureGrid> shown;
+        // The dialog runs its own event loop; the button is pressed from inside it.
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<frmImportPreview*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QCheckBox*>("chkInvert")->setChecked(true);
+            shown = dialog->Shown();
+            QTest::mouseClick(dialog->findChild<QPushButton*>(c.button), Qt::LeftButton);
+        });
+        h.Find<QAction>("mnuImportPreview")->trigger();
+        ASSERT_TRUE(shown.has_value());
+        // Inverted stripes: the odd rows set, the even ones clear.
+        EXPECT_EQ(shown->IsSet(0, 1), true);
+        EXPECT_EQ(shown->IsSet(0, 0), false);
+        if (c.adopted) {
+            EXPECT_EQ(h.window->Doc().Picture(), *shown);
+            EXPECT_EQ(h.window->Doc().DocumentName(), path);
+            EXPECT_EQ(h.window->RecentFiles()[0], path);
+            EXPECT_EQ(h.window->Doc().History().CanUndo(), true);
+        } else {
+            EXPECT_EQ(h.window->Doc().Picture().SetCount(), 0);
+            EXPECT_EQ(h.window->Doc().DocumentName(), UntitledName);
+        }
+        EXPECT_EQ(h.window->DialogFolders().importDir, h.folder);
+    }
 }
 
 }  // namespace

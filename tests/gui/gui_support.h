@@ -77,6 +77,14 @@ struct EditorHarness {
             }
             return MakeImportedImage(it->second);
         };
+        services.loadPreview = [this](const std::string& path) -> std::optional<PreviewSource> {
+            loaded.push_back(path);
+            auto it = pictures.find(path);
+            if (it == pictures.end()) {
+                return std::nullopt;
+            }
+            return PreviewSource{ImportWorkingCopy(it->second), it->second};
+        };
         services.tempWriter = &tempWriter;
         // A German keyboard unless a test says otherwise: every command is offered.
         services.regionCheck = [] { return RegionResult{true, "49"}; };
