@@ -56,15 +56,6 @@ QLabel* MakeValueLabel(QWidget* parent, const char* name) {
 
 }  // namespace
 
-std::optional<int> ImportPreviewThreshold(SettingsStore& settings) {
-    const auto level = ParseSettingInt(ReadText(settings, keys::ImportLevel));
-    if (!level) {
-        return std::nullopt;
-    }
-    // The level is a colour value red + 256 * green + 65536 * blue.
-    return Luminance(MakeRgb(*level & 0xFF, (*level >> 8) & 0xFF, (*level >> 16) & 0xFF));
-}
-
 frmImportPreview::frmImportPreview(ImportWorkingCopy copy, const Raster& sourceThumbnail,
                                    int threshold, QWidget* parent)
     : QDialog(parent),

@@ -21,11 +21,6 @@ namespace pixora {
 
 class RasterView;
 
-// The threshold the preview starts at: the luminance of the "ImportLevel" colour, so a grey
-// picture gives the plain import's picture. nullopt when the setting is no number, where the
-// plain import stops as well.
-std::optional<int> ImportPreviewThreshold(SettingsStore& settings);
-
 class frmImportPreview : public QDialog {
     Q_OBJECT
 public:

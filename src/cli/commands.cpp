@@ -3,13 +3,16 @@
 #include <array>
 #include <ostream>
 
+#include "cli/convert_command.h"
 #include "cli/pdu_command.h"
 #include "cli/phonebook_command.h"
 #include "cli/qt_modules.h"
 #include "cli/send_command.h"
 #include "cli/web_url.h"
+#include "core/edit_ops.h"
 #include "core/strings.h"
 #include "formats/file_io.h"
+#include "formats/open_dispatch.h"
 #include "phone/send.h"
 #include "shell/phone_numbers.h"
 #include "web/usage_counters.h"
@@ -37,9 +40,45 @@ int Show(Context& context, std::span<const std::string> operands) {
     return ExitOk;
 }
 
+// The picture convert writes: the editor's plain open or import, or with the options the
+// adjustable import of an ordinary picture (invert also applies to a phone graphic).
+std::optional<OpenedPicture> ConvertInput(Context& context, const ConvertOptions& options) {
+    if (!options.Adjusted()) {
+        return OpenOrReport(context, options.input);
+    }
+    const FileKind kind = ChooseReader(options.input);
+    if (kind == FileKind::ImportPicture || kind == FileKind::ImportI61) {
+        const std::optional<AdjustSettings> adjust = ConvertAdjustment(options, context.settings);
+        if (!adjust) {
+            context.err << "The \"ImportLevel\" setting is no colour number; give --threshold.\n";
+            return std::nullopt;
+        }
+        OpenOutcome outcome = ImportAdjusted(options.input, *adjust, context.loadWorkingCopy);
+        context.err << outcome.message;
+        return outcome.opened;
+    }
+    if (options.fit || options.threshold || options.dither) {
+        context.err << ProgramName << ": " << QuotedName(options.input)
+                    << ": --fit, --threshold and --dither apply to pictures that are imported "
+                       "(.bmp, .gif, .jpg, ...)\n";
+        return std::nullopt;
+    }
+    std::optional<OpenedPicture> picture = OpenOrReport(context, options.input);
+    if (picture) {
+        InvertPicture(picture->picture);
+    }
+    return picture;
+}
+
 int Convert(Context& context, std::span<const std::string> operands) {
-    const std::string& input = operands[0];
-    const std::string& output = operands[1];
+    std::string error;
+    const std::optional<ConvertOptions> options = ParseConvertOptions(operands, error);
+    if (!options) {
+        context.err << ProgramName << " convert: " << error << "\n"
+                    << "Usage: pixora-cli convert " << ConvertOperands << "\n";
+        return ExitUsage;
+    }
+    const std::string& output = options->output;
     // Judged before the input is read, so a mistyped name costs no decoding.
     const std::optional<OutputFormat> format = ChooseOutputFormat(output);
     if (!format) {
@@ -47,7 +86,7 @@ int Convert(Context& context, std::span<const std::string> operands) {
                     << ": unknown output type; use .npm, .bmp or .wbmp\n";
         return ExitFailure;
     }
-    const std::optional<OpenedPicture> picture = OpenOrReport(context, input);
+    const std::optional<OpenedPicture> picture = ConvertInput(context, *options);
     if (!picture) {
         return ExitFailure;
     }
@@ -174,8 +213,8 @@ int Ports(Context& context, std::span<const std::string>) {
 
 constexpr std::array<Command, 7> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
-    {"convert", "INPUT OUTPUT", "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm", 2,
-     Convert},
+    {"convert", ConvertOperands, "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm",
+     AnyOperands, Convert},
     {"weburl", "INPUT", "print the web-send address the editor would open for the picture", 1,
      WebUrl},
     {"send", SendOperands,
@@ -221,7 +260,11 @@ std::string HelpText() {
         "\nINPUT is opened by the editor's rules: the type comes from the extension text\n"
         "anywhere in the name (.npm .ngg .nol .otb .wbmp .nlm .nsl .ngl .gms); .bmp .gif .jpg\n"
         ".ico .i61 are imported, shrunk to 72 x 28 and made black and white at the\n"
-        "\"ImportLevel\" setting. Settings are read from the editor's store, never written,\n"
+        "\"ImportLevel\" setting. convert's --fit (stretch: as the editor; contain: whole\n"
+        "picture, centred; cover: fills the picture, cut to fit; none: top-left 72 x 28,\n"
+        "unscaled), --threshold (0-255 on luminance; default from \"ImportLevel\"), --dither\n"
+        "and --invert choose as the editor's Import with Preview does. Settings are read from the "
+        "editor's store, never written,\n"
         "except that send advances \"ConcatCount\" and counts a sent message in \"StatsSend\"\n"
         "as the editor does.\n\n"
         "send talks to the phone on --device PATH, on COM port --port N (see the editor's\n"

@@ -22,6 +22,7 @@ struct Context {
     std::ostream& err;
     ReadOnlySettings& settings;
     PictureLoader loadPicture;
+    WorkingCopyLoader loadWorkingCopy;
 };
 
 // A command whose operands include options checks them itself.

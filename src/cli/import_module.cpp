@@ -36,28 +36,46 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
+// A GUI application only for the one kind of file that needs one; it lives only for this one
+// load: nothing else in the program uses it, and a Qt application torn down at exit after its
+// plugins could crash.
+std::unique_ptr<QGuiApplication> ApplicationFor(const char* path) {
+    qInstallMessageHandler(QuietMessages);
+    if (QCoreApplication::instance() != nullptr || !NeedsGuiApplication(path)) {
+        return nullptr;
+    }
+    static int argc = 3;
+    static char arg0[] = "pixora-cli";
+    static char arg1[] = "-platform";
+    static char arg2[] = "offscreen";
+    static char* argv[] = {arg0, arg1, arg2, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) bool PixoraCliLoadPicture(
     const char* path, int maxWidth, int maxHeight, pixora::ImportedImage* out,
     pixora::ReadError* error) {
-    qInstallMessageHandler(QuietMessages);
-    std::unique_ptr<QGuiApplication> app;
-    if (QCoreApplication::instance() == nullptr && NeedsGuiApplication(path)) {
-        static int argc = 3;
-        static char arg0[] = "pixora-cli";
-        static char arg1[] = "-platform";
-        static char arg2[] = "offscreen";
-        static char* argv[] = {arg0, arg1, arg2, nullptr};
-        // Lives only for this one load: nothing else in the program uses it, and a Qt
-        // application torn down at exit after its plugins could crash.
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    const std::unique_ptr<QGuiApplication> app = ApplicationFor(path);
     std::optional<pixora::ImportedImage> image =
         pixora::LoadPictureFileForFit(path, maxWidth, maxHeight, error);
     if (!image || image->shrunk.Empty()) {
         return false;
     }
     *out = std::move(*image);
+    return true;
+}
+
+extern "C" __attribute__((visibility("default"))) bool PixoraCliLoadWorkingCopy(
+    const char* path, pixora::ImportWorkingCopy* out, pixora::ReadError* error) {
+    const std::unique_ptr<QGuiApplication> app = ApplicationFor(path);
+    // The thumbnail is the editor dialog's; a script needs none, so it is one pixel.
+    std::optional<pixora::PreviewSource> source =
+        pixora::LoadPictureFileForPreview(path, 1, 1, error);
+    if (!source) {
+        return false;
+    }
+    *out = std::move(source->copy);
     return true;
 }

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
         }
         return store;
     });
-    Context context{std::cout, std::cerr, settings, LoadPictureForFit};
+    Context context{std::cout, std::cerr, settings, LoadPictureForFit, LoadWorkingCopy};
     const int status = RunCli(args, context);
     std::cout.flush();
     if (!std::cout) {

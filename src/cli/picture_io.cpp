@@ -68,6 +68,29 @@ OpenOutcome ImportPicture(const std::string& path, SettingsStore& settings, Batc
     return outcome;
 }
 
+}  // namespace
+
+OpenOutcome ImportAdjusted(const std::string& path, const AdjustSettings& adjust,
+                           const WorkingCopyLoader& loadWorkingCopy) {
+    OpenOutcome outcome;
+    // Judged before any decoder sees the name: a pipe named like a picture would block it.
+    if (const FileStatus status = CheckRegularFile(path); !status.Ok()) {
+        outcome.message = UnreadableFileMessage(path, FileKind::ImportPicture, status);
+        return outcome;
+    }
+    std::string error;
+    const std::optional<ImportWorkingCopy> copy =
+        loadWorkingCopy ? loadWorkingCopy(path, error) : std::nullopt;
+    if (!copy) {
+        outcome.message = error.empty() ? std::string(CantReadFileMessage) + "\n" : error + "\n";
+        return outcome;
+    }
+    outcome.opened = OpenedPicture{copy->Render(adjust), {}};
+    return outcome;
+}
+
+namespace {
+
 bool EndsWithUpper(const std::string& path, std::string_view upperSuffix) {
     if (path.size() < upperSuffix.size()) {
         return false;

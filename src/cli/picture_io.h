@@ -11,6 +11,7 @@
 #include "core/raster.h"
 #include "core/settings.h"
 #include "formats/file_io.h"
+#include "formats/image_adjust.h"
 #include "formats/import_fit.h"
 
 namespace pixora::cli {
@@ -25,6 +26,10 @@ struct OpenedPicture {
 using PictureLoader = std::function<std::optional<ImportedImage>(
     const std::string& path, int maxWidth, int maxHeight, std::string& error)>;
 
+// Decodes an ordinary picture file once into the reduced working copy of the adjustable import.
+using WorkingCopyLoader =
+    std::function<std::optional<ImportWorkingCopy>(const std::string& path, std::string& error)>;
+
 struct OpenOutcome {
     std::optional<OpenedPicture> opened;
     // What the editor would have said, for a rejected file; lines end in "\n".
@@ -33,6 +38,11 @@ struct OpenOutcome {
 
 OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchUserInterface& ui,
                         const PictureLoader& loadPicture);
+
+// An ordinary picture file made into the picture with fit, threshold, dither and invert as
+// adjust says; the messages are those of OpenPicture's import.
+OpenOutcome ImportAdjusted(const std::string& path, const AdjustSettings& adjust,
+                           const WorkingCopyLoader& loadWorkingCopy);
 
 enum class OutputFormat { PictureMessage, Wbmp, Bmp };
 

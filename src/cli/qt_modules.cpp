@@ -83,6 +83,24 @@ std::optional<ImportedImage> LoadPictureForFit(const std::string& path, int maxW
     return image;
 }
 
+std::optional<ImportWorkingCopy> LoadWorkingCopy(const std::string& path, std::string& error) {
+    using Load = decltype(&PixoraCliLoadWorkingCopy);
+    auto load =
+        reinterpret_cast<Load>(FindSymbol(ImportModuleName, "PixoraCliLoadWorkingCopy", error));
+    if (load == nullptr) {
+        return std::nullopt;
+    }
+    ImportWorkingCopy copy;
+    ReadError failure = ReadError::None;
+    if (!load(path.c_str(), &copy, &failure)) {
+        if (const std::string why = ImportRefusalReason(failure); !why.empty()) {
+            error = path + ": " + why;
+        }
+        return std::nullopt;
+    }
+    return copy;
+}
+
 std::optional<RegionResult> KeyboardRegionThroughModule(std::string& error) {
     using Region = decltype(&PixoraCliKeyboardRegion);
     auto region =

@@ -17,6 +17,7 @@
 #include "core/picture.h"
 #include "core/raster.h"
 #include "core/settings.h"
+#include "formats/image_adjust.h"
 #include "formats/import_fit.h"
 #include "formats/read_error.h"
 
@@ -59,6 +60,10 @@ pixora::SettingsStore* PixoraCliOpenSettings();
 // editor could import, with the reason in *error.
 bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora::ImportedImage* out,
                           pixora::ReadError* error);
+// The picture file decoded once into the working copy of the adjustable import; false as
+// PixoraCliLoadPicture.
+bool PixoraCliLoadWorkingCopy(const char* path, pixora::ImportWorkingCopy* out,
+                              pixora::ReadError* error);
 // The region check on the user's locale, as the editor runs it at start-up.
 void PixoraCliKeyboardRegion(pixora::RegionResult* out);
 // Runs the send to its end; the exit status (0 sent, 1 not sent).
@@ -87,6 +92,10 @@ std::unique_ptr<SettingsStore> OpenUserSettings(std::string& error);
 // in error when the module itself is missing.
 std::optional<ImportedImage> LoadPictureForFit(const std::string& path, int maxWidth, int maxHeight,
                                                std::string& error);
+
+// The picture file as the adjustable import's working copy, through the import module; as
+// LoadPictureForFit.
+std::optional<ImportWorkingCopy> LoadWorkingCopy(const std::string& path, std::string& error);
 
 // The keyboard region through the region module; nullopt (with the reason in error) when the
 // module cannot be loaded.

@@ -4,7 +4,18 @@
 #include <array>
 #include <cmath>
 
+#include "core/settings_keys.h"
+
 namespace pixora {
+
+std::optional<int> ImportPreviewThreshold(SettingsStore& settings) {
+    const auto level = ParseSettingInt(ReadText(settings, keys::ImportLevel));
+    if (!level) {
+        return std::nullopt;
+    }
+    // The level is a colour value red + 256 * green + 65536 * blue.
+    return Luminance(MakeRgb(*level & 0xFF, (*level >> 8) & 0xFF, (*level >> 16) & 0xFF));
+}
 
 uint8_t Luminance(Rgb colour) {
     return static_cast<uint8_t>(

@@ -7,10 +7,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/picture.h"
 #include "core/raster.h"
+#include "core/settings.h"
 #include "formats/import_fit.h"
 
 namespace pixora {
@@ -28,6 +30,11 @@ struct GreyImage {
     uint8_t& At(int x, int y) { return values[static_cast<size_t>(y) * width + x]; }
     bool operator==(const GreyImage&) const = default;
 };
+
+// The grey threshold that matches the "ImportLevel" colour: its luminance, so a grey picture
+// gives the plain import's picture. nullopt when the setting is no number, where the plain
+// import stops as well.
+std::optional<int> ImportPreviewThreshold(SettingsStore& settings);
 
 // Rec. 601 luma: 0.299 red + 0.587 green + 0.114 blue, rounded.
 uint8_t Luminance(Rgb colour);

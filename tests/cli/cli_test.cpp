@@ -15,11 +15,14 @@
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 #include "cli/cli_run.h"
 
+#include "core/edit_ops.h"
 #include "core/picture.h"
 #include "core/raster.h"
 #include "core/strings.h"
@@ -552,6 +555,61 @@ TEST_F(CliTest, UsageHelpAndVersion) {
         }
     }
     EXPECT_EQ(RunCli({"--version"}).out, version);
+}
+
+TEST_F(CliTest, ConvertOptionsChooseFitThresholdDitherAndInvert) {
+    // White on the left to black on the right, four source pixels to a cell.
+    WriteBytes(Path("grad.bmp"), BmpOf(288, 112, MakeRgb(255, 255, 255), [](int x, int) {
+                   const int grey = 255 - x * 255 / 287;
+                   return MakeRgb(grey, grey, grey);
+               }));
+    WriteBytes(Path("in.npm"), WritePictureMessageFile(Marked(), U"", "x", 0.1));
+    const auto convert = [&](const QStringList& args) {
+        const ProcessRun run = RunCli(QStringList{"convert"} + args + QStringList{Path("o.npm")});
+        const ProcessRun show = RunCli({"show", Path("o.npm")});
+        return std::make_pair(run, show.out);
+    };
+    const auto [halves, halvesShown] = convert({Path("grad.bmp"), "--threshold", "128"});
+    ASSERT_EQ(halves.exitCode, 0) << halves.err;
+    // Stretch shrinks as the plain import does: a cell takes its darkest pixel, the rightmost
+    // of its four columns.
+    PictureGrid expectedHalves;
+    for (int y = 0; y < PictureHeight; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            expectedHalves.Set(x, y, 255 - (4 * x + 3) * 255 / 287 <= 128 ? 1 : 0);
+        }
+    }
+    EXPECT_EQ(halvesShown, ShowOf(expectedHalves, ""));
+    PictureGrid inverse = expectedHalves;
+    InvertPicture(inverse);
+    EXPECT_EQ(convert({Path("grad.bmp"), "--threshold=128", "--invert"}).second,
+              ShowOf(inverse, ""));
+    // Each dither gives a picture of its own, darker to the right.
+    std::set<std::string> dithered;
+    for (const char* method : {"none", "floyd-steinberg", "atkinson", "bayer"}) {
+        const auto [run, shown] = convert({Path("grad.bmp"), "--dither", method});
+        EXPECT_EQ(run.exitCode, 0) << method << run.err;
+        dithered.insert(shown);
+        const std::string firstRow = shown.substr(0, PictureWidth);
+        EXPECT_LT(std::count(firstRow.begin(), firstRow.begin() + 36, '#'),
+                  std::count(firstRow.begin() + 36, firstRow.end(), '#'))
+            << method;
+    }
+    EXPECT_EQ(dithered.size(), 4u);
+    // A phone graphic can be inverted, not refitted.
+    PictureGrid marked = Marked();
+    InvertPicture(marked);
+    EXPECT_EQ(convert({Path("in.npm"), "--invert"}).second, ShowOf(marked, ""));
+    struct Refused {
+        QStringList args;
+        int exitCode;
+    };
+    for (const Refused& r : {Refused{{Path("in.npm"), "--dither", "bayer"}, 1},
+                             Refused{{Path("grad.bmp"), "--fit", "sideways"}, 2},
+                             Refused{{Path("grad.bmp"), "--threshold", "256"}, 2},
+                             Refused{{Path("grad.bmp"), "--threshold"}, 2}}) {
+        EXPECT_EQ(convert(r.args).first.exitCode, r.exitCode) << r.args.join(' ').toStdString();
+    }
 }
 
 }  // namespace

@@ -1,0 +1,111 @@
+#include "cli/convert_command.h"
+
+#include <array>
+#include <charconv>
+#include <utility>
+
+namespace pixora::cli {
+namespace {
+
+template <class T>
+using Names = std::array<std::pair<std::string_view, T>, 4>;
+
+constexpr Names<FitMode> FitNames = {{{"stretch", FitMode::Stretch},
+                                      {"contain", FitMode::KeepProportions},
+                                      {"cover", FitMode::FillAndCrop},
+                                      {"none", FitMode::TopLeft}}};
+constexpr Names<DitherMethod> DitherNames = {{{"none", DitherMethod::None},
+                                              {"floyd-steinberg", DitherMethod::FloydSteinberg},
+                                              {"atkinson", DitherMethod::Atkinson},
+                                              {"bayer", DitherMethod::Ordered}}};
+
+template <class T>
+std::optional<T> Named(const Names<T>& names, std::string_view value) {
+    for (const auto& [name, item] : names) {
+        if (name == value) {
+            return item;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ConvertOptions> ParseConvertOptions(std::span<const std::string> operands,
+                                                  std::string& error) {
+    ConvertOptions options;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < operands.size(); ++i) {
+        std::string word = operands[i];
+        if (word == "--invert") {
+            options.invert = true;
+            continue;
+        }
+        if (word.size() < 2 || word.compare(0, 2, "--") != 0) {
+            files.push_back(word);
+            continue;
+        }
+        std::string value;
+        if (const size_t equals = word.find('='); equals != std::string::npos) {
+            value = word.substr(equals + 1);
+            word.resize(equals);
+        } else if (word == "--fit" || word == "--threshold" || word == "--dither") {
+            if (i + 1 >= operands.size()) {
+                error = word + " needs a value";
+                return std::nullopt;
+            }
+            value = operands[++i];
+        }
+        if (word == "--fit") {
+            options.fit = Named(FitNames, value);
+            if (!options.fit) {
+                error = "--fit takes stretch, contain, cover or none";
+                return std::nullopt;
+            }
+        } else if (word == "--dither") {
+            options.dither = Named(DitherNames, value);
+            if (!options.dither) {
+                error = "--dither takes none, floyd-steinberg, atkinson or bayer";
+                return std::nullopt;
+            }
+        } else if (word == "--threshold") {
+            int threshold = -1;
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), threshold);
+            if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
+                threshold < 0 || threshold > 255) {
+                error = "--threshold takes a number from 0 to 255";
+                return std::nullopt;
+            }
+            options.threshold = threshold;
+        } else {
+            error = "unknown option " + word;
+            return std::nullopt;
+        }
+    }
+    if (files.size() != 2) {
+        error = "INPUT and OUTPUT are needed";
+        return std::nullopt;
+    }
+    options.input = files[0];
+    options.output = files[1];
+    return options;
+}
+
+std::optional<AdjustSettings> ConvertAdjustment(const ConvertOptions& options,
+                                                SettingsStore& settings) {
+    AdjustSettings adjust;
+    adjust.fit = options.fit.value_or(FitMode::Stretch);
+    adjust.dither = options.dither.value_or(DitherMethod::None);
+    adjust.invert = options.invert;
+    if (options.threshold) {
+        adjust.threshold = *options.threshold;
+    } else if (const std::optional<int> level = ImportPreviewThreshold(settings)) {
+        adjust.threshold = *level;
+    } else {
+        return std::nullopt;
+    }
+    return adjust;
+}
+
+}  // namespace pixora::cli
