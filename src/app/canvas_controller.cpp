@@ -1,32 +1,58 @@
 #include "app/canvas_controller.h"
 
 #include <QLineEdit>
+#include <utility>
 
 #include "core/picture_views.h"
+#include "document/tools/fill_tool.h"
+#include "document/tools/pencil_tool.h"
+#include "document/tools/shape_tools.h"
 
 namespace pixora {
 
+namespace {
+
+ToolEvent EventAt(int buttons, double x, double y, bool shift) {
+    return ToolEvent{CellPoint{CellFromCanvas(x), CellFromCanvas(y)}, buttons, shift};
+}
+
+}  // namespace
+
 CanvasController::CanvasController(Document& document, QLineEdit& position,
-                                   std::function<void(int)> moveKey)
-    : doc_(document), txtPos_(position), moveKey_(std::move(moveKey)) {}
+                                   std::function<void(int)> moveKey, PreviewShower showPreview)
+    : doc_(document),
+      txtPos_(position),
+      moveKey_(std::move(moveKey)),
+      showPreview_(std::move(showPreview)) {
+    tools_[static_cast<size_t>(ToolKind::Pencil)] = std::make_unique<PencilTool>(document);
+    tools_[static_cast<size_t>(ToolKind::Line)] = std::make_unique<LineTool>(document);
+    tools_[static_cast<size_t>(ToolKind::Rectangle)] =
+        std::make_unique<RectangleTool>(document, false);
+    tools_[static_cast<size_t>(ToolKind::FilledRectangle)] =
+        std::make_unique<RectangleTool>(document, true);
+    tools_[static_cast<size_t>(ToolKind::Ellipse)] = std::make_unique<EllipseTool>(document, false);
+    tools_[static_cast<size_t>(ToolKind::FilledEllipse)] =
+        std::make_unique<EllipseTool>(document, true);
+    tools_[static_cast<size_t>(ToolKind::Fill)] = std::make_unique<FillTool>(document);
+}
 
-void CanvasController::SetPixelFromMouse(int button, double x, double y) {
-    const int px = CellFromCanvas(x);
-    const int py = CellFromCanvas(y);
-    if (PictureGrid::Contains(px, py) && (button == 1 || button == 2)) {
-        doc_.Paint(px, py, button == 1);
+CanvasController::~CanvasController() = default;
+
+void CanvasController::picMain_MouseDown(int button, double x, double y, bool shift) {
+    // A second button during a drag goes to the tool the drag started with.
+    if (active_ == nullptr) {
+        active_ = tools_[current_].get();
     }
+    last_ = EventAt(button, x, y, shift);
+    active_->Press(last_);
+    ShowPreview();
 }
 
-void CanvasController::picMain_MouseDown(int button, double x, double y) {
-    buttonHeld_ = true;
-    doc_.BeginStroke();
-    SetPixelFromMouse(button, x, y);
-}
-
-void CanvasController::picMain_MouseMove(int buttons, double x, double y) {
-    if (buttonHeld_) {
-        SetPixelFromMouse(buttons, x, y);
+void CanvasController::picMain_MouseMove(int buttons, double x, double y, bool shift) {
+    if (active_ != nullptr) {
+        last_ = EventAt(buttons, x, y, shift);
+        active_->Move(last_);
+        ShowPreview();
     }
     const int px = CellFromCanvas(x);
     const int py = CellFromCanvas(y);
@@ -36,13 +62,35 @@ void CanvasController::picMain_MouseMove(int buttons, double x, double y) {
 }
 
 void CanvasController::picMain_MouseUp() {
-    buttonHeld_ = false;
-    doc_.EndStroke();
+    if (active_ != nullptr) {
+        Tool* tool = std::exchange(active_, nullptr);
+        tool->Release(last_);
+        ShowPreview();
+    }
+}
+
+void CanvasController::picMain_MouseUp(double x, double y, bool shift) {
+    if (active_ != nullptr) {
+        last_ = EventAt(last_.buttons, x, y, shift);
+    }
+    picMain_MouseUp();
 }
 
 void CanvasController::picMain_KeyDown(int key) {
     if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
         moveKey_(key);
+    }
+}
+
+void CanvasController::ShowPreview() {
+    if (!showPreview_) {
+        return;
+    }
+    std::optional<PictureGrid> preview =
+        active_ != nullptr ? active_->Preview() : std::optional<PictureGrid>();
+    if (preview || previewShown_) {
+        previewShown_ = preview.has_value();
+        showPreview_(preview);
     }
 }
 

@@ -1,32 +1,56 @@
 #pragma once
-// Painting on the canvas with the mouse (left button sets a cell, right button clears it), the
-// position read-out, and the arrow keys that move the picture.
+// Input on the canvas: the mouse drives the current drawing tool (the pencil by default: left
+// button sets cells, right button clears them), the position read-out follows the pointer, and
+// the arrow keys move the picture.
 
+#include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "document/document.h"
+#include "document/tools/tool.h"
 
 class QLineEdit;
 
 namespace pixora {
 
+enum class ToolKind { Pencil, Line, Rectangle, FilledRectangle, Ellipse, FilledEllipse, Fill };
+inline constexpr int ToolCount = 7;
+
 class CanvasController {
 public:
-    // moveKey is called with the arrow key pressed on the canvas.
-    CanvasController(Document& document, QLineEdit& position, std::function<void(int)> moveKey);
+    // What a tool would draw, shown over the picture on the views; nothing: show the picture.
+    using PreviewShower = std::function<void(const std::optional<PictureGrid>&)>;
 
-    void picMain_MouseDown(int button, double x, double y);
-    void picMain_MouseMove(int buttons, double x, double y);
+    // moveKey is called with the arrow key pressed on the canvas.
+    CanvasController(Document& document, QLineEdit& position, std::function<void(int)> moveKey,
+                     PreviewShower showPreview = {});
+    ~CanvasController();
+
+    void picMain_MouseDown(int button, double x, double y, bool shift = false);
+    void picMain_MouseMove(int buttons, double x, double y, bool shift = false);
+    // Where the pointer is released; without a position, where it was last seen.
     void picMain_MouseUp();
+    void picMain_MouseUp(double x, double y, bool shift = false);
     void picMain_KeyDown(int key);
 
+    // A drag under way finishes with the tool it started with.
+    void SetTool(ToolKind kind) { current_ = static_cast<size_t>(kind); }
+    ToolKind CurrentTool() const { return static_cast<ToolKind>(current_); }
+
 private:
-    void SetPixelFromMouse(int button, double x, double y);
+    void ShowPreview();
 
     Document& doc_;
     QLineEdit& txtPos_;
     std::function<void(int)> moveKey_;
-    bool buttonHeld_ = false;
+    PreviewShower showPreview_;
+    std::array<std::unique_ptr<Tool>, ToolCount> tools_;
+    size_t current_ = 0;
+    Tool* active_ = nullptr;
+    ToolEvent last_;
+    bool previewShown_ = false;
 };
 
 }  // namespace pixora

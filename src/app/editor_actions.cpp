@@ -1,6 +1,7 @@
 #include "app/editor_actions.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -87,6 +88,37 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
     Separator(edit);
     a.mnuOptions = AddItem(edit, "mnuOptions", "&Options...");
 
+    QMenu* tools = AddMenu(bar, nullptr, "mnuTools", "T&ools");
+    a.mnuTools = tools;
+    a.toolGroup = new QActionGroup(tools);
+    a.toolGroup->setExclusive(true);
+    struct ToolItem {
+        const char* name;
+        const char* caption;
+        const char* key;
+        QAction** action;
+    };
+    const ToolItem toolItems[] = {
+        {"mnuToolPencil", "&Pencil", "B", &a.mnuToolPencil},
+        {"mnuToolLine", "&Line", "L", &a.mnuToolLine},
+        {"mnuToolRectangle", "&Rectangle", "R", &a.mnuToolRectangle},
+        {"mnuToolFilledRectangle", "F&illed Rectangle", "Shift+R", &a.mnuToolFilledRectangle},
+        {"mnuToolEllipse", "&Ellipse", "E", &a.mnuToolEllipse},
+        {"mnuToolFilledEllipse", "Filled Elli&pse", "Shift+E", &a.mnuToolFilledEllipse},
+        {"mnuToolFill", "&Fill", "F", &a.mnuToolFill},
+    };
+    for (const ToolItem& t : toolItems) {
+        QAction* action = tools->addAction(t.caption);
+        action->setObjectName(t.name);
+        action->setCheckable(true);
+        // A plain letter must not be taken from the text box: it counts only on the canvas.
+        action->setShortcut(QKeySequence(t.key));
+        action->setShortcutContext(Qt::WidgetShortcut);
+        a.toolGroup->addAction(action);
+        *t.action = action;
+    }
+    a.mnuToolPencil->setChecked(true);
+
     QMenu* extras = AddMenu(bar, nullptr, "mnuExtras", "Ex&tras");
     a.mnuSendNGG = AddItem(extras, "mnuSendNGG", "Send to &Tamsel Editor");
     a.mnuSendNOL = AddItem(extras, "mnuSendNOL", "Send to &Vornik Uploader");
@@ -163,6 +195,11 @@ void BuildToolbar(QMainWindow& window, EditorActions& a) {
         QObject::connect(action, &QAction::triggered, b.menuItem, &QAction::trigger);
         *b.button = action;
     }
+
+    a.ToolbarTools = window.addToolBar("Tools");
+    a.ToolbarTools->setObjectName("ToolbarTools");
+    a.ToolbarTools->setMovable(false);
+    a.ToolbarTools->addActions(a.toolGroup->actions());
 }
 
 }  // namespace

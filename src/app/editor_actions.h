@@ -5,6 +5,7 @@
 #include <array>
 
 class QAction;
+class QActionGroup;
 class QMainWindow;
 class QMenu;
 class QToolBar;
@@ -40,6 +41,17 @@ struct EditorActions {
     QAction* mnuPaste = nullptr;
     QAction* mnuMonitor = nullptr;
     QAction* mnuOptions = nullptr;
+    // Tools: one checked at a time, the pencil first. Their single-key shortcuts act while
+    // the canvas has the focus (the window adds them to the canvas).
+    QMenu* mnuTools = nullptr;
+    QActionGroup* toolGroup = nullptr;
+    QAction* mnuToolPencil = nullptr;
+    QAction* mnuToolLine = nullptr;
+    QAction* mnuToolRectangle = nullptr;
+    QAction* mnuToolFilledRectangle = nullptr;
+    QAction* mnuToolEllipse = nullptr;
+    QAction* mnuToolFilledEllipse = nullptr;
+    QAction* mnuToolFill = nullptr;
     // Extras
     QAction* mnuSendNGG = nullptr;
     QAction* mnuSendNOL = nullptr;
@@ -65,6 +77,8 @@ struct EditorActions {
     QAction* Toolbar1_Send = nullptr;
     QAction* Toolbar1_Internet = nullptr;
     QAction* Toolbar1_Options = nullptr;
+    // The tools' own toolbar, showing the Tools menu's items.
+    QToolBar* ToolbarTools = nullptr;
 };
 
 // Builds the menu bar and the toolbar of window. The actions do nothing yet; the window

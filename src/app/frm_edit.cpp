@@ -64,22 +64,25 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
                                             services_.loadPreview);
     edits_ = std::make_unique<EditCommands>(doc_, settings_, ui_, actions_, views_,
                                             services_.clipboard, *this, *this);
-    canvas_ = std::make_unique<CanvasController>(doc_, *txtPos_, [this](int key) {
-        switch (key) {
-            case Qt::Key_Up:
-                edits_->mnuMoveUp_Click();
-                break;
-            case Qt::Key_Down:
-                edits_->mnuMoveDown_Click();
-                break;
-            case Qt::Key_Left:
-                edits_->mnuMoveLeft_Click();
-                break;
-            default:
-                edits_->mnuMoveRight_Click();
-                break;
-        }
-    });
+    canvas_ = std::make_unique<CanvasController>(
+        doc_, *txtPos_,
+        [this](int key) {
+            switch (key) {
+                case Qt::Key_Up:
+                    edits_->mnuMoveUp_Click();
+                    break;
+                case Qt::Key_Down:
+                    edits_->mnuMoveDown_Click();
+                    break;
+                case Qt::Key_Left:
+                    edits_->mnuMoveLeft_Click();
+                    break;
+                default:
+                    edits_->mnuMoveRight_Click();
+                    break;
+            }
+        },
+        [this](const std::optional<PictureGrid>& preview) { ShowToolPreview(preview); });
     ConnectActions();
     doc_.OnPictureChanged([this] { RedrawViews(); });
     doc_.OnCellChanged([this](int px, int py) {
@@ -125,6 +128,21 @@ void frmEdit::ConnectActions() {
     on(a.mnuPaste, [&e] { e.mnuPaste_Click(); });
     on(a.mnuMonitor, [&e] { e.mnuMonitor_Click(); });
     on(a.mnuOptions, [this] { mnuOptions_Click(); });
+    const std::pair<QAction*, ToolKind> tools[] = {
+        {a.mnuToolPencil, ToolKind::Pencil},
+        {a.mnuToolLine, ToolKind::Line},
+        {a.mnuToolRectangle, ToolKind::Rectangle},
+        {a.mnuToolFilledRectangle, ToolKind::FilledRectangle},
+        {a.mnuToolEllipse, ToolKind::Ellipse},
+        {a.mnuToolFilledEllipse, ToolKind::FilledEllipse},
+        {a.mnuToolFill, ToolKind::Fill},
+    };
+    for (const auto& [action, kind] : tools) {
+        const ToolKind tool = kind;
+        on(action, [this, tool] { canvas_->SetTool(tool); });
+        // The tools' letters count while the canvas has the focus.
+        picMain_->addAction(action);
+    }
     PhoneCommands& p = *phone_;
     WebCommands& w = *web_;
     on(a.mnuSend, [&p] { p.mnuSend_Click(); });
@@ -161,11 +179,15 @@ void frmEdit::BuildViews() {
     picBranding_ = built.picBranding;
     lblURL_->installEventFilter(this);
 
-    connect(picMain_, &RasterView::MouseDown, this,
-            [this](int button, QPointF p) { picMain_MouseDown(button, p.x(), p.y()); });
-    connect(picMain_, &RasterView::MouseMove, this,
-            [this](int buttons, QPointF p) { picMain_MouseMove(buttons, p.x(), p.y()); });
-    connect(picMain_, &RasterView::MouseUp, this, [this](int, QPointF) { picMain_MouseUp(); });
+    const auto shift = [this] { return picMain_->MouseModifiers().testFlag(Qt::ShiftModifier); };
+    connect(picMain_, &RasterView::MouseDown, this, [this, shift](int button, QPointF p) {
+        canvas_->picMain_MouseDown(button, p.x(), p.y(), shift());
+    });
+    connect(picMain_, &RasterView::MouseMove, this, [this, shift](int buttons, QPointF p) {
+        canvas_->picMain_MouseMove(buttons, p.x(), p.y(), shift());
+    });
+    connect(picMain_, &RasterView::MouseUp, this,
+            [this, shift](int, QPointF p) { canvas_->picMain_MouseUp(p.x(), p.y(), shift()); });
     connect(picMain_, &RasterView::KeyDown, this,
             [this](int key) { canvas_->picMain_KeyDown(key); });
     for (RasterView* view : {picMain_, picDisplay_}) {
@@ -482,6 +504,16 @@ void frmEdit::RedrawViews() {
         }
     }
     RefreshPreview();
+}
+
+void frmEdit::ShowToolPreview(const std::optional<PictureGrid>& preview) {
+    const PictureGrid& shown = preview ? *preview : doc_.Picture();
+    for (int py = 0; py < PictureHeight; ++py) {
+        for (int px = 0; px < PictureWidth; ++px) {
+            views_.ShowCell(shown, px, py);
+        }
+    }
+    RepaintViews();
 }
 
 void frmEdit::ClearViews() {

@@ -190,6 +190,8 @@ private:
     // The private temporary folder as it is now (ending in "/"), or empty when there is none.
     const std::string& CurrentTempFolder();
     void RepaintViews();
+    // A drawing tool's drag over the picture on the canvas and the phone preview.
+    void ShowToolPreview(const std::optional<PictureGrid>& preview);
     // What the document's observers do: the views, the text box, the title and the undo items.
     void RedrawViews();
     void ShowText();

@@ -58,14 +58,17 @@ void RasterView::paintEvent(QPaintEvent*) {
 }
 
 void RasterView::mousePressEvent(QMouseEvent* event) {
+    mouseModifiers_ = event->modifiers();
     emit MouseDown(ButtonMask(event->button()), event->position());
 }
 
 void RasterView::mouseMoveEvent(QMouseEvent* event) {
+    mouseModifiers_ = event->modifiers();
     emit MouseMove(ButtonMask(event->buttons()), event->position());
 }
 
 void RasterView::mouseReleaseEvent(QMouseEvent* event) {
+    mouseModifiers_ = event->modifiers();
     emit MouseUp(ButtonMask(event->button()), event->position());
 }
 

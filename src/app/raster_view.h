@@ -15,6 +15,8 @@ class RasterView : public QWidget {
 public:
     RasterView(const Raster* source, QWidget* parent = nullptr);
     QSize sizeHint() const override;
+    // The keyboard modifiers of the last mouse event (Shift constrains a drawing tool's drag).
+    Qt::KeyboardModifiers MouseModifiers() const { return mouseModifiers_; }
 
 signals:
     // Buttons as the old mouse events numbered them: 1 left, 2 right, 4 middle, added up.
@@ -36,6 +38,7 @@ protected:
 
 private:
     const Raster* source_;
+    Qt::KeyboardModifiers mouseModifiers_;
 };
 
 // Mouse buttons of a Qt event as the 1/2/4 mask.

@@ -90,11 +90,15 @@ PictureViews::PictureViews()
 }
 
 void PictureViews::PaintCell(const PictureGrid& grid, int px, int py) {
+    ShowCell(grid, px, py);
+    output_.SetPixel(px, py, grid.IsSet(px, py) ? SetColour : ClearColour);
+}
+
+void PictureViews::ShowCell(const PictureGrid& grid, int px, int py) {
     const Rgb colour = grid.IsSet(px, py) ? SetColour : ClearColour;
     canvas_.FillRect(CellSize * px + 1, CellSize * py + 1, CellSize * px + 6, CellSize * py + 6,
                      colour);
     preview_.SetPixel(px + PreviewPictureLeft, py + PreviewPictureTop, colour);
-    output_.SetPixel(px, py, colour);
 }
 
 void PictureViews::ClearPreview() {

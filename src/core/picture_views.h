@@ -33,6 +33,9 @@ public:
 
     // One cell on all three views, black for 1 and the clear colour otherwise.
     void PaintCell(const PictureGrid& grid, int px, int py);
+    // One cell on the canvas and the phone preview only: what a drag would draw is shown there
+    // while the output bitmap keeps the picture.
+    void ShowCell(const PictureGrid& grid, int px, int py);
     void ClearPreview();
     void RefreshPreview(const PictureGrid& grid);
     void DrawGrid();

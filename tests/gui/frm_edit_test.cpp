@@ -148,7 +148,7 @@ TEST(frmEditMenus, EveryItemHasItsCaptionShortcutAndVisibility) {
         EXPECT_EQ(action->isVisible(), item.visible) << item.name;
     }
     EXPECT_TRUE(h.Find<QAction>("mnuMonitor")->isCheckable());
-    const QStringList menus = {"&File", "&Edit", "Ex&tras", "&Help"};
+    const QStringList menus = {"&File", "&Edit", "T&ools", "Ex&tras", "&Help"};
     QStringList shown;
     for (QAction* a : h.window->menuBar()->actions()) {
         if (a->menu() != nullptr) {
