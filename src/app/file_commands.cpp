@@ -92,17 +92,21 @@ void FileCommands::myOpenFileReceived(const std::string& path) {
     host_.SetBusy(false);
 }
 
-void FileCommands::mnuImport_Click() {
+void FileCommands::RunImportCommand(bool (FileCommands::*import)(const std::string&)) {
     host_.SetBusy(true);
     if (AskSaveChanges() != AnswerCancel) {
         const std::string path =
             ui_.OpenFile(ImportDialogFilter(importExtensions_), 1, folders_.importDir);
         if (!path.empty()) {
             folders_.importDir = FolderOf(path);
-            ImportPicture(path);
+            (this->*import)(path);
         }
     }
     host_.SetBusy(false);
+}
+
+void FileCommands::mnuImport_Click() {
+    RunImportCommand(&FileCommands::ImportPicture);
 }
 
 bool FileCommands::ImportPicture(const std::string& path) {
@@ -132,16 +136,7 @@ bool FileCommands::ImportPicture(const std::string& path) {
 }
 
 void FileCommands::mnuImportPreview_Click() {
-    host_.SetBusy(true);
-    if (AskSaveChanges() != AnswerCancel) {
-        const std::string path =
-            ui_.OpenFile(ImportDialogFilter(importExtensions_), 1, folders_.importDir);
-        if (!path.empty()) {
-            folders_.importDir = FolderOf(path);
-            ImportPictureWithPreview(path);
-        }
-    }
-    host_.SetBusy(false);
+    RunImportCommand(&FileCommands::ImportPictureWithPreview);
 }
 
 bool FileCommands::ImportPictureWithPreview(const std::string& path) {

@@ -91,6 +91,9 @@ private:
     bool SaveDocument();
     bool SaveDocumentAs();
     bool CheckBeforeOutput();
+    // Both Import commands: ask about changes, take a file from the Import dialog, remember its
+    // folder and hand it to import.
+    void RunImportCommand(bool (FileCommands::*import)(const std::string&));
     // Tells which file could not be read or written and why; firstLine says what failed.
     void ShowFileProblem(const std::string& firstLine, const std::string& path,
                          const FileStatus& status);
