@@ -80,18 +80,24 @@ int Convert(Context& context, std::span<const std::string> operands) {
     }
     const std::string& output = options->output;
     // Judged before the input is read, so a mistyped name costs no decoding.
-    const std::optional<OutputFormat> format = ChooseOutputFormat(output);
+    const std::optional<OutputFormat> format = ChooseOutputFormat(output, options->mono);
     if (!format) {
         context.err << ProgramName << ": " << QuotedName(output)
-                    << ": unknown output type; use .npm, .bmp or .wbmp\n";
+                    << ": unknown output type; use .npm, .bmp, .wbmp, .otb, .nlm, .ngg, .nol, "
+                       ".gms, .nsl or .ngl\n";
         return ExitFailure;
+    }
+    if (const std::string why = CheckWriteOptions(*format, options->write); !why.empty()) {
+        context.err << ProgramName << ": " << QuotedName(output) << ": " << why << "\n";
+        return ExitUsage;
     }
     const std::optional<OpenedPicture> picture = ConvertInput(context, *options);
     if (!picture) {
         return ExitFailure;
     }
     // The editor's save: atomic where it can be, in place where a rename would lose something.
-    const FileStatus status = WriteOutput(*format, output, *picture, context.settings);
+    const FileStatus status =
+        WriteOutput(*format, output, *picture, context.settings, options->write);
     if (!status.Ok()) {
         context.err << ProgramName << ": " << QuotedName(output)
                     << ": cannot write the file: " << FileStatusText(status) << "\n";
@@ -213,7 +219,8 @@ int Ports(Context& context, std::span<const std::string>) {
 
 constexpr std::array<Command, 7> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
-    {"convert", ConvertOperands, "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm",
+    {"convert", ConvertOperands,
+     "write the picture as OUTPUT: .npm, .bmp, .wbmp, .otb, .nlm, .ngg, .nol, .gms, .nsl, .ngl",
      AnyOperands, Convert},
     {"weburl", "INPUT", "print the web-send address the editor would open for the picture", 1,
      WebUrl},

@@ -19,6 +19,35 @@ constexpr Names<DitherMethod> DitherNames = {{{"none", DitherMethod::None},
                                               {"atkinson", DitherMethod::Atkinson},
                                               {"bayer", DitherMethod::Ordered}}};
 
+constexpr Names<NlmType> TypeNames = {{{"operator", NlmType::Operator},
+                                       {"caller", NlmType::Caller},
+                                       {"startup", NlmType::Startup},
+                                       {"picture", NlmType::Picture}}};
+
+// A whole decimal number from lowest to highest.
+std::optional<int> Number(std::string_view value, int lowest, int highest) {
+    int number = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
+        number < lowest || number > highest) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::optional<LogoSize> SizeNamed(std::string_view value) {
+    const size_t x = value.find('x');
+    if (x == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::optional<int> width = Number(value.substr(0, x), 1, 255);
+    const std::optional<int> height = Number(value.substr(x + 1), 1, 255);
+    if (!width || !height) {
+        return std::nullopt;
+    }
+    return LogoSize{*width, *height};
+}
+
 template <class T>
 std::optional<T> Named(const Names<T>& names, std::string_view value) {
     for (const auto& [name, item] : names) {
@@ -41,6 +70,25 @@ std::optional<ConvertOptions> ParseConvertOptions(std::span<const std::string> o
             options.invert = true;
             continue;
         }
+        if (word == "--mono") {
+            options.mono = true;
+            continue;
+        }
+        if (word == "--operator") {
+            // Two values, so no "=" form.
+            const std::optional<int> mcc =
+                i + 1 < operands.size() ? Number(operands[i + 1], 0, 999) : std::nullopt;
+            const std::optional<int> mnc =
+                i + 2 < operands.size() ? Number(operands[i + 2], 0, 999) : std::nullopt;
+            if (!mcc || !mnc) {
+                error = "--operator takes two numbers from 0 to 999, MCC and MNC";
+                return std::nullopt;
+            }
+            options.write.mcc = *mcc;
+            options.write.mnc = *mnc;
+            i += 2;
+            continue;
+        }
         if (word.size() < 2 || word.compare(0, 2, "--") != 0) {
             files.push_back(word);
             continue;
@@ -49,7 +97,8 @@ std::optional<ConvertOptions> ParseConvertOptions(std::span<const std::string> o
         if (const size_t equals = word.find('='); equals != std::string::npos) {
             value = word.substr(equals + 1);
             word.resize(equals);
-        } else if (word == "--fit" || word == "--threshold" || word == "--dither") {
+        } else if (word == "--fit" || word == "--threshold" || word == "--dither" ||
+                   word == "--size" || word == "--type") {
             if (i + 1 >= operands.size()) {
                 error = word + " needs a value";
                 return std::nullopt;
@@ -68,16 +117,24 @@ std::optional<ConvertOptions> ParseConvertOptions(std::span<const std::string> o
                 error = "--dither takes none, floyd-steinberg, atkinson or bayer";
                 return std::nullopt;
             }
+        } else if (word == "--type") {
+            options.write.nlmType = Named(TypeNames, value);
+            if (!options.write.nlmType) {
+                error = "--type takes operator, caller, startup or picture";
+                return std::nullopt;
+            }
+        } else if (word == "--size") {
+            options.write.size = SizeNamed(value);
+            if (!options.write.size) {
+                error = "--size takes WIDTHxHEIGHT, such as 72x14";
+                return std::nullopt;
+            }
         } else if (word == "--threshold") {
-            int threshold = -1;
-            const auto [end, ec] =
-                std::from_chars(value.data(), value.data() + value.size(), threshold);
-            if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
-                threshold < 0 || threshold > 255) {
+            options.threshold = Number(value, 0, 255);
+            if (!options.threshold) {
                 error = "--threshold takes a number from 0 to 255";
                 return std::nullopt;
             }
-            options.threshold = threshold;
         } else {
             error = "unknown option " + word;
             return std::nullopt;

@@ -8,12 +8,14 @@
 #include <string>
 
 #include "formats/image_adjust.h"
+#include "formats/save_dispatch.h"
 
 namespace pixora::cli {
 
 inline constexpr const char* ConvertOperands =
     "INPUT OUTPUT [--fit stretch|contain|cover|none] [--threshold N] "
-    "[--dither none|floyd-steinberg|atkinson|bayer] [--invert]";
+    "[--dither none|floyd-steinberg|atkinson|bayer] [--invert] [--size WxH] "
+    "[--type operator|caller|startup|picture] [--operator MCC MNC] [--mono]";
 
 struct ConvertOptions {
     std::string input;
@@ -23,6 +25,9 @@ struct ConvertOptions {
     std::optional<int> threshold;
     std::optional<DitherMethod> dither;
     bool invert = false;
+    // How the output is written: its size, NLM type, NOL operator, and BMP as 1-bit.
+    WriteOptions write;
+    bool mono = false;
 
     bool Adjusted() const { return fit || threshold || dither || invert; }
 };

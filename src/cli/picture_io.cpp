@@ -1,8 +1,5 @@
 #include "cli/picture_io.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "cli/batch_user_interface.h"
 #include "core/settings_keys.h"
 #include "core/strings.h"
@@ -89,21 +86,6 @@ OpenOutcome ImportAdjusted(const std::string& path, const AdjustSettings& adjust
     return outcome;
 }
 
-namespace {
-
-bool EndsWithUpper(const std::string& path, std::string_view upperSuffix) {
-    if (path.size() < upperSuffix.size()) {
-        return false;
-    }
-    return std::equal(
-        upperSuffix.begin(), upperSuffix.end(),
-        path.end() - static_cast<std::ptrdiff_t>(upperSuffix.size()), [](char upper, char c) {
-            return upper == static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        });
-}
-
-}  // namespace
-
 OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchUserInterface& ui,
                         const PictureLoader& loadPicture) {
     const OpenedFile opened = OpenGraphicFileAt(path);
@@ -126,28 +108,32 @@ OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchU
     return outcome;
 }
 
-std::optional<OutputFormat> ChooseOutputFormat(const std::string& path) {
-    // Save writes a picture message whatever the name; Export picks WBMP by ".WBM" anywhere in
-    // the name and BMP otherwise. Here the name must say which one is meant.
-    if (EndsWithUpper(path, ".NPM")) {
-        return OutputFormat::PictureMessage;
+std::optional<OutputFormat> ChooseOutputFormat(const std::string& path, bool mono) {
+    // Save writes a picture message whatever the name and Export a BMP for any name without
+    // ".WBM"; here the name must say which writer is meant.
+    const SaveFormatInfo* info = SaveFormatForName(path);
+    if (info == nullptr || info->format == SaveFormat::Png) {
+        return std::nullopt;
     }
-    if (IsWbmpExportName(path)) {
-        return OutputFormat::Wbmp;
+    if (mono && info->format == SaveFormat::Bmp) {
+        return SaveFormat::MonoBmp;
     }
-    if (EndsWithUpper(path, ".BMP")) {
-        return OutputFormat::Bmp;
-    }
-    return std::nullopt;
+    return info->format;
 }
 
 FileStatus WriteOutput(OutputFormat format, const std::string& path, const OpenedPicture& picture,
-                       SettingsStore& settings) {
-    if (format == OutputFormat::PictureMessage) {
-        return SavePictureMessage(path, picture.picture, picture.text,
-                                  ReadText(settings, keys::UserName));
+                       SettingsStore& settings, const WriteOptions& options) {
+    switch (format) {
+        case SaveFormat::PictureMessage:
+            return SavePictureMessage(path, picture.picture, picture.text,
+                                      ReadText(settings, keys::UserName));
+        case SaveFormat::Bmp:
+        case SaveFormat::Wbmp:
+            return ExportPicture(path, picture.picture, OutputBitmap(picture.picture));
+        default:
+            return WriteFile(path, EncodePicture(format, picture.picture, picture.text,
+                                                 OutputBitmap(picture.picture), options));
     }
-    return ExportPicture(path, picture.picture, OutputBitmap(picture.picture));
 }
 
 std::string ShowText(const OpenedPicture& picture) {

@@ -13,6 +13,7 @@
 #include "formats/file_io.h"
 #include "formats/image_adjust.h"
 #include "formats/import_fit.h"
+#include "formats/save_dispatch.h"
 
 namespace pixora::cli {
 
@@ -44,15 +45,17 @@ OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchU
 OpenOutcome ImportAdjusted(const std::string& path, const AdjustSettings& adjust,
                            const WorkingCopyLoader& loadWorkingCopy);
 
-enum class OutputFormat { PictureMessage, Wbmp, Bmp };
+using OutputFormat = SaveFormat;
 
-// nullopt for a name that none of the writers claims.
-std::optional<OutputFormat> ChooseOutputFormat(const std::string& path);
+// nullopt for a name that none of the writers claims (PNG among them for now). mono makes a
+// ".bmp" name the 1-bit bitmap.
+std::optional<OutputFormat> ChooseOutputFormat(const std::string& path, bool mono = false);
 
 // Writes the file as Save or Export would; the picture message carries the text and the
-// "UserName" author.
+// "UserName" author. The other phone formats are written with options, which CheckWriteOptions
+// has accepted.
 FileStatus WriteOutput(OutputFormat format, const std::string& path, const OpenedPicture& picture,
-                       SettingsStore& settings);
+                       SettingsStore& settings, const WriteOptions& options = {});
 
 // 28 lines of 72 characters, '#' set and '.' clear, then "text: " and the text in UTF-8.
 std::string ShowText(const OpenedPicture& picture);

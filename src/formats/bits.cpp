@@ -120,4 +120,23 @@ int ByteAt(std::string_view bytes, size_t offset) {
     return offset < bytes.size() ? static_cast<unsigned char>(bytes[offset]) : 0;
 }
 
+bool PlacedPixel(const PictureGrid& picture, int x, int y) {
+    return PictureGrid::Contains(x, y) && picture.IsSet(x, y);
+}
+
+std::string PlacedRows(const PictureGrid& picture, int width, int height, bool packed) {
+    std::string bits;
+    bits.reserve(static_cast<size_t>(width + 7) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            bits.push_back(PlacedPixel(picture, x, y) ? '1' : '0');
+        }
+        if (!packed) {
+            bits.append((8 - width % 8) % 8, '0');
+        }
+    }
+    bits.append((8 - bits.size() % 8) % 8, '0');
+    return bits2bytes(bits);
+}
+
 }  // namespace pixora

@@ -40,6 +40,14 @@ std::string bits2bytes(std::string_view bits);
 // digit for a clear one. The picture-message file writes '1' for set, the WBMP file '0'.
 std::string PictureBits(const PictureGrid& picture, char setChar);
 
+// The pixel at (x, y) of a canvas of any size with the picture at its top-left corner: the
+// picture's own pixel inside 72 x 28, clear everywhere else. Every writer of a size other than
+// 72 x 28 places the picture this way.
+bool PlacedPixel(const PictureGrid& picture, int x, int y);
+// Rows from the top, each ceil(width / 8) bytes, MSB = leftmost pixel, 1 = set, of the picture
+// placed top-left on a width x height canvas; with packed, the rows run on without padding.
+std::string PlacedRows(const PictureGrid& picture, int width, int height, bool packed);
+
 // True when the byte sequence starts with the given bytes (and is long enough to hold them).
 bool StartsWith(std::string_view bytes, std::string_view prefix);
 // How bytes start against a format's tag: BadMagic when a byte differs, TooShort when they end

@@ -16,14 +16,21 @@
 //  38  8  resolution, 2835 pixels per metre (72 dpi) both ways
 //  46  8  colours used and important, 0
 //  54     rows of blue, green, red triples, each row padded to a multiple of 4 bytes
+//
+// The black-and-white bitmap that phone-logo tools take differs in: offset 62, 1 bit per pixel,
+// colours used and important 2, a palette at 54 of white (FF FF FF 00) then black (00 00 00 00),
+// and rows of ceil(width / 8) bytes, MSB = leftmost pixel, 1 = set (black), padded to 4 bytes.
 
 #include <string>
 
+#include "core/picture.h"
 #include "core/raster.h"
 
 namespace pixora {
 
 // The file bytes of a 24-bit uncompressed bitmap of the raster; empty for an empty raster.
 std::string WriteBmpFile(const Raster& image);
+// The 1-bit bitmap of width x height with the picture top-left.
+std::string WriteMonoBmpFile(const PictureGrid& picture, int width, int height);
 
 }  // namespace pixora

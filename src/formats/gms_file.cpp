@@ -1,5 +1,6 @@
 #include "formats/gms_file.h"
 
+#include "core/text.h"
 #include "formats/bits.h"
 
 namespace pixora {
@@ -40,6 +41,14 @@ ReadResult<LoadedPicture> ReadGmsFile(std::string_view bytes) {
     }
     loaded.text = MessageTextFromFile(bytes.substr(4, length));
     return loaded;
+}
+
+std::string WriteGmsFile(const PictureGrid& picture, std::u32string_view text) {
+    const std::string encoded = EncodeCp1252(text).substr(0, 255);
+    std::string out{'0', '\0', '\0', static_cast<char>(encoded.size())};
+    out += encoded;
+    out += std::string("\x02\x01\x00\x00\x48\x1C\x01", 7);
+    return out + PlacedRows(picture, PictureWidth, PictureHeight, true);
 }
 
 }  // namespace pixora

@@ -15,8 +15,11 @@
 //   10+L    1               01
 //   11+L    ceil(w * h / 8) rows from the top packed without padding, MSB first, 1 = set
 //
-// The graphic goes to the top-left corner; the rest of the picture stays clear.
+// The graphic goes to the top-left corner; the rest of the picture stays clear. The writer gives
+// the item length as 256 (high byte first, the size of the 72 x 28 bitmap item's body) and always
+// writes 72 x 28.
 
+#include <string>
 #include <string_view>
 
 #include "formats/npm_file.h"
@@ -28,5 +31,7 @@ namespace pixora {
 // 256 bytes or more among them), BadSize for a graphic larger than 72 x 28, TooShort for a file
 // that ends inside the header or the pixels.
 ReadResult<LoadedPicture> ReadGmsFile(std::string_view bytes);
+// The text in Windows-1252 ('?' for a character it lacks), cut to 255 bytes.
+std::string WriteGmsFile(const PictureGrid& picture, std::u32string_view text);
 
 }  // namespace pixora

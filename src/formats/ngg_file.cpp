@@ -13,7 +13,42 @@ int Int16At(std::string_view bytes, size_t offset) {
     return value >= 0x8000 ? value - 0x10000 : value;
 }
 
+void PutInt16(std::string& out, int value) {
+    out.push_back(static_cast<char>(value & 0xFF));
+    out.push_back(static_cast<char>((value >> 8) & 0xFF));
+}
+
+std::string WriteFile(std::string_view magic, const PictureGrid& picture, int width, int height,
+                      const int* operatorCodes) {
+    std::string out(magic);
+    out.push_back('\0');
+    PutInt16(out, 1);
+    if (operatorCodes != nullptr) {
+        PutInt16(out, operatorCodes[0]);
+        PutInt16(out, operatorCodes[1]);
+    }
+    for (int value : {width, height, 1, 1, 0}) {
+        PutInt16(out, value);
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            out.push_back(PlacedPixel(picture, x, y) ? '1' : '0');
+        }
+    }
+    return out;
+}
+
 }  // namespace
+
+std::string WriteGroupGraphicFile(const PictureGrid& picture, int width, int height) {
+    return WriteFile("NGG", picture, width, height, nullptr);
+}
+
+std::string WriteOperatorLogoFile(const PictureGrid& picture, int width, int height, int mcc,
+                                  int mnc) {
+    const int codes[] = {mcc, mnc};
+    return WriteFile("NOL", picture, width, height, codes);
+}
 
 ReadResult<GroupGraphic> ReadGroupGraphicFile(std::string_view bytes) {
     const bool isNol = StartsWith(bytes, std::string_view("NOL\0", 4));
@@ -39,6 +74,10 @@ ReadResult<GroupGraphic> ReadGroupGraphicFile(std::string_view bytes) {
         return ReadError::BadDimension;
     }
     GroupGraphic result;
+    if (isNol) {
+        result.mcc = Int16At(bytes, 6);
+        result.mnc = Int16At(bytes, 8);
+    }
     const size_t pixels = sizeOffset + 10;
 
     int firstRow = 0;

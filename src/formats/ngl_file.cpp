@@ -33,4 +33,14 @@ ReadResult<PictureGrid> ReadNglFile(std::string_view bytes) {
     return picture;
 }
 
+std::string WriteNglFile(const PictureGrid& picture) {
+    std::string out(kHeader);
+    for (const char byte : PlacedRows(picture, PictureWidth, kRows, false)) {
+        const auto value = static_cast<unsigned char>(byte);
+        out.push_back(HexDigits[value >> 4]);
+        out.push_back(HexDigits[value & 0x0F]);
+    }
+    return out;
+}
+
 }  // namespace pixora

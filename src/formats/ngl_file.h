@@ -8,8 +8,9 @@
 //                 MSB = leftmost pixel, 1 = set
 //
 // Digits may be either case; a character that is no hex digit counts as 0. Rows 14..27 stay
-// clear.
+// clear. The writer gives upper-case digits of the picture's top 14 rows.
 
+#include <string>
 #include <string_view>
 
 #include "core/picture.h"
@@ -20,5 +21,6 @@ namespace pixora {
 // BadMagic without "NGL ", BadField when a fixed byte differs, TooShort for a file shorter than
 // its header and 252 digits.
 ReadResult<PictureGrid> ReadNglFile(std::string_view bytes);
+std::string WriteNglFile(const PictureGrid& picture);
 
 }  // namespace pixora

@@ -43,4 +43,14 @@ ReadResult<PictureGrid> ReadNlmFile(std::string_view bytes) {
     return picture;
 }
 
+std::string WriteNlmFile(const PictureGrid& picture, NlmType type, int width, int height) {
+    std::string out("NLM \x01", 5);
+    out.push_back(static_cast<char>(type));
+    out.push_back('\0');
+    out.push_back(static_cast<char>(width));
+    out.push_back(static_cast<char>(height));
+    out.push_back('\x01');
+    return out + PlacedRows(picture, width, height, false);
+}
+
 }  // namespace pixora

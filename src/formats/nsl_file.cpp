@@ -34,4 +34,23 @@ ReadResult<PictureGrid> ReadNslFile(std::string_view bytes) {
     return picture;
 }
 
+std::string WriteNslFile(const PictureGrid& picture) {
+    std::string version = "Pixora";
+    version.resize(52, '\0');
+    // 6 + 52 + 6 + 504 bytes follow the FORM block's own header.
+    std::string out("FORM\x02\x38VERS\x00\x34", 12);
+    out += version;
+    out += std::string("NSLD\x01\xF8", 6);
+    for (size_t band = 0; band < 6; ++band) {
+        for (int x = 0; x < static_cast<int>(kBandBytes); ++x) {
+            int column = 0;
+            for (int bit = 0; bit < 8; ++bit) {
+                column |= PlacedPixel(picture, x, static_cast<int>(band) * 8 + bit) ? 1 << bit : 0;
+            }
+            out.push_back(static_cast<char>(column));
+        }
+    }
+    return out;
+}
+
 }  // namespace pixora

@@ -12,7 +12,12 @@
 //
 // The display's column layout is kept as is in the file; only columns 0..71 of rows 0..27 are
 // copied (bands 0..2 whole and the top half of band 3).
+//
+// The writer fills the 64 bytes before the logo with blocks of a 4-byte tag and a 2-byte size
+// (high byte first), as other logo tools read the file: "FORM" with the size of the rest, "VERS"
+// with 52 bytes of text, then "NSLD" 01 F8 (504) and the logo, the picture top-left.
 
+#include <string>
 #include <string_view>
 
 #include "core/picture.h"
@@ -22,5 +27,6 @@ namespace pixora {
 
 // BadMagic for a missing "FORM" or "NSLD" tag, TooShort for a file that ends inside the logo.
 ReadResult<PictureGrid> ReadNslFile(std::string_view bytes);
+std::string WriteNslFile(const PictureGrid& picture);
 
 }  // namespace pixora

@@ -38,4 +38,9 @@ ReadResult<PictureGrid> ReadOtbFile(std::string_view bytes) {
     return picture;
 }
 
+std::string WriteOtbFile(const PictureGrid& picture, int width, int height) {
+    std::string out{'\0', static_cast<char>(width), static_cast<char>(height), '\x01'};
+    return out + PlacedRows(picture, width, height, true);
+}
+
 }  // namespace pixora
