@@ -29,7 +29,10 @@
 #include "core/text.h"
 #include "core/utf8.h"
 #include "formats/bmp_file.h"
+#include "formats/ngg_file.h"
+#include "formats/nlm_file.h"
 #include "formats/npm_file.h"
+#include "formats/save_dispatch.h"
 #include "formats/wbmp_file.h"
 
 namespace pixora {
@@ -609,6 +612,49 @@ TEST_F(CliTest, ConvertOptionsChooseFitThresholdDitherAndInvert) {
                              Refused{{Path("grad.bmp"), "--threshold", "256"}, 2},
                              Refused{{Path("grad.bmp"), "--threshold"}, 2}}) {
         EXPECT_EQ(convert(r.args).first.exitCode, r.exitCode) << r.args.join(' ').toStdString();
+    }
+}
+
+// The phone formats' options reach the writers, and an option the output cannot carry is refused
+// before anything is written.
+TEST_F(CliTest, ConvertWritesPhoneFormatsWithTheirOptions) {
+    const PictureGrid marked = Marked();
+    WriteBytes(Path("in.npm"), WritePictureMessageFile(marked, U"Hi", "", 0.0));
+    struct Case {
+        QStringList args;  // after INPUT
+        int exitCode;
+        SaveFormat format;  // what the file must hold when written
+        WriteOptions options;
+    };
+    const Case cases[] = {
+        {{"o.nol", "--operator", "244", "5"}, 0, SaveFormat::Nol, {{}, {}, 244, 5}},
+        {{"s.nlm", "--type", "startup"}, 0, SaveFormat::Nlm, {{}, NlmType::Startup, 0, 0}},
+        {{"c.nlm", "--type=caller", "--size", "78x21"},
+         0,
+         SaveFormat::Nlm,
+         {LogoSize{78, 21}, NlmType::Caller, 0, 0}},
+        {{"m.BMP", "--mono", "--size=96x65"}, 0, SaveFormat::MonoBmp, {LogoSize{96, 65}, {}, 0, 0}},
+        {{"t.otb", "--size", "78x21"}, 0, SaveFormat::Otb, {LogoSize{78, 21}, {}, 0, 0}},
+        {{"p.gms"}, 0, SaveFormat::Gms, {}},
+        {{"x1.otb", "--size", "10x10"}, 2, {}, {}},
+        {{"x2.bmp", "--operator", "1", "2"}, 2, {}, {}},
+        {{"x3.nlm", "--type", "sideways"}, 2, {}, {}},
+        {{"x4.nlm", "--type", "picture", "--size", "84x48"}, 2, {}, {}},
+        {{"x5.ngg", "--size", "72"}, 2, {}, {}},
+        {{"x6.nol", "--operator", "244"}, 2, {}, {}},
+        {{"x7.png"}, 1, {}, {}},
+    };
+    for (const Case& c : cases) {
+        const QString output = c.args.front();
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const ProcessRun run =
+            RunCli(QStringList{"convert", Path("in.npm"), Path(output)} + c.args.mid(1));
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        if (c.exitCode != 0) {
+            EXPECT_FALSE(QFileInfo::exists(Path(output)));
+            continue;
+        }
+        EXPECT_EQ(ReadBytes(Path(output)), EncodePicture(c.format, marked, U"Hi", {}, c.options));
     }
 }
 
