@@ -13,6 +13,7 @@
 #include "document/file_use_cases.h"
 #include "formats/file_names.h"
 #include "formats/open_dispatch.h"
+#include "formats/save_dispatch.h"
 #include "shell/recent_files.h"
 
 namespace pixora {
@@ -302,11 +303,12 @@ void FileCommands::mnuExport_Click() {
     if (CheckBeforeOutput()) {
         const std::string folder =
             folders_.exportDir.empty() ? folders_.importDir : folders_.exportDir;
-        const std::string path = ui_.SaveFile(ProposedFileName(doc_.DocumentName()), ExportFilter,
-                                              1, folder, ExportExtension);
+        const std::string path = ui_.SaveFile(ProposedFileName(doc_.DocumentName()),
+                                              ExportDialogFilter(), 1, folder, ExportExtension);
         if (!path.empty()) {
             folders_.exportDir = FolderOf(path);
-            const FileStatus status = ExportPicture(path, doc_.Picture(), views_.Output());
+            const FileStatus status =
+                ExportPicture(path, doc_.Picture(), views_.Output(), doc_.Text());
             if (!status.Ok()) {
                 ShowFileProblem(CantSaveFileMessage, path, status);
             }

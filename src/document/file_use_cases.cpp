@@ -3,6 +3,7 @@
 #include "core/picture_views.h"
 #include "formats/bmp_file.h"
 #include "formats/npm_file.h"
+#include "formats/save_dispatch.h"
 #include "formats/wbmp_file.h"
 
 namespace pixora {
@@ -101,9 +102,9 @@ Raster OutputBitmap(const PictureGrid& picture) {
     return output;
 }
 
-FileStatus ExportPicture(const std::string& path, const PictureGrid& picture,
-                         const Raster& output) {
-    return WriteFile(path, IsWbmpExportName(path) ? WriteWbmpFile(picture) : WriteBmpFile(output));
+FileStatus ExportPicture(const std::string& path, const PictureGrid& picture, const Raster& output,
+                         std::u32string_view text) {
+    return WriteFile(path, EncodePicture(ExportFormatForName(path), picture, text, output, {}));
 }
 
 }  // namespace pixora

@@ -85,8 +85,10 @@ SaveResult SaveDocument(Document& document, const std::string& path, const std::
 // The picture in the two view colours, as Export writes it to a BMP.
 Raster OutputBitmap(const PictureGrid& picture);
 
-// WBMP when the name says so (".WBM" anywhere), else a BMP of output; the final name alone
-// decides, whatever filter was picked.
-FileStatus ExportPicture(const std::string& path, const PictureGrid& picture, const Raster& output);
+// The format the final name says (ExportFormatForName: ".WBM" anywhere a WBMP, a phone format by
+// its extension, anything else a BMP of output). The save dialog has already given a name typed
+// without an extension the picked filter's one. text goes only into formats that carry one.
+FileStatus ExportPicture(const std::string& path, const PictureGrid& picture, const Raster& output,
+                         std::u32string_view text = {});
 
 }  // namespace pixora

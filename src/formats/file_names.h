@@ -13,8 +13,6 @@ inline constexpr const char* OpenFilter =
     "Nokia Graphics|*.npm;*.ngg;*.nol;*.nlm;*.gms;*.nsl;*.otb;*.ngl;*.i61;*.wbmp;*.wbm|"
     "Nokia Picture Message (*.npm)|*.npm|Nokia Group Graphic (*.ngg)|*.ngg|"
     "Nokia Operator Logo (*.nol)|*.nol";
-inline constexpr const char* ExportFilter =
-    "Bitmap (*.bmp)|*.bmp|Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm";
 inline constexpr const char* ExportExtension = "bmp";
 inline constexpr const char* ImportFilter =
     "Pictures (*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf)|"

@@ -39,24 +39,27 @@ constexpr std::string_view kNslNames[] = {"nsl"};
 constexpr std::string_view kNglNames[] = {"ngl"};
 constexpr std::string_view kPngNames[] = {"png"};
 
-// Name lookup walks this order: WBMP before the rest because of its ".WBM" rule, the colour BMP
-// before the 1-bit one, which only an option or a filter picks.
+// Name lookup walks this order after the ".WBM" rule: the colour BMP before the 1-bit one, which
+// only an option picks. The editor's Export lists the formats marked for it in this order, the
+// BMP first as its default filter.
 const std::array<SaveFormatInfo, 12> kFormats = {{
-    {SaveFormat::Wbmp, "wbmp", kWbmpNames, "Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm", false,
-     kPicture},
-    {SaveFormat::Bmp, "bmp", kBmpNames, "Bitmap (*.bmp)|*.bmp", false, kPicture},
+    {SaveFormat::Bmp, "bmp", kBmpNames, "Bitmap (*.bmp)|*.bmp", false, kPicture, true},
+    {SaveFormat::Wbmp, "wbmp", kWbmpNames, "Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm", false, kPicture,
+     true},
     {SaveFormat::MonoBmp, "mono-bmp", kBmpNames, "Black-and-white Bitmap (*.bmp)|*.bmp", false,
-     kBitmap},
+     kBitmap, false},
     {SaveFormat::PictureMessage, "npm", kNpmNames, "Nokia Picture Message (*.npm)|*.npm", true,
-     kPicture},
-    {SaveFormat::Otb, "otb", kOtbNames, "Over-the-air Bitmap (*.otb)|*.otb", false, kOtb},
-    {SaveFormat::Nlm, "nlm", kNlmNames, "Nokia Logo Manager (*.nlm)|*.nlm", false, kNlm},
-    {SaveFormat::Ngg, "ngg", kNggNames, "Nokia Group Graphic (*.ngg)|*.ngg", false, kGroup},
-    {SaveFormat::Nol, "nol", kNolNames, "Nokia Operator Logo (*.nol)|*.nol", false, kGroup},
-    {SaveFormat::Gms, "gms", kGmsNames, "Picture Message Payload (*.gms)|*.gms", true, kPicture},
-    {SaveFormat::Nsl, "nsl", kNslNames, "Nokia Startup Logo (*.nsl)|*.nsl", false, kNsl},
-    {SaveFormat::Ngl, "ngl", kNglNames, "Nokia Logo Text (*.ngl)|*.ngl", false, kNgl},
-    {SaveFormat::Png, "png", kPngNames, "Portable Network Graphics (*.png)|*.png", false, kPicture},
+     kPicture, false},
+    {SaveFormat::Otb, "otb", kOtbNames, "Over-the-air Bitmap (*.otb)|*.otb", false, kOtb, true},
+    {SaveFormat::Nlm, "nlm", kNlmNames, "Nokia Logo Manager (*.nlm)|*.nlm", false, kNlm, true},
+    {SaveFormat::Ngg, "ngg", kNggNames, "Nokia Group Graphic (*.ngg)|*.ngg", false, kGroup, true},
+    {SaveFormat::Nol, "nol", kNolNames, "Nokia Operator Logo (*.nol)|*.nol", false, kGroup, true},
+    {SaveFormat::Gms, "gms", kGmsNames, "Picture Message Payload (*.gms)|*.gms", true, kPicture,
+     true},
+    {SaveFormat::Nsl, "nsl", kNslNames, "Nokia Startup Logo (*.nsl)|*.nsl", false, kNsl, true},
+    {SaveFormat::Ngl, "ngl", kNglNames, "Nokia Logo Text (*.ngl)|*.ngl", false, kNgl, true},
+    {SaveFormat::Png, "png", kPngNames, "Portable Network Graphics (*.png)|*.png", false, kPicture,
+     false},
 }};
 
 bool EndsWithExtension(std::string_view path, std::string_view extension) {
@@ -121,6 +124,21 @@ const SaveFormatInfo* SaveFormatForName(std::string_view path) {
         }
     }
     return nullptr;
+}
+
+std::string ExportDialogFilter() {
+    std::string filter;
+    for (const SaveFormatInfo& info : kFormats) {
+        if (info.exported) {
+            filter += (filter.empty() ? "" : "|") + std::string(info.filter);
+        }
+    }
+    return filter;
+}
+
+SaveFormat ExportFormatForName(std::string_view path) {
+    const SaveFormatInfo* info = SaveFormatForName(path);
+    return info != nullptr && info->exported ? info->format : SaveFormat::Bmp;
 }
 
 std::string CheckWriteOptions(SaveFormat format, const WriteOptions& options) {

@@ -45,6 +45,7 @@ struct SaveFormatInfo {
     std::string_view filter;                  // "Text (*.ext)|*.ext" for a file dialog
     bool carriesText;
     std::span<const LogoSize> sizes;  // the first is the default
+    bool exported;                    // offered by the editor's Export
 };
 
 std::span<const SaveFormatInfo> SaveFormats();
@@ -52,6 +53,12 @@ const SaveFormatInfo& SaveFormatOf(SaveFormat format);
 const SaveFormatInfo* SaveFormatByKey(std::string_view key);
 // nullptr for a name that no format claims.
 const SaveFormatInfo* SaveFormatForName(std::string_view path);
+
+// The Export dialog's filters, one per exported format, the BMP first.
+std::string ExportDialogFilter();
+// What Export writes for the final name: the exported format its extension names (".WBM"
+// anywhere for WBMP), else a BMP, as Export always wrote for a name it did not know.
+SaveFormat ExportFormatForName(std::string_view path);
 
 struct WriteOptions {
     std::optional<LogoSize> size;    // nullopt: the format's default (for NLM: by the type)

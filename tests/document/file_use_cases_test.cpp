@@ -9,6 +9,7 @@
 #include "core/picture_views.h"
 #include "core/settings_keys.h"
 #include "formats/npm_file.h"
+#include "formats/save_dispatch.h"
 #include "formats/wbmp_file.h"
 #include "support/fake_user_interface.h"
 
@@ -115,6 +116,16 @@ TEST(FileUseCases, ExportWritesWbmpByNameAndBmpOtherwise) {
     EXPECT_EQ(ReadWbmpFile(ReadFile(dir.path + "a.wbmp").bytes), Corner());
     ASSERT_TRUE(ExportPicture(dir.path + "a.bmp", Corner(), output).Ok());
     EXPECT_EQ(ReadFile(dir.path + "a.bmp").bytes.substr(0, 2), "BM");
+    // Every phone format by its extension, and a BMP for a name Export has no writer for.
+    const std::pair<const char*, SaveFormat> names[] = {
+        {"b.OTB", SaveFormat::Otb}, {"b.nlm", SaveFormat::Nlm}, {"b.gms", SaveFormat::Gms},
+        {"b.png", SaveFormat::Bmp}, {"b.npm", SaveFormat::Bmp}, {"b", SaveFormat::Bmp}};
+    for (const auto& [name, format] : names) {
+        ASSERT_TRUE(ExportPicture(dir.path + name, Corner(), output, U"hi").Ok());
+        EXPECT_EQ(ReadFile(dir.path + name).bytes,
+                  EncodePicture(format, Corner(), U"hi", output, {}))
+            << name;
+    }
 }
 
 TEST(FileUseCases, ImportDecodesFitsAndThresholds) {

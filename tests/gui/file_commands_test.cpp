@@ -23,6 +23,7 @@
 #include "core/settings_keys.h"
 #include "core/strings.h"
 #include "formats/file_io.h"
+#include "formats/ngg_file.h"
 #include "formats/npm_file.h"
 #include "formats/wbmp_file.h"
 #include "gui/gui_support.h"
@@ -344,9 +345,16 @@ TEST(FileCommands, ExportWritesByTheFinalNameAndLeavesTheDocumentAlone) {
     h.window->DialogFolders().importDir = "/imported/";
     const std::string wbmp = h.folder + "out.WBM";
     const std::string bmp = h.folder + "out.bmp";
-    h.ui.savePaths = {wbmp, bmp};
+    const std::string nol = h.folder + "out.nol";
+    h.ui.savePaths = {wbmp, bmp, nol};
     h.Find<QAction>("mnuExport")->trigger();
-    EXPECT_EQ(h.ui.dialogs[0].filter, "Bitmap (*.bmp)|*.bmp|Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm");
+    // The BMP stays the first, default filter; every phone format follows with its own.
+    const std::string& filter = h.ui.dialogs[0].filter;
+    EXPECT_EQ(filter.rfind("Bitmap (*.bmp)|*.bmp|Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm|", 0), 0u);
+    for (const char* phone :
+         {"|*.otb", "|*.nlm", "|*.ngg", "|*.nol", "|*.gms", "|*.nsl", "|*.ngl"}) {
+        EXPECT_NE(filter.find(phone), std::string::npos) << phone;
+    }
     EXPECT_EQ(h.ui.dialogs[0].folder, "/imported/");
     EXPECT_EQ(h.ui.dialogs[0].defaultExtension, "bmp");
     const std::string wbmpBytes = ReadBytes(wbmp);
@@ -360,6 +368,10 @@ TEST(FileCommands, ExportWritesByTheFinalNameAndLeavesTheDocumentAlone) {
     ASSERT_EQ(image.size(), QSize(72, 28));
     EXPECT_EQ(image.pixelColor(71, 27), QColor(0, 0, 0));
     EXPECT_EQ(image.pixelColor(70, 27), QColor(120, 190, 110));
+    h.Find<QAction>("mnuExport")->trigger();
+    const ReadResult<GroupGraphic> logo = ReadGroupGraphicFile(ReadBytes(nol));
+    ASSERT_TRUE(logo.Ok());
+    EXPECT_EQ(logo->picture, corner);  // written at 72 x 28, the size it takes
     EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled");
     EXPECT_EQ(ModifiedOf(*h.window), 0);
 }

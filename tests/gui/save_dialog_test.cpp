@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "formats/file_names.h"
+#include "formats/save_dispatch.h"
 #include "gui_support.h"
 #include "platform/qt_user_interface.h"
 
@@ -25,6 +26,7 @@ TEST(SaveDialog, ANameWithoutExtensionTakesThePickedFiltersExtension) {
     } cases[] = {
         {1, -1, "pic", "pic.bmp"}, {1, 1, "pic", "pic.wbmp"},    {2, -1, "pic", "pic.wbmp"},
         {2, 0, "pic", "pic.bmp"},  {1, 1, "pic.wbm", "pic.wbm"}, {1, 1, "pic.bmp", "pic.bmp"},
+        {1, 4, "pic", "pic.ngg"},  {3, -1, "pic", "pic.otb"},
     };
     QTemporaryDir dir;
     QtUserInterface ui;
@@ -58,8 +60,8 @@ TEST(SaveDialog, ANameWithoutExtensionTakesThePickedFiltersExtension) {
             QMetaObject::invokeMethod(dialog, "accept");
         });
         user.start();
-        const std::string path =
-            ui.SaveFile("", ExportFilter, c.filterIndex, dir.path().toStdString(), ExportExtension);
+        const std::string path = ui.SaveFile("", ExportDialogFilter(), c.filterIndex,
+                                             dir.path().toStdString(), ExportExtension);
         EXPECT_EQ(path, dir.filePath(c.saved).toStdString());
     }
 }
