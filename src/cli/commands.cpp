@@ -84,7 +84,7 @@ int Convert(Context& context, std::span<const std::string> operands) {
     if (!format) {
         context.err << ProgramName << ": " << QuotedName(output)
                     << ": unknown output type; use .npm, .bmp, .wbmp, .otb, .nlm, .ngg, .nol, "
-                       ".gms, .nsl or .ngl\n";
+                       ".gms, .nsl, .ngl or .png\n";
         return ExitFailure;
     }
     if (const std::string why = CheckWriteOptions(*format, options->write); !why.empty()) {
@@ -220,7 +220,8 @@ int Ports(Context& context, std::span<const std::string>) {
 constexpr std::array<Command, 7> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
     {"convert", ConvertOperands,
-     "write the picture as OUTPUT: .npm, .bmp, .wbmp, .otb, .nlm, .ngg, .nol, .gms, .nsl, .ngl",
+     "write the picture as OUTPUT: .npm, .bmp, .wbmp, .otb, .nlm, .ngg, .nol, .gms, .nsl, .ngl, "
+     ".png",
      AnyOperands, Convert},
     {"weburl", "INPUT", "print the web-send address the editor would open for the picture", 1,
      WebUrl},

@@ -1,6 +1,7 @@
 #include "cli/picture_io.h"
 
 #include "cli/batch_user_interface.h"
+#include "cli/qt_modules.h"
 #include "core/settings_keys.h"
 #include "core/strings.h"
 #include "core/utf8.h"
@@ -112,7 +113,7 @@ std::optional<OutputFormat> ChooseOutputFormat(const std::string& path, bool mon
     // Save writes a picture message whatever the name and Export a BMP for any name without
     // ".WBM"; here the name must say which writer is meant.
     const SaveFormatInfo* info = SaveFormatForName(path);
-    if (info == nullptr || info->format == SaveFormat::Png) {
+    if (info == nullptr) {
         return std::nullopt;
     }
     if (mono && info->format == SaveFormat::Bmp) {
@@ -130,6 +131,16 @@ FileStatus WriteOutput(OutputFormat format, const std::string& path, const Opene
         case SaveFormat::Bmp:
         case SaveFormat::Wbmp:
             return ExportPicture(path, picture.picture, OutputBitmap(picture.picture));
+        case SaveFormat::Png: {
+            const LogoSize size = options.size.value_or(LogoSize{});
+            std::string error;
+            const std::optional<std::string> png =
+                EncodePngThroughModule(picture.picture, size.width, size.height, error);
+            if (!png) {
+                return FileStatus{FileError::WriteFailed, 0};
+            }
+            return WriteFile(path, *png);
+        }
         default:
             return WriteFile(path, EncodePicture(format, picture.picture, picture.text,
                                                  OutputBitmap(picture.picture), options));

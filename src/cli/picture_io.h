@@ -47,7 +47,7 @@ OpenOutcome ImportAdjusted(const std::string& path, const AdjustSettings& adjust
 
 using OutputFormat = SaveFormat;
 
-// nullopt for a name that none of the writers claims (PNG among them for now). mono makes a
+// nullopt for a name that none of the writers claims. mono makes a
 // ".bmp" name the 1-bit bitmap.
 std::optional<OutputFormat> ChooseOutputFormat(const std::string& path, bool mono = false);
 

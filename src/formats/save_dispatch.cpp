@@ -58,7 +58,7 @@ const std::array<SaveFormatInfo, 12> kFormats = {{
      true},
     {SaveFormat::Nsl, "nsl", kNslNames, "Nokia Startup Logo (*.nsl)|*.nsl", false, kNsl, true},
     {SaveFormat::Ngl, "ngl", kNglNames, "Nokia Logo Text (*.ngl)|*.ngl", false, kNgl, true},
-    {SaveFormat::Png, "png", kPngNames, "Portable Network Graphics (*.png)|*.png", false, kPicture,
+    {SaveFormat::Png, "png", kPngNames, "Portable Network Graphics (*.png)|*.png", false, kBitmap,
      false},
 }};
 

@@ -3,8 +3,8 @@
 // which name picks which writer, the sizes each format takes and how the picture is encoded.
 //
 // A name picks the format whose extension ends it, case ignored; ".WBM" anywhere in the name
-// picks WBMP first, as Export always has. PNG has no encoder here: its bytes come from the
-// platform's picture saver, so EncodePicture leaves it to the caller.
+// picks WBMP first, as Export always has. PNG has no encoder here: its bytes come from Qt, so
+// EncodePicture leaves it to the caller (pixora-cli's import module).
 
 #include <optional>
 #include <span>
