@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include <array>
+#include <charconv>
 #include <ostream>
 
 #include "cli/convert_command.h"
@@ -13,6 +14,7 @@
 #include "core/strings.h"
 #include "formats/file_io.h"
 #include "formats/open_dispatch.h"
+#include "formats/png_file.h"
 #include "phone/send.h"
 #include "shell/phone_numbers.h"
 #include "web/usage_counters.h"
@@ -21,6 +23,7 @@ namespace pixora::cli {
 namespace {
 
 constexpr std::string_view ProgramName = "pixora-cli";
+constexpr const char* ThumbnailOperands = "INPUT OUTPUT.png [SIZE]";
 
 std::optional<OpenedPicture> OpenOrReport(Context& context, const std::string& path) {
     BatchUserInterface ui;
@@ -217,8 +220,46 @@ int Ports(Context& context, std::span<const std::string>) {
     return *status;
 }
 
-constexpr std::array<Command, 7> kCommands = {{
+// The file manager's thumbnail: the picture black on white, each cell a whole number of pixels so
+// the cells stay sharp, the longer side at most SIZE (128 unless given).
+int Thumbnail(Context& context, std::span<const std::string> operands) {
+    if (operands.size() < 2 || operands.size() > 3) {
+        context.err << ProgramName << " thumbnail: give INPUT, OUTPUT and at most a size\n"
+                    << "Usage: pixora-cli thumbnail " << ThumbnailOperands << "\n";
+        return ExitUsage;
+    }
+    int size = 128;
+    if (operands.size() == 3) {
+        const std::string& text = operands[2];
+        int parsed = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+        if (ec != std::errc() || end != text.data() + text.size() || parsed < 1) {
+            context.err << ProgramName << " thumbnail: " << QuotedName(operands[2])
+                        << " is no size in pixels\n";
+            return ExitUsage;
+        }
+        size = parsed;
+    }
+    const std::optional<OpenedPicture> picture = OpenOrReport(context, operands[0]);
+    if (!picture) {
+        return ExitFailure;
+    }
+    const FileStatus status = WriteFile(
+        operands[1],
+        WritePngFile(picture->picture, PictureWidth, PictureHeight, ThumbnailScale(size)));
+    if (!status.Ok()) {
+        context.err << ProgramName << ": " << QuotedName(operands[1])
+                    << ": cannot write the file: " << FileStatusText(status) << "\n";
+        return ExitFailure;
+    }
+    return ExitOk;
+}
+
+constexpr std::array<Command, 8> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
+    {"thumbnail", ThumbnailOperands,
+     "write a PNG thumbnail of the picture, black on white, for file managers", AnyOperands,
+     Thumbnail},
     {"convert", ConvertOperands,
      "write the picture as OUTPUT: .npm, .bmp, .wbmp, .otb, .nlm, .ngg, .nol, .gms, .nsl, .ngl, "
      ".png",

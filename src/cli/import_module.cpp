@@ -1,6 +1,5 @@
 // The import module: the editor's picture loader, with a GUI application only for the one kind of
 // file that needs one.
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -80,29 +79,5 @@ extern "C" __attribute__((visibility("default"))) bool PixoraCliLoadWorkingCopy(
         return false;
     }
     *out = std::move(source->copy);
-    return true;
-}
-
-extern "C" __attribute__((visibility("default"))) bool PixoraCliEncodePng(
-    const pixora::PictureGrid* picture, int width, int height, std::string* out) {
-    // Two colours, white 0 and black 1, as the phone formats' set and clear.
-    QImage image(width, height, QImage::Format_Mono);
-    image.setColorCount(2);
-    image.setColor(0, qRgb(255, 255, 255));
-    image.setColor(1, qRgb(0, 0, 0));
-    image.fill(0);
-    for (int y = 0; y < std::min(height, pixora::PictureHeight); ++y) {
-        for (int x = 0; x < std::min(width, pixora::PictureWidth); ++x) {
-            if (picture->IsSet(x, y)) {
-                image.setPixel(x, y, 1);
-            }
-        }
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        return false;
-    }
-    out->assign(bytes.constData(), static_cast<size_t>(bytes.size()));
     return true;
 }

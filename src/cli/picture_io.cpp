@@ -131,16 +131,6 @@ FileStatus WriteOutput(OutputFormat format, const std::string& path, const Opene
         case SaveFormat::Bmp:
         case SaveFormat::Wbmp:
             return ExportPicture(path, picture.picture, OutputBitmap(picture.picture));
-        case SaveFormat::Png: {
-            const LogoSize size = options.size.value_or(LogoSize{});
-            std::string error;
-            const std::optional<std::string> png =
-                EncodePngThroughModule(picture.picture, size.width, size.height, error);
-            if (!png) {
-                return FileStatus{FileError::WriteFailed, 0};
-            }
-            return WriteFile(path, *png);
-        }
         default:
             return WriteFile(path, EncodePicture(format, picture.picture, picture.text,
                                                  OutputBitmap(picture.picture), options));

@@ -65,22 +65,6 @@ std::unique_ptr<SettingsStore> OpenUserSettings(std::string& error) {
     return std::unique_ptr<SettingsStore>(open());
 }
 
-std::optional<std::string> EncodePngThroughModule(const PictureGrid& picture, int width, int height,
-                                                  std::string& error) {
-    using Encode = decltype(&PixoraCliEncodePng);
-    auto encode =
-        reinterpret_cast<Encode>(FindSymbol(ImportModuleName, "PixoraCliEncodePng", error));
-    std::string bytes;
-    if (encode == nullptr) {
-        return std::nullopt;
-    }
-    if (!encode(&picture, width, height, &bytes)) {
-        error = "the PNG could not be encoded";
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 std::optional<ImportedImage> LoadPictureForFit(const std::string& path, int maxWidth, int maxHeight,
                                                std::string& error) {
     using Load = decltype(&PixoraCliLoadPicture);

@@ -65,10 +65,6 @@ bool PixoraCliLoadPicture(const char* path, int maxWidth, int maxHeight, pixora:
 // PixoraCliLoadPicture.
 bool PixoraCliLoadWorkingCopy(const char* path, pixora::ImportWorkingCopy* out,
                               pixora::ReadError* error);
-// The picture top-left on a width x height black-and-white PNG, into *out; false when Qt could
-// not encode it.
-bool PixoraCliEncodePng(const pixora::PictureGrid* picture, int width, int height,
-                        std::string* out);
 // The region check on the user's locale, as the editor runs it at start-up.
 void PixoraCliKeyboardRegion(pixora::RegionResult* out);
 // Runs the send to its end; the exit status (0 sent, 1 not sent).
@@ -101,11 +97,6 @@ std::optional<ImportedImage> LoadPictureForFit(const std::string& path, int maxW
 // The picture file as the adjustable import's working copy, through the import module; as
 // LoadPictureForFit.
 std::optional<ImportWorkingCopy> LoadWorkingCopy(const std::string& path, std::string& error);
-
-// The picture as a width x height PNG through the import module, which holds Qt Gui; nullopt
-// (with the reason in error) when the module cannot be loaded or the encoder fails.
-std::optional<std::string> EncodePngThroughModule(const PictureGrid& picture, int width, int height,
-                                                  std::string& error);
 
 // The keyboard region through the region module; nullopt (with the reason in error) when the
 // module cannot be loaded.

@@ -11,6 +11,7 @@
 #include "formats/npm_file.h"
 #include "formats/nsl_file.h"
 #include "formats/otb_file.h"
+#include "formats/png_file.h"
 #include "formats/wbmp_file.h"
 
 namespace pixora {
@@ -59,7 +60,7 @@ const std::array<SaveFormatInfo, 12> kFormats = {{
     {SaveFormat::Nsl, "nsl", kNslNames, "Nokia Startup Logo (*.nsl)|*.nsl", false, kNsl, true},
     {SaveFormat::Ngl, "ngl", kNglNames, "Nokia Logo Text (*.ngl)|*.ngl", false, kNgl, true},
     {SaveFormat::Png, "png", kPngNames, "Portable Network Graphics (*.png)|*.png", false, kBitmap,
-     false},
+     true},
 }};
 
 bool EndsWithExtension(std::string_view path, std::string_view extension) {
@@ -201,7 +202,7 @@ std::string EncodePicture(SaveFormat format, const PictureGrid& picture, std::u3
         case SaveFormat::Ngl:
             return WriteNglFile(picture);
         case SaveFormat::Png:
-            break;
+            return WritePngFile(picture, size.width, size.height);
     }
     return {};
 }

@@ -656,7 +656,7 @@ TEST_F(CliTest, ConvertWritesPhoneFormatsWithTheirOptions) {
         }
         EXPECT_EQ(ReadBytes(Path(output)), EncodePicture(c.format, marked, U"Hi", {}, c.options));
     }
-    // PNG comes from Qt in the import module: black on white, the picture top-left.
+    // The PNG as Qt reads it: black on white, the picture top-left.
     ASSERT_EQ(RunCli({"convert", Path("in.npm"), Path("p.png"), "--size", "84x48"}).exitCode, 0);
     const QImage png(Path("p.png"));
     ASSERT_EQ(png.size(), QSize(84, 48));

@@ -119,7 +119,7 @@ TEST(FileUseCases, ExportWritesWbmpByNameAndBmpOtherwise) {
     // Every phone format by its extension, and a BMP for a name Export has no writer for.
     const std::pair<const char*, SaveFormat> names[] = {
         {"b.OTB", SaveFormat::Otb}, {"b.nlm", SaveFormat::Nlm}, {"b.gms", SaveFormat::Gms},
-        {"b.png", SaveFormat::Bmp}, {"b.npm", SaveFormat::Bmp}, {"b", SaveFormat::Bmp}};
+        {"b.png", SaveFormat::Png}, {"b.npm", SaveFormat::Bmp}, {"b", SaveFormat::Bmp}};
     for (const auto& [name, format] : names) {
         ASSERT_TRUE(ExportPicture(dir.path + name, Corner(), output, U"hi").Ok());
         EXPECT_EQ(ReadFile(dir.path + name).bytes,

@@ -76,6 +76,36 @@ for pair in npm:picture-message gms:picture-message ngg:group-graphic nlm:group-
         fail=1
     fi
 done
+# Files without their usual name are known by their signature, as GLib's guess (what file
+# managers use) reads the database built from our package.
+expect_guess() {  # FILE TYPE
+    local guessed
+    guessed=$(XDG_DATA_DIRS="$share" XDG_DATA_HOME="$prefix/none" /usr/bin/python3 -c '
+import sys
+from gi.repository import Gio
+print(Gio.content_type_guess(None, open(sys.argv[1], "rb").read())[0])' "$1")
+    if [ "$guessed" != "application/x-nokia-$2" ]; then
+        echo "FAIL: a file starting $(head -c 8 "$1" | od -An -c) is $guessed, not $2"
+        fail=1
+    fi
+}
+if /usr/bin/python3 -c 'from gi.repository import Gio' 2>/dev/null; then
+    for pair in 'NLM \001\003:group-graphic' 'NGG\000\001\000:group-graphic' \
+                'NCG\000\001\000:group-graphic' 'NOL\000\001\000:operator-logo' \
+                'NPM\000\000\000:picture-message'; do
+        printf "${pair%%:*}" > "$prefix/noname"
+        expect_guess "$prefix/noname" "${pair#*:}"
+    done
+    { printf FORM; head -c 60 /dev/zero; printf NSLD; } > "$prefix/noname"
+    expect_guess "$prefix/noname" group-graphic
+fi
+# The thumbnailer names only types the package defines, and runs the installed pixora-cli.
+thumbnailer=$share/thumbnailers/pixora.thumbnailer
+expect_file "$thumbnailer"
+grep -q '^Exec=pixora-cli thumbnail %i %o %s$' "$thumbnailer" || { echo "FAIL: thumbnailer Exec"; fail=1; }
+for type in $(sed -n 's/^MimeType=//p' "$thumbnailer" | tr ';' '\n' | sed '/^$/d'); do
+    expect_file "$share/mime/${type}.xml"
+done
 # Every MIME type the desktop entry claims exists in the package.
 claimed=$(sed -n 's/^MimeType=//p' "$share/applications/pixora.desktop" | tr ';' '\n' | sed '/^$/d')
 for type in $claimed; do
