@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/convert_command.h"
+#include "cli/decode_command.h"
 #include "cli/pdu_command.h"
 #include "cli/phonebook_command.h"
 #include "cli/qt_modules.h"
@@ -211,7 +212,7 @@ int Ports(Context& context, std::span<const std::string>) {
     return *status;
 }
 
-constexpr std::array<Command, 7> kCommands = {{
+constexpr std::array<Command, 8> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
     {"convert", ConvertOperands, "write the picture as OUTPUT: .npm, .bmp or .wbmp/.wbm",
      AnyOperands, Convert},
@@ -225,6 +226,9 @@ constexpr std::array<Command, 7> kCommands = {{
     {"phonebook", PhonebookOperands,
      "read the phone's phonebook as the editor does and print it as cache lines", AnyOperands,
      Phonebook},
+    {"decode", DecodeOperands,
+     "show a received picture message (PDU lines, AT+CMGL output, .smsbackup) or write it",
+     AnyOperands, RunDecode},
     {"ports", "", "list COM1 .. COM8: device, stable name, description, whether it opens now", 0,
      Ports},
 }};
