@@ -44,6 +44,7 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
     a.mnuNew = AddItem(file, "mnuNew", "&New", QKeySequence("Ctrl+N"));
     Separator(file);
     a.mnuOpen = AddItem(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O"));
+    a.mnuOpenReceived = AddItem(file, "mnuOpenReceived", "Open &Received Message...");
     a.mnuSave = AddItem(file, "mnuSave", "&Save", QKeySequence("Ctrl+S"));
     a.mnuSaveAs = AddItem(file, "mnuSaveAs", "Save &As...");
     Separator(file);

@@ -22,6 +22,7 @@ struct EditorActions {
     QAction* mnuInternet = nullptr;
     QAction* mnuImport = nullptr;
     QAction* mnuImportPreview = nullptr;
+    QAction* mnuOpenReceived = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuRecentSep = nullptr;
     std::array<QAction*, 4> mnuRecent{};

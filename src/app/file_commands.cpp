@@ -5,16 +5,19 @@
 
 #include "app/editor_actions.h"
 #include "app/frm_import_preview.h"
+#include "app/frm_open_received.h"
 #include "core/output_checks.h"
 #include "core/paths.h"
 #include "core/picture_views.h"
 #include "core/settings_keys.h"
 #include "core/strings.h"
+#include "core/text.h"
 #include "document/file_use_cases.h"
 #include "formats/file_names.h"
 #include "formats/open_dispatch.h"
 #include "formats/save_dispatch.h"
 #include "shell/recent_files.h"
+#include "sms/received_message.h"
 
 namespace pixora {
 
@@ -182,6 +185,32 @@ void FileCommands::mnuOpen_Click() {
         if (!path.empty()) {
             folders_.userDir = FolderOf(path);
             OpenGraphicFile(path);
+        }
+    }
+    host_.SetBusy(false);
+}
+
+void FileCommands::mnuOpenReceived_Click() {
+    host_.SetBusy(true);
+    if (AskSaveChanges() != AnswerCancel) {
+        frmOpenReceived dialog(ui_, folders_.userDir, host_.DialogParent());
+        if (dialog.exec() == QDialog::Accepted) {
+            std::string error;
+            const std::optional<ReceivedMessage> message =
+                DecodeReceivedMessage(dialog.MessageText(), error);
+            if (!message) {
+                host_.FocusMainWindow();
+                ui_.MessageBox("This is no picture message this editor can open:\r\n" + error,
+                               ProductName, MessageIcon::Warning, MessageButtons::Ok);
+            } else {
+                // A new document: nothing on disk yet, so Save asks for a name.
+                doc_.SetModified(ModifiedState::Loading);
+                doc_.SetText(FilterMessageText(message->text).substr(0, MaxTextLength), false);
+                doc_.ClearHistory();
+                doc_.AdoptFile(message->picture, std::string(UntitledName), ModifiedState::Modified,
+                               {});
+                host_.RefreshPreview();
+            }
         }
     }
     host_.SetBusy(false);

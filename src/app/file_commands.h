@@ -56,6 +56,8 @@ public:
 
     void mnuNew_Click();
     void mnuOpen_Click();
+    // Decodes a pasted or loaded received picture message into a new, untitled document.
+    void mnuOpenReceived_Click();
     void mnuImport_Click();
     void mnuImportPreview_Click();
     void mnuSave_Click() { SaveDocument(); }

@@ -105,6 +105,7 @@ void frmEdit::ConnectActions() {
     EditCommands& e = *edits_;
     on(a.mnuNew, [&f] { f.mnuNew_Click(); });
     on(a.mnuOpen, [&f] { f.mnuOpen_Click(); });
+    on(a.mnuOpenReceived, [&f] { f.mnuOpenReceived_Click(); });
     on(a.mnuSave, [&f] { f.mnuSave_Click(); });
     on(a.mnuSaveAs, [&f] { f.mnuSaveAs_Click(); });
     on(a.mnuImport, [&f] { f.mnuImport_Click(); });

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/convert_command.h"
+#include "cli/decode_command.h"
 #include "cli/pdu_command.h"
 #include "cli/phonebook_command.h"
 #include "cli/qt_modules.h"
@@ -255,7 +256,7 @@ int Thumbnail(Context& context, std::span<const std::string> operands) {
     return ExitOk;
 }
 
-constexpr std::array<Command, 8> kCommands = {{
+constexpr std::array<Command, 9> kCommands = {{
     {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
     {"thumbnail", ThumbnailOperands,
      "write a PNG thumbnail of the picture, black on white, for file managers", AnyOperands,
@@ -274,6 +275,9 @@ constexpr std::array<Command, 8> kCommands = {{
     {"phonebook", PhonebookOperands,
      "read the phone's phonebook as the editor does and print it as cache lines", AnyOperands,
      Phonebook},
+    {"decode", DecodeOperands,
+     "show a received picture message (PDU lines, AT+CMGL output, .smsbackup) or write it",
+     AnyOperands, RunDecode},
     {"ports", "", "list COM1 .. COM8: device, stable name, description, whether it opens now", 0,
      Ports},
 }};

@@ -81,12 +81,51 @@ TEST_F(PduCommand, ReferenceAndStatusReportGoWhereTheyBelong) {
     EXPECT_TRUE(a[1].contains("0504158A00000003FF0301"));
 }
 
+TEST_F(PduCommand, GatewayFormatsCarryTheSameUserData) {
+    const PduRun at = RunPdu(
+        {input, "--to", "4412345678", "--smsc", "12345678901", "--format", "at"}, dir.path());
+    const PduRun hex = RunPdu({input, "--to", "4412345678", "--format", "hex"}, dir.path());
+    const PduRun kannel =
+        RunPdu({input, "--to", "4412345678", "--format", "kannel", "--kannel-url",
+                "http://gw:13013/cgi-bin/sendsms", "--user", "me", "--password", "a&b"},
+               dir.path());
+    ASSERT_EQ(hex.status, 0) << hex.err.toStdString();
+    ASSERT_EQ(kannel.status, 0) << kannel.err.toStdString();
+    const QStringList pdus = at.out.split('\n', Qt::SkipEmptyParts);
+    const QStringList data = hex.out.split('\n', Qt::SkipEmptyParts);
+    const QStringList urls = kannel.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(pdus.size(), 6);
+    ASSERT_EQ(data.size(), 3);
+    ASSERT_EQ(urls.size(), 3);
+    for (int n = 0; n < 3; ++n) {
+        SCOPED_TRACE(n);
+        // The PDU's user data starts after the message-centre field and twelve TPDU octets.
+        EXPECT_EQ(data[n], pdus[2 * n + 1].mid(16 + 26));
+        const QString header = data[n].left(24);
+        QString udh;
+        for (int i = 0; i < header.size(); i += 2) {
+            udh += "%" + header.mid(i, 2);
+        }
+        EXPECT_TRUE(
+            urls[n].startsWith("http://gw:13013/cgi-bin/sendsms?username=me&password=a%26b"
+                               "&to=4412345678&udh=" +
+                               udh + "&text=%"))
+            << urls[n].toStdString();
+        EXPECT_TRUE(urls[n].endsWith("&coding=1"));
+        // Every payload byte is encoded: three characters for each of its two hex digits' pair.
+        const qsizetype text = urls[n].indexOf("&text=") + 6;
+        EXPECT_EQ(urls[n].indexOf("&coding") - text, (data[n].size() - 24) / 2 * 3);
+    }
+}
+
 TEST_F(PduCommand, RejectsUnusableOperands) {
     const QStringList cases[] = {
         {input, "--to", "44123"},
         {input, "--to", "+44123", "--smsc", "123"},
         {input, "--to", "44123", "--smsc", "123", "--ref", "256"},
         {input, "--to", "44123", "--smsc", "123", "--bogus"},
+        {input, "--to", "44123", "--format", "smpp"},
+        {input, "--to", "44123", "--format", "kannel"},
     };
     for (const QStringList& args : cases) {
         const PduRun run = RunPdu(args, dir.path());
