@@ -203,7 +203,8 @@ void frmEdit::BuildViews() {
         const int px = CellFromCanvas(p.x());
         const int py = CellFromCanvas(p.y());
         if (PictureGrid::Contains(px, py)) {
-            statusViews_.lblStatusCell->setText(QString::fromStdString(PositionReadout(px, py)));
+            // Numbered from 1, as the read-out below the canvas counts them.
+            statusViews_.lblStatusCell->setText(QString("%1, %2").arg(px + 1).arg(py + 1));
         }
     });
     connect(picMain_, &RasterView::MouseUp, this,
