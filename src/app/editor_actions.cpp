@@ -89,6 +89,18 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
     Separator(edit);
     a.mnuOptions = AddItem(edit, "mnuOptions", "&Options...");
 
+    QMenu* view = AddMenu(bar, nullptr, "mnuView", "&View");
+    a.mnuView = view;
+    a.mnuZoomIn = AddItem(view, "mnuZoomIn", "Zoom &In", QKeySequence("Ctrl++"));
+    // Ctrl+= is Ctrl++ without Shift on most layouts.
+    a.mnuZoomIn->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
+    a.mnuZoomOut = AddItem(view, "mnuZoomOut", "Zoom &Out", QKeySequence("Ctrl+-"));
+    a.mnuZoomReset = AddItem(view, "mnuZoomReset", "&Actual Size", QKeySequence("Ctrl+0"));
+    Separator(view);
+    a.mnuGrid = AddItem(view, "mnuGrid", "&Grid");
+    a.mnuGrid->setCheckable(true);
+    a.mnuGrid->setChecked(true);
+
     QMenu* tools = AddMenu(bar, nullptr, "mnuTools", "T&ools");
     a.mnuTools = tools;
     a.toolGroup = new QActionGroup(tools);

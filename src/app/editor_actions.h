@@ -42,6 +42,12 @@ struct EditorActions {
     QAction* mnuPaste = nullptr;
     QAction* mnuMonitor = nullptr;
     QAction* mnuOptions = nullptr;
+    // View: the canvas' cell size and its grid.
+    QMenu* mnuView = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuZoomReset = nullptr;
+    QAction* mnuGrid = nullptr;
     // Tools: one checked at a time, the pencil first. Their single-key shortcuts act while
     // the canvas has the focus (the window adds them to the canvas).
     QMenu* mnuTools = nullptr;

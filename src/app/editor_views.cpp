@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -25,6 +26,10 @@ QColor ToQColor(Rgb c) {
 
 }  // namespace
 
+QString ZoomText(int cellPixels) {
+    return QString("%1 px per cell").arg(cellPixels);
+}
+
 EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const EditorActions& actions,
                              const QString& urlText) {
     EditorViews v;
@@ -37,11 +42,15 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.picMain->setFocusPolicy(Qt::StrongFocus);
     v.picMain->setMouseTracking(true);
     v.picMain->setCursor(Qt::CrossCursor);
+    v.picMain->SetCellPixels(CellSize);
+    v.picMain->setAccessibleName(
+        QString("Picture, %1 by %2 cells").arg(PictureWidth).arg(PictureHeight));
     grid->addWidget(v.picMain, 0, 0, 1, 1, Qt::AlignLeft | Qt::AlignTop);
 
     auto* side = new QVBoxLayout();
     v.picDisplay = new RasterView(&views.Preview(), central);
     v.picDisplay->setObjectName("picDisplay");
+    v.picDisplay->setAccessibleName("Phone display preview");
     side->addWidget(v.picDisplay, 0, Qt::AlignHCenter);
 
     auto* arrows = new QGridLayout();
@@ -101,6 +110,18 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     grid->addLayout(textRow, 1, 0);
 
     window.setCentralWidget(central);
+
+    QStatusBar* status = window.statusBar();
+    status->setObjectName("statusBar");
+    auto label = [status](const char* name, const QString& text, int stretch) {
+        auto* l = new QLabel(text, status);
+        l->setObjectName(name);
+        status->addWidget(l, stretch);
+        return l;
+    };
+    v.lblStatusCell = label("lblStatusCell", QString(), 1);
+    v.lblStatusTool = label("lblStatusTool", QString(), 0);
+    v.lblStatusZoom = label("lblStatusZoom", ZoomText(CellSize), 0);
     return v;
 }
 

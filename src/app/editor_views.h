@@ -23,7 +23,14 @@ struct EditorViews {
     QFrame* picPMTextXP = nullptr;
     QLabel* lblURL = nullptr;
     QLabel* picBranding = nullptr;
+    // The status bar: the cell under the pointer, the tool and the zoom.
+    QLabel* lblStatusCell = nullptr;
+    QLabel* lblStatusTool = nullptr;
+    QLabel* lblStatusZoom = nullptr;
 };
+
+// The zoom as the status bar shows it.
+QString ZoomText(int cellPixels);
 
 // Builds the widgets into window's central widget; the arrow buttons trigger the move actions.
 EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const EditorActions& actions,

@@ -1,6 +1,7 @@
 #include "app/frm_edit.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include "core/document.h"
 #include "core/output_checks.h"
 #include "core/paths.h"
+#include "core/picture_views.h"
 #include "core/settings_keys.h"
 #include "core/strings.h"
 #include "core/text.h"
@@ -166,6 +168,18 @@ void frmEdit::ConnectActions() {
     on(a.mnuHelpSamples, [&w] { w.mnuHelpSamples_Click(); });
     on(a.mnuHelpUpdates, [&w] { w.mnuHelpUpdates_Click(); });
     on(a.mnuAbout, [this] { mnuAbout_Click(); });
+    const auto zoomTo = [this](int cellPixels) {
+        picMain_->SetCellPixels(cellPixels);
+        statusViews_.lblStatusZoom->setText(ZoomText(picMain_->CellPixels()));
+    };
+    on(a.mnuZoomIn, [this, zoomTo] { zoomTo(ZoomedIn(picMain_->CellPixels())); });
+    on(a.mnuZoomOut, [this, zoomTo] { zoomTo(ZoomedOut(picMain_->CellPixels())); });
+    on(a.mnuZoomReset, [zoomTo] { zoomTo(CellSize); });
+    connect(a.mnuGrid, &QAction::toggled, this, [this](bool on) { picMain_->SetGridShown(on); });
+    connect(a.toolGroup, &QActionGroup::triggered, this, [this](QAction* tool) {
+        statusViews_.lblStatusTool->setText(tool->text().remove('&'));
+    });
+    statusViews_.lblStatusTool->setText(a.mnuToolPencil->text().remove('&'));
 }
 
 void frmEdit::BuildViews() {
@@ -178,6 +192,7 @@ void frmEdit::BuildViews() {
     picPMTextXP_ = built.picPMTextXP;
     lblURL_ = built.lblURL;
     picBranding_ = built.picBranding;
+    statusViews_ = built;
     lblURL_->installEventFilter(this);
 
     const auto shift = [this] { return picMain_->MouseModifiers().testFlag(Qt::ShiftModifier); };
@@ -186,6 +201,12 @@ void frmEdit::BuildViews() {
     });
     connect(picMain_, &RasterView::MouseMove, this, [this, shift](int buttons, QPointF p) {
         canvas_->picMain_MouseMove(buttons, p.x(), p.y(), shift());
+        const int px = CellFromCanvas(p.x());
+        const int py = CellFromCanvas(p.y());
+        if (PictureGrid::Contains(px, py)) {
+            // Numbered from 1, as the read-out below the canvas counts them.
+            statusViews_.lblStatusCell->setText(QString("%1, %2").arg(px + 1).arg(py + 1));
+        }
     });
     connect(picMain_, &RasterView::MouseUp, this,
             [this, shift](int, QPointF p) { canvas_->picMain_MouseUp(p.x(), p.y(), shift()); });

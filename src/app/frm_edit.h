@@ -15,6 +15,7 @@
 #include "app/canvas_controller.h"
 #include "app/edit_commands.h"
 #include "app/editor_actions.h"
+#include "app/editor_views.h"
 #include "app/file_commands.h"
 #include "app/phone_commands.h"
 #include "app/web_commands.h"
@@ -234,6 +235,7 @@ private:
     std::string writtenTitle_;
     QLabel* lblURL_ = nullptr;
     QLabel* picBranding_ = nullptr;
+    EditorViews statusViews_;
 };
 
 }  // namespace pixora

@@ -9,6 +9,10 @@
 #include <QPainter>
 #include <QUrl>
 
+#include <algorithm>
+#include <cmath>
+
+#include "core/picture_views.h"
 #include "platform/raster_image.h"
 
 namespace pixora {
@@ -47,29 +51,80 @@ RasterView::RasterView(const Raster* source, QWidget* parent) : QWidget(parent),
 }
 
 QSize RasterView::sizeHint() const {
-    return QSize(source_->Width(), source_->Height());
+    if (ShowsSourceAsIs()) {
+        return QSize(source_->Width(), source_->Height());
+    }
+    // Whole device pixels per cell: the logical size rounds up so no device pixel is cut off.
+    const double ratio = devicePixelRatioF();
+    return QSize(static_cast<int>(std::ceil(PictureWidth * cellPixels_ / ratio)),
+                 static_cast<int>(std::ceil(PictureHeight * cellPixels_ / ratio)));
+}
+
+void RasterView::SetCellPixels(int cellPixels) {
+    cellPixels_ = std::clamp(cellPixels, MinCellPixels, MaxCellPixels);
+    UpdateSize();
+}
+
+void RasterView::SetGridShown(bool shown) {
+    gridShown_ = shown;
+    update();
+}
+
+bool RasterView::ShowsSourceAsIs() const {
+    return cellPixels_ == 0 ||
+           (cellPixels_ == CellSize && gridShown_ && devicePixelRatioF() == 1.0);
+}
+
+QPointF RasterView::ToSource(QPointF position) const {
+    if (cellPixels_ == 0) {
+        return position;
+    }
+    return position * devicePixelRatioF() * CellSize / cellPixels_;
+}
+
+void RasterView::UpdateSize() {
+    setFixedSize(sizeHint());
+    updateGeometry();
+    update();
+}
+
+void RasterView::showEvent(QShowEvent* event) {
+    // The screen, and with it the device pixel ratio, is known only once the view is shown.
+    if (cellPixels_ != 0) {
+        UpdateSize();
+    }
+    QWidget::showEvent(event);
 }
 
 void RasterView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, source_->Width(), source_->Height()),
-                      ImageViewOfRaster(*source_));
+    if (ShowsSourceAsIs()) {
+        painter.drawImage(QRect(0, 0, source_->Width(), source_->Height()),
+                          ImageViewOfRaster(*source_));
+        return;
+    }
+    // Drawn in device pixels, so every grid line is one device pixel at any scale factor.
+    DrawZoomedCanvas(*source_, cellPixels_, gridShown_, zoomed_);
+    QImage image = ImageViewOfRaster(zoomed_);
+    image.setDevicePixelRatio(devicePixelRatioF());
+    painter.fillRect(rect(), palette().window());
+    painter.drawImage(QPointF(0, 0), image);
 }
 
 void RasterView::mousePressEvent(QMouseEvent* event) {
     mouseModifiers_ = event->modifiers();
-    emit MouseDown(ButtonMask(event->button()), event->position());
+    emit MouseDown(ButtonMask(event->button()), ToSource(event->position()));
 }
 
 void RasterView::mouseMoveEvent(QMouseEvent* event) {
     mouseModifiers_ = event->modifiers();
-    emit MouseMove(ButtonMask(event->buttons()), event->position());
+    emit MouseMove(ButtonMask(event->buttons()), ToSource(event->position()));
 }
 
 void RasterView::mouseReleaseEvent(QMouseEvent* event) {
     mouseModifiers_ = event->modifiers();
-    emit MouseUp(ButtonMask(event->button()), event->position());
+    emit MouseUp(ButtonMask(event->button()), ToSource(event->position()));
 }
 
 void RasterView::keyPressEvent(QKeyEvent* event) {

@@ -18,6 +18,14 @@ public:
     // The keyboard modifiers of the last mouse event (Shift constrains a drawing tool's drag).
     Qt::KeyboardModifiers MouseModifiers() const { return mouseModifiers_; }
 
+    // The canvas can be zoomed: its cells are then cellPixels device pixels wide, and mouse
+    // positions are still reported in the 7-pixel canvas' coordinates, so the tools need not
+    // know the zoom. The 7-pixel size with the grid shows the source raster as it is.
+    void SetCellPixels(int cellPixels);
+    int CellPixels() const { return cellPixels_; }
+    void SetGridShown(bool shown);
+    bool GridShown() const { return gridShown_; }
+
 signals:
     // Buttons as the old mouse events numbered them: 1 left, 2 right, 4 middle, added up.
     void MouseDown(int button, QPointF position);
@@ -32,12 +40,20 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    bool ShowsSourceAsIs() const;
+    QPointF ToSource(QPointF position) const;
+    void UpdateSize();
+
     const Raster* source_;
+    int cellPixels_ = 0;
+    bool gridShown_ = true;
+    Raster zoomed_;
     Qt::KeyboardModifiers mouseModifiers_;
 };
 

@@ -1,5 +1,6 @@
 #include "core/picture_views.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -68,6 +69,67 @@ void DrawWord(Raster& r, const char* word, int x, int y, Rgb colour) {
 
 int CellFromCanvas(double coordinate) {
     return static_cast<int>(std::floor(coordinate / CellSize));
+}
+
+namespace {
+
+// The zoom steps: single pixels where a step is still a large change, coarser further up.
+constexpr int kZoomSteps[] = {4, 5, 6, 7, 8, 10, 12, 14, 16, 20, 24, 28, 32};
+
+}  // namespace
+
+int ZoomedIn(int cellPixels) {
+    for (int step : kZoomSteps) {
+        if (step > cellPixels) {
+            return step;
+        }
+    }
+    return MaxCellPixels;
+}
+
+int ZoomedOut(int cellPixels) {
+    int result = MinCellPixels;
+    for (int step : kZoomSteps) {
+        if (step < cellPixels) {
+            result = step;
+        }
+    }
+    return result;
+}
+
+int FittingCellPixels(int width, int height) {
+    const int fit = std::min(width / PictureWidth, height / PictureHeight);
+    return std::clamp(fit, MinCellPixels, MaxCellPixels);
+}
+
+void DrawZoomedCanvas(const Raster& canvas, int cellPixels, bool grid, Raster& out) {
+    const int n = std::clamp(cellPixels, MinCellPixels, MaxCellPixels);
+    out.Reset(PictureWidth * n, PictureHeight * n, ClearColour);
+    const int inset = grid ? 1 : 0;
+    for (int py = 0; py < PictureHeight; ++py) {
+        for (int px = 0; px < PictureWidth; ++px) {
+            const Rgb colour = canvas.Pixel(CellSize * px + 3, CellSize * py + 3);
+            out.FillRect(n * px + inset, n * py + inset, n * px + n - 1, n * py + n - 1, colour);
+        }
+    }
+    if (!grid) {
+        return;
+    }
+    const int right = out.Width() - 1;
+    const int bottom = out.Height() - 1;
+    // Thin lines first, then the thick columns, then the thick rows over them.
+    for (int k = 0; k < PictureHeight; ++k) {
+        out.FillRect(0, n * k, right, n * k, ThinGridColour);
+    }
+    for (int k = 0; k < PictureWidth; ++k) {
+        out.FillRect(n * k, 0, n * k, bottom, ThinGridColour);
+    }
+    for (int k = 8; k < PictureWidth; k += 8) {
+        out.FillRect(n * k, 0, n * k, bottom, ThickGridColour);
+    }
+    for (int k = 8; k < PictureHeight; k += 8) {
+        out.FillRect(0, n * k, right, n * k, ThickGridColour);
+    }
 }
 
 void DrawPhoneFront(Raster& preview) {

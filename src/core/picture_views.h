@@ -54,4 +54,18 @@ void DrawPhoneFront(Raster& preview);
 // Canvas pixel position to picture cell, floored toward minus infinity.
 int CellFromCanvas(double coordinate);
 
+// The canvas can be shown with cells of any whole number of screen pixels in this range; the
+// canvas raster above is the 7-pixel size.
+inline constexpr int MinCellPixels = 4;
+inline constexpr int MaxCellPixels = 32;
+int ZoomedIn(int cellPixels);
+int ZoomedOut(int cellPixels);
+// The largest cell size whose canvas fits width x height pixels, kept within the range.
+int FittingCellPixels(int width, int height);
+
+// The canvas redrawn with cells of cellPixels pixels: the cell colours are read from the 7-pixel
+// canvas (which carries what a tool would draw), the grid is drawn as there, every cellPixels a
+// one-pixel line, the thick lines every eight cells, none on the right and bottom edges.
+void DrawZoomedCanvas(const Raster& canvas, int cellPixels, bool grid, Raster& out);
+
 }  // namespace pixora

@@ -127,6 +127,10 @@ TEST(frmEditMenus, EveryItemHasItsCaptionShortcutAndVisibility) {
         {"mnuPaste", "&Paste", "Ctrl+V", true},
         {"mnuMonitor", "Mo&nitor Clipboard", "Ctrl+M", true},
         {"mnuOptions", "&Options...", "", true},
+        {"mnuZoomIn", "Zoom &In", "Ctrl++", true},
+        {"mnuZoomOut", "Zoom &Out", "Ctrl+-", true},
+        {"mnuZoomReset", "&Actual Size", "Ctrl+0", true},
+        {"mnuGrid", "&Grid", "", true},
         {"mnuSendNGG", "Send to &Tamsel Editor", "", true},
         {"mnuSendNOL", "Send to &Vornik Uploader", "", true},
         {"mnuSendToAdd1", "Send to ...", "", false},
@@ -148,7 +152,7 @@ TEST(frmEditMenus, EveryItemHasItsCaptionShortcutAndVisibility) {
         EXPECT_EQ(action->isVisible(), item.visible) << item.name;
     }
     EXPECT_TRUE(h.Find<QAction>("mnuMonitor")->isCheckable());
-    const QStringList menus = {"&File", "&Edit", "T&ools", "Ex&tras", "&Help"};
+    const QStringList menus = {"&File", "&Edit", "&View", "T&ools", "Ex&tras", "&Help"};
     QStringList shown;
     for (QAction* a : h.window->menuBar()->actions()) {
         if (a->menu() != nullptr) {
