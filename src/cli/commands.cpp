@@ -490,6 +490,14 @@ std::string HelpText() {
         "ports shows which device each COM number stands for (the \"COMDevice\" settings,\n"
         "else the system's serial ports in order) and why one that cannot be opened cannot;\n"
         "send and phonebook give the same reason when their port will not open.\n\n"
+        "INPUT - reads standard input: --from TYPE names its type (an extension without the\n"
+        "dot), else its signature does (picture messages, .nlm .ngg .nol .nsl .ngl, bitmaps,\n"
+        "GIF, JPEG, icons). OUTPUT - writes standard output and needs --to TYPE, which\n"
+        "otherwise overrides the output's extension. convert --to TYPE --out-dir DIR INPUT...\n"
+        "writes each INPUT as DIR/NAME.TYPE and goes on after a failure. info prints\n"
+        "\"format:\", \"width:\", \"height:\" and the file's own fields (\"operator:\",\n"
+        "\"nlm-type:\", \"text:\", \"author:\"). COMMAND --help prints that command's usage;\n"
+        "every option takes --opt=value as well. Messages begin \"pixora-cli: FILE: \".\n\n"
         "Exit status: 0 done, 1 a file was rejected or could not be written, or the message\n"
         "was not sent or the phonebook not read, 2 wrong usage.\n";
     return text;
