@@ -1,8 +1,11 @@
 #include "cli/commands.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <memory>
 #include <ostream>
+#include <vector>
 
 #include "cli/convert_command.h"
 #include "cli/decode_command.h"
@@ -10,9 +13,11 @@
 #include "cli/phonebook_command.h"
 #include "cli/qt_modules.h"
 #include "cli/send_command.h"
+#include "cli/stream_io.h"
 #include "cli/web_url.h"
 #include "core/edit_ops.h"
 #include "core/strings.h"
+#include "formats/file_info.h"
 #include "formats/file_io.h"
 #include "formats/open_dispatch.h"
 #include "formats/png_file.h"
@@ -26,17 +31,117 @@ namespace {
 constexpr std::string_view ProgramName = "pixora-cli";
 constexpr const char* ThumbnailOperands = "INPUT OUTPUT.png [SIZE]";
 
-std::optional<OpenedPicture> OpenOrReport(Context& context, const std::string& path) {
+// The file a command reads: a named file, or "-" with standard input already read. Phone
+// graphics from standard input go to their reader as bytes; an ordinary picture goes to the
+// import module through a private temporary file, since the loader takes a name.
+struct Input {
+    std::string name;  // as messages give it
+    std::string path;  // what the openers get: the file, a stand-in name or the temporary file
+    std::optional<std::string> bytes;  // standard input's contents
+    std::unique_ptr<PrivateTempFile> temp;
+
+    FileKind Kind() const { return ChooseReader(path); }
+    bool ByBytes() const { return bytes && !temp; }
+};
+
+std::optional<Input> PrepareInput(Context& context, const std::string& name,
+                                  const std::optional<std::string>& from) {
+    Input input{name, name, std::nullopt, nullptr};
+    if (name != StandardStream) {
+        return input;
+    }
+    FileRead read = ReadStandardInput();
+    if (!read.status.Ok()) {
+        context.err << NamedMessage(
+            name, std::string(CantReadFileMessage) + "\n" + FileStatusText(read.status));
+        return std::nullopt;
+    }
+    const std::optional<std::string> type = from ? from : SniffedType(read.bytes);
+    if (!type) {
+        context.err << NamedMessage(
+            name, "give the type with --from TYPE: these contents have no signature");
+        return std::nullopt;
+    }
+    const std::optional<std::string> standIn = StandInName(*type);
+    if (!standIn) {
+        context.err << NamedMessage(name, "--from " + *type + ": no reader takes this type");
+        return std::nullopt;
+    }
+    input.path = *standIn;
+    const FileKind kind = input.Kind();
+    if (kind == FileKind::ImportPicture || kind == FileKind::ImportI61) {
+        input.temp = std::make_unique<PrivateTempFile>("." + *type, read.bytes);
+        if (!input.temp->Status().Ok()) {
+            context.err << NamedMessage(name, "cannot keep standard input in a temporary file: " +
+                                                  FileStatusText(input.temp->Status()));
+            return std::nullopt;
+        }
+        input.path = input.temp->Path();
+    }
+    input.bytes = std::move(read.bytes);
+    return input;
+}
+
+std::optional<OpenedPicture> OpenOrReport(Context& context, const Input& input) {
     BatchUserInterface ui;
-    OpenOutcome outcome = OpenPicture(path, context.settings, ui, context.loadPicture);
+    OpenOutcome outcome = input.ByBytes()
+                              ? OpenPictureBytes(input.path, *input.bytes)
+                              : OpenPicture(input.path, context.settings, ui, context.loadPicture);
     if (!outcome.opened) {
-        context.err << outcome.message;
+        context.err << NamedMessage(input.name, outcome.message);
     }
     return outcome.opened;
 }
 
+std::optional<OpenedPicture> OpenOrReport(Context& context, const std::string& name,
+                                          const std::optional<std::string>& from = std::nullopt) {
+    const std::optional<Input> input = PrepareInput(context, name, from);
+    return input ? OpenOrReport(context, *input) : std::nullopt;
+}
+
+// INPUT [--from TYPE], for the commands that only read one picture.
+struct InputOperands {
+    std::string input;
+    std::optional<std::string> from;
+};
+
+std::optional<InputOperands> ParseInputOperands(std::span<const std::string> operands,
+                                                std::string& error) {
+    InputOperands parsed;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < operands.size(); ++i) {
+        if (operands[i] == "--from") {
+            if (i + 1 >= operands.size() || operands[i + 1].empty()) {
+                error = "--from needs a value";
+                return std::nullopt;
+            }
+            parsed.from = operands[++i];
+        } else if (operands[i].size() > 1 && operands[i].compare(0, 2, "--") == 0) {
+            error = "unknown option " + operands[i];
+            return std::nullopt;
+        } else {
+            files.push_back(operands[i]);
+        }
+    }
+    if (files.size() != 1) {
+        error = "one INPUT is needed";
+        return std::nullopt;
+    }
+    parsed.input = files[0];
+    return parsed;
+}
+
+constexpr std::string_view InputOperandsText = "INPUT [--from TYPE]";
+
 int Show(Context& context, std::span<const std::string> operands) {
-    const std::optional<OpenedPicture> picture = OpenOrReport(context, operands[0]);
+    std::string error;
+    const std::optional<InputOperands> parsed = ParseInputOperands(operands, error);
+    if (!parsed) {
+        context.err << ProgramName << " show: " << error << "\n"
+                    << "Usage: pixora-cli show " << InputOperandsText << "\n";
+        return ExitUsage;
+    }
+    const std::optional<OpenedPicture> picture = OpenOrReport(context, parsed->input, parsed->from);
     if (!picture) {
         return ExitFailure;
     }
@@ -44,76 +149,185 @@ int Show(Context& context, std::span<const std::string> operands) {
     return ExitOk;
 }
 
+// The file's format, size and header fields, once its reader has taken it.
+int Info(Context& context, std::span<const std::string> operands) {
+    std::string error;
+    const std::optional<InputOperands> parsed = ParseInputOperands(operands, error);
+    if (!parsed) {
+        context.err << ProgramName << " info: " << error << "\n"
+                    << "Usage: pixora-cli info " << InputOperandsText << "\n";
+        return ExitUsage;
+    }
+    const std::optional<Input> input = PrepareInput(context, parsed->input, parsed->from);
+    if (!input || !OpenOrReport(context, *input)) {
+        return ExitFailure;
+    }
+    std::string bytes;
+    if (input->bytes) {
+        bytes = *input->bytes;
+    } else {
+        FileRead read = ReadFile(input->path);
+        if (!read.status.Ok()) {
+            context.err << NamedMessage(
+                input->name, std::string(CantReadFileMessage) + "\n" + FileStatusText(read.status));
+            return ExitFailure;
+        }
+        bytes = std::move(read.bytes);
+    }
+    context.out << FileInfoText(ReadFileInfo(bytes, input->Kind()));
+    return ExitOk;
+}
+
 // The picture convert writes: the editor's plain open or import, or with the options the
 // adjustable import of an ordinary picture (invert also applies to a phone graphic).
-std::optional<OpenedPicture> ConvertInput(Context& context, const ConvertOptions& options) {
-    if (!options.Adjusted()) {
-        return OpenOrReport(context, options.input);
+std::optional<OpenedPicture> ConvertInput(Context& context, const ConvertOptions& options,
+                                          const std::string& name) {
+    const std::optional<Input> input = PrepareInput(context, name, options.from);
+    if (!input) {
+        return std::nullopt;
     }
-    const FileKind kind = ChooseReader(options.input);
+    if (!options.Adjusted()) {
+        return OpenOrReport(context, *input);
+    }
+    const FileKind kind = input->Kind();
     if (kind == FileKind::ImportPicture || kind == FileKind::ImportI61) {
         const std::optional<AdjustSettings> adjust = ConvertAdjustment(options, context.settings);
         if (!adjust) {
-            context.err << "The \"ImportLevel\" setting is no colour number; give --threshold.\n";
+            context.err << NamedMessage(
+                input->name, "The \"ImportLevel\" setting is no colour number; give --threshold.");
             return std::nullopt;
         }
-        OpenOutcome outcome = ImportAdjusted(options.input, *adjust, context.loadWorkingCopy);
-        context.err << outcome.message;
+        OpenOutcome outcome = ImportAdjusted(input->path, *adjust, context.loadWorkingCopy);
+        if (!outcome.message.empty()) {
+            context.err << NamedMessage(input->name, outcome.message);
+        }
         return outcome.opened;
     }
     if (options.fit || options.threshold || options.dither) {
-        context.err << ProgramName << ": " << QuotedName(options.input)
-                    << ": --fit, --threshold and --dither apply to pictures that are imported "
-                       "(.bmp, .gif, .jpg, ...)\n";
+        context.err << NamedMessage(input->name,
+                                    "--fit, --threshold and --dither apply to pictures that are "
+                                    "imported (.bmp, .gif, .jpg, ...)");
         return std::nullopt;
     }
-    std::optional<OpenedPicture> picture = OpenOrReport(context, options.input);
+    std::optional<OpenedPicture> picture = OpenOrReport(context, *input);
     if (picture) {
         InvertPicture(picture->picture);
     }
     return picture;
 }
 
-int Convert(Context& context, std::span<const std::string> operands) {
-    std::string error;
-    const std::optional<ConvertOptions> options = ParseConvertOptions(operands, error);
-    if (!options) {
-        context.err << ProgramName << " convert: " << error << "\n"
-                    << "Usage: pixora-cli convert " << ConvertOperands << "\n";
-        return ExitUsage;
+// The editor's save: atomic where it can be, in place where a rename would lose something. For
+// "-" the same bytes are made in a private temporary file and copied to standard output, so
+// every writer serves both.
+bool WriteConverted(Context& context, OutputFormat format, const std::string& output,
+                    const std::string& type, const OpenedPicture& picture,
+                    const WriteOptions& write) {
+    FileStatus status;
+    if (output == StandardStream) {
+        const PrivateTempFile temp("." + type, "");
+        status = temp.Status();
+        if (status.Ok()) {
+            status = WriteOutput(format, temp.Path(), picture, context.settings, write);
+        }
+        if (status.Ok()) {
+            const FileRead written = ReadFile(temp.Path());
+            status = written.status;
+            context.out.write(written.bytes.data(),
+                              static_cast<std::streamsize>(written.bytes.size()));
+            context.out.flush();
+            if (status.Ok() && !context.out) {
+                status = FileStatus{FileError::WriteFailed, EPIPE};
+            }
+        }
+    } else {
+        status = WriteOutput(format, output, picture, context.settings, write);
     }
-    const std::string& output = options->output;
-    // Judged before the input is read, so a mistyped name costs no decoding.
-    const std::optional<OutputFormat> format = ChooseOutputFormat(output, options->mono);
-    if (!format) {
-        context.err << ProgramName << ": " << QuotedName(output)
-                    << ": unknown output type; use .npm, .bmp, .wbmp, .otb, .nlm, .ngg, .nol, "
-                       ".gms, .nsl, .ngl or .png\n";
-        return ExitFailure;
-    }
-    if (const std::string why = CheckWriteOptions(*format, options->write); !why.empty()) {
-        context.err << ProgramName << ": " << QuotedName(output) << ": " << why << "\n";
-        return ExitUsage;
-    }
-    const std::optional<OpenedPicture> picture = ConvertInput(context, *options);
-    if (!picture) {
-        return ExitFailure;
-    }
-    // The editor's save: atomic where it can be, in place where a rename would lose something.
-    const FileStatus status =
-        WriteOutput(*format, output, *picture, context.settings, options->write);
     if (!status.Ok()) {
-        context.err << ProgramName << ": " << QuotedName(output)
-                    << ": cannot write the file: " << FileStatusText(status) << "\n";
+        context.err << NamedMessage(output, "cannot write the file: " + FileStatusText(status));
+        return false;
+    }
+    return true;
+}
+
+std::string TypeOfName(const std::string& path) {
+    const std::string name = path.substr(path.rfind('/') + 1);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? std::string("tmp") : name.substr(dot + 1);
+}
+
+int ConvertUsage(Context& context, const std::string& error) {
+    context.err << ProgramName << " convert: " << error << "\n"
+                << "Usage: pixora-cli convert " << ConvertOperands << "\n";
+    return ExitUsage;
+}
+
+// Every input in one run, going on after a failure; each failure names its file.
+int ConvertBatch(Context& context, const ConvertOptions& options, OutputFormat format) {
+    int failed = 0;
+    for (const std::string& input : options.inputs) {
+        const std::optional<OpenedPicture> picture = ConvertInput(context, options, input);
+        const std::string output = BatchOutputPath(*options.outDir, input, *options.to);
+        if (!picture ||
+            !WriteConverted(context, format, output, *options.to, *picture, options.write)) {
+            ++failed;
+        }
+    }
+    if (failed > 0) {
+        context.err << ProgramName << ": " << failed << " of " << options.inputs.size()
+                    << " files not converted\n";
         return ExitFailure;
     }
     return ExitOk;
 }
 
+int Convert(Context& context, std::span<const std::string> operands) {
+    std::string error;
+    const std::optional<ConvertOptions> options = ParseConvertOptions(operands, error);
+    if (!options) {
+        return ConvertUsage(context, error);
+    }
+    const std::string& output = options->output;
+    if (!options->to && output == StandardStream) {
+        return ConvertUsage(context, "standard output needs --to TYPE");
+    }
+    // Judged before the input is read, so a mistyped name costs no decoding.
+    const std::optional<OutputFormat> format =
+        options->to ? OutputFormatForType(*options->to, options->mono)
+                    : ChooseOutputFormat(output, options->mono);
+    const std::string named = options->to ? "--to " + *options->to : output;
+    if (!format) {
+        context.err << NamedMessage(named,
+                                    "unknown output type; use .npm, .bmp, .wbmp, .otb, .nlm, "
+                                    ".ngg, .nol, .gms, .nsl, .ngl or .png");
+        return ExitFailure;
+    }
+    if (const std::string why = CheckWriteOptions(*format, options->write); !why.empty()) {
+        context.err << NamedMessage(named, why);
+        return ExitUsage;
+    }
+    if (options->outDir) {
+        return ConvertBatch(context, *options, *format);
+    }
+    const std::optional<OpenedPicture> picture = ConvertInput(context, *options, options->input);
+    if (!picture) {
+        return ExitFailure;
+    }
+    const std::string type = options->to ? *options->to : TypeOfName(output);
+    return WriteConverted(context, *format, output, type, *picture, options->write) ? ExitOk
+                                                                                    : ExitFailure;
+}
+
 // The request "Send via Internet" would hand the browser for INPUT right now. Only reads: no
 // page is written, no browser opened and no counter raised.
 int WebUrl(Context& context, std::span<const std::string> operands) {
-    const std::optional<OpenedPicture> picture = OpenOrReport(context, operands[0]);
+    std::string error;
+    const std::optional<InputOperands> parsed = ParseInputOperands(operands, error);
+    if (!parsed) {
+        context.err << ProgramName << " weburl: " << error << "\n"
+                    << "Usage: pixora-cli weburl " << InputOperandsText << "\n";
+        return ExitUsage;
+    }
+    const std::optional<OpenedPicture> picture = OpenOrReport(context, parsed->input, parsed->from);
     if (!picture) {
         return ExitFailure;
     }
@@ -256,8 +470,11 @@ int Thumbnail(Context& context, std::span<const std::string> operands) {
     return ExitOk;
 }
 
-constexpr std::array<Command, 9> kCommands = {{
-    {"show", "INPUT", "print the picture ('#' set, '.' clear) and its text", 1, Show},
+constexpr std::array<Command, 10> kCommands = {{
+    {"show", InputOperandsText, "print the picture ('#' set, '.' clear) and its text", AnyOperands,
+     Show},
+    {"info", InputOperandsText,
+     "print the file's format, size and header fields as \"key: value\" lines", AnyOperands, Info},
     {"thumbnail", ThumbnailOperands,
      "write a PNG thumbnail of the picture, black on white, for file managers", AnyOperands,
      Thumbnail},
@@ -265,8 +482,8 @@ constexpr std::array<Command, 9> kCommands = {{
      "write the picture as OUTPUT: .npm, .bmp, .wbmp, .otb, .nlm, .ngg, .nol, .gms, .nsl, .ngl, "
      ".png",
      AnyOperands, Convert},
-    {"weburl", "INPUT", "print the web-send address the editor would open for the picture", 1,
-     WebUrl},
+    {"weburl", InputOperandsText,
+     "print the web-send address the editor would open for the picture", AnyOperands, WebUrl},
     {"send", SendOperands,
      "send the picture message through the phone on a serial port, as the editor does", AnyOperands,
      Send},
@@ -330,9 +547,22 @@ std::string HelpText() {
         "ports shows which device each COM number stands for (the \"COMDevice\" settings,\n"
         "else the system's serial ports in order) and why one that cannot be opened cannot;\n"
         "send and phonebook give the same reason when their port will not open.\n\n"
+        "INPUT - reads standard input: --from TYPE names its type (an extension without the\n"
+        "dot), else its signature does (picture messages, .nlm .ngg .nol .nsl .ngl, bitmaps,\n"
+        "GIF, JPEG, icons). OUTPUT - writes standard output and needs --to TYPE, which\n"
+        "otherwise overrides the output's extension. convert --to TYPE --out-dir DIR INPUT...\n"
+        "writes each INPUT as DIR/NAME.TYPE and goes on after a failure. info prints\n"
+        "\"format:\", \"width:\", \"height:\" and the file's own fields (\"operator:\",\n"
+        "\"nlm-type:\", \"text:\", \"author:\"). COMMAND --help prints that command's usage;\n"
+        "every option takes --opt=value as well. Messages begin \"pixora-cli: FILE: \".\n\n"
         "Exit status: 0 done, 1 a file was rejected or could not be written, or the message\n"
         "was not sent or the phonebook not read, 2 wrong usage.\n";
     return text;
+}
+
+std::string CommandHelpText(const Command& command) {
+    return "Usage: pixora-cli " + std::string(command.name) + " " + std::string(command.operands) +
+           "\n\n" + std::string(command.summary) + ".\nSee pixora-cli --help and pixora-cli(1).\n";
 }
 
 std::string VersionText() {
@@ -360,7 +590,21 @@ int RunCli(std::span<const std::string> args, Context& context) {
                     << "'; see pixora-cli --help\n";
         return ExitUsage;
     }
-    const std::span<const std::string> operands = args.subspan(1);
+    // "--opt=value" is "--opt value" for every command; "--help" anywhere asks for the usage.
+    std::vector<std::string> operands;
+    for (const std::string& word : args.subspan(1)) {
+        if (word == "--help") {
+            context.out << CommandHelpText(*command);
+            return ExitOk;
+        }
+        const size_t equals = word.find('=');
+        if (word.size() > 2 && word.compare(0, 2, "--") == 0 && equals != std::string::npos) {
+            operands.push_back(word.substr(0, equals));
+            operands.push_back(word.substr(equals + 1));
+        } else {
+            operands.push_back(word);
+        }
+    }
     if (command->operandCount != AnyOperands && operands.size() != command->operandCount) {
         context.err << "Usage: pixora-cli " << command->name << " " << command->operands << "\n";
         return ExitUsage;

@@ -43,5 +43,7 @@ int RunCli(std::span<const std::string> args, Context& context);
 
 std::string HelpText();
 std::string VersionText();
+// "Usage: pixora-cli NAME OPERANDS", then what the command does.
+std::string CommandHelpText(const Command& command);
 
 }  // namespace pixora::cli

@@ -98,14 +98,23 @@ std::optional<ConvertOptions> ParseConvertOptions(std::span<const std::string> o
             value = word.substr(equals + 1);
             word.resize(equals);
         } else if (word == "--fit" || word == "--threshold" || word == "--dither" ||
-                   word == "--size" || word == "--type") {
+                   word == "--size" || word == "--type" || word == "--from" || word == "--to" ||
+                   word == "--out-dir") {
             if (i + 1 >= operands.size()) {
                 error = word + " needs a value";
                 return std::nullopt;
             }
             value = operands[++i];
         }
-        if (word == "--fit") {
+        if (word == "--from" || word == "--to" || word == "--out-dir") {
+            if (value.empty()) {
+                error = word + " needs a value";
+                return std::nullopt;
+            }
+            (word == "--from" ? options.from
+             : word == "--to" ? options.to
+                              : options.outDir) = value;
+        } else if (word == "--fit") {
             options.fit = Named(FitNames, value);
             if (!options.fit) {
                 error = "--fit takes stretch, contain, cover or none";
@@ -139,6 +148,14 @@ std::optional<ConvertOptions> ParseConvertOptions(std::span<const std::string> o
             error = "unknown option " + word;
             return std::nullopt;
         }
+    }
+    if (options.outDir) {
+        if (!options.to || files.empty()) {
+            error = "--out-dir needs --to TYPE and at least one INPUT";
+            return std::nullopt;
+        }
+        options.inputs = std::move(files);
+        return options;
     }
     if (files.size() != 2) {
         error = "INPUT and OUTPUT are needed";

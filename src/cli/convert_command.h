@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "formats/image_adjust.h"
 #include "formats/save_dispatch.h"
@@ -13,13 +14,19 @@
 namespace pixora::cli {
 
 inline constexpr const char* ConvertOperands =
-    "INPUT OUTPUT [--fit stretch|contain|cover|none] [--threshold N] "
+    "INPUT OUTPUT [--from TYPE] [--to TYPE] [--fit stretch|contain|cover|none] [--threshold N] "
     "[--dither none|floyd-steinberg|atkinson|bayer] [--invert] [--size WxH] "
-    "[--type operator|caller|startup|picture] [--operator MCC MNC] [--mono]";
+    "[--type operator|caller|startup|picture] [--operator MCC MNC] [--mono]\n"
+    "       pixora-cli convert --to TYPE --out-dir DIR [OPTIONS] INPUT...";
 
 struct ConvertOptions {
     std::string input;
     std::string output;
+    // With --out-dir: every input, each written as DIR/<name without extension>.<--to>.
+    std::optional<std::string> outDir;
+    std::vector<std::string> inputs;
+    std::optional<std::string> from;  // the type of "-" as input
+    std::optional<std::string> to;    // the type of the output, whatever its name
     // Each nullopt when not given; with none of them the import is the editor's plain one.
     std::optional<FitMode> fit;
     std::optional<int> threshold;

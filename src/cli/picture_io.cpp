@@ -21,11 +21,10 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
-// The editor's message, then which file and why, for a file that could not be read at all.
-std::string UnreadableFileMessage(const std::string& path, FileKind kind,
-                                  const FileStatus& status) {
-    return ReadErrorMessage(ReadErrorOf(status), kind) + "\n" + QuotedName(path) + ": " +
-           FileStatusText(status) + "\n";
+// The editor's message, then why, for a file that could not be read at all; the caller names the
+// file in front of every line.
+std::string UnreadableFileMessage(FileKind kind, const FileStatus& status) {
+    return ReadErrorMessage(ReadErrorOf(status), kind) + "\n" + FileStatusText(status) + "\n";
 }
 
 OpenOutcome ImportPicture(const std::string& path, SettingsStore& settings, BatchUserInterface& ui,
@@ -35,7 +34,7 @@ OpenOutcome ImportPicture(const std::string& path, SettingsStore& settings, Batc
                                       const std::string& file,
                                       std::string& error) -> std::optional<ImportedImage> {
         if (const FileStatus status = CheckRegularFile(file); !status.Ok()) {
-            error = UnreadableFileMessage(file, FileKind::ImportPicture, status);
+            error = UnreadableFileMessage(FileKind::ImportPicture, status);
             error.pop_back();
             return std::nullopt;
         }
@@ -45,7 +44,7 @@ OpenOutcome ImportPicture(const std::string& path, SettingsStore& settings, Batc
     OpenOutcome outcome;
     switch (imported.outcome) {
         case ImportedPicture::Outcome::NotRegularFile:
-            outcome.message = UnreadableFileMessage(path, FileKind::ImportPicture, imported.status);
+            outcome.message = UnreadableFileMessage(FileKind::ImportPicture, imported.status);
             break;
         case ImportedPicture::Outcome::NotDecoded:
             // The editor's import gives up without a word here; a script needs one.
@@ -73,7 +72,7 @@ OpenOutcome ImportAdjusted(const std::string& path, const AdjustSettings& adjust
     OpenOutcome outcome;
     // Judged before any decoder sees the name: a pipe named like a picture would block it.
     if (const FileStatus status = CheckRegularFile(path); !status.Ok()) {
-        outcome.message = UnreadableFileMessage(path, FileKind::ImportPicture, status);
+        outcome.message = UnreadableFileMessage(FileKind::ImportPicture, status);
         return outcome;
     }
     std::string error;
@@ -87,18 +86,32 @@ OpenOutcome ImportAdjusted(const std::string& path, const AdjustSettings& adjust
     return outcome;
 }
 
+namespace {
+OpenOutcome OutcomeOf(const OpenResult& result);
+}  // namespace
+
 OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchUserInterface& ui,
                         const PictureLoader& loadPicture) {
     const OpenedFile opened = OpenGraphicFileAt(path);
     if (opened.outcome == OpenedFile::Outcome::Import) {
         return ImportPicture(path, settings, ui, loadPicture);
     }
-    OpenOutcome outcome;
     if (opened.outcome == OpenedFile::Outcome::Unreadable) {
-        outcome.message = UnreadableFileMessage(path, ChooseReader(path), opened.status);
+        OpenOutcome outcome;
+        outcome.message = UnreadableFileMessage(ChooseReader(path), opened.status);
         return outcome;
     }
-    const OpenResult& result = opened.result;
+    return OutcomeOf(opened.result);
+}
+
+OpenOutcome OpenPictureBytes(const std::string& standInPath, std::string_view bytes) {
+    return OutcomeOf(OpenGraphicFile(standInPath, bytes));
+}
+
+namespace {
+
+OpenOutcome OutcomeOf(const OpenResult& result) {
+    OpenOutcome outcome;
     if (result.action != OpenAction::Adopt && result.action != OpenAction::AdoptAsUntitled) {
         // Some rejections are silent in the editor (its picture simply stays); a script still
         // needs to know why nothing came out.
@@ -108,6 +121,8 @@ OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchU
     outcome.opened = OpenedPicture{result.picture, result.textChanged ? result.text : U""};
     return outcome;
 }
+
+}  // namespace
 
 std::optional<OutputFormat> ChooseOutputFormat(const std::string& path, bool mono) {
     // Save writes a picture message whatever the name and Export a BMP for any name without
@@ -120,6 +135,13 @@ std::optional<OutputFormat> ChooseOutputFormat(const std::string& path, bool mon
         return SaveFormat::MonoBmp;
     }
     return info->format;
+}
+
+std::optional<OutputFormat> OutputFormatForType(std::string_view type, bool mono) {
+    if (type.empty() || type.find_first_of("./") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return ChooseOutputFormat("-." + std::string(type), mono);
 }
 
 FileStatus WriteOutput(OutputFormat format, const std::string& path, const OpenedPicture& picture,

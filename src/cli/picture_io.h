@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/batch_user_interface.h"
 #include "core/picture.h"
@@ -40,6 +41,10 @@ struct OpenOutcome {
 OpenOutcome OpenPicture(const std::string& path, SettingsStore& settings, BatchUserInterface& ui,
                         const PictureLoader& loadPicture);
 
+// The bytes of a phone graphic or picture message as the reader that standInPath's name chooses
+// takes them; for the names of ordinary pictures use OpenPicture on a file.
+OpenOutcome OpenPictureBytes(const std::string& standInPath, std::string_view bytes);
+
 // An ordinary picture file made into the picture with fit, threshold, dither and invert as
 // adjust says; the messages are those of OpenPicture's import.
 OpenOutcome ImportAdjusted(const std::string& path, const AdjustSettings& adjust,
@@ -50,6 +55,10 @@ using OutputFormat = SaveFormat;
 // nullopt for a name that none of the writers claims. mono makes a
 // ".bmp" name the 1-bit bitmap.
 std::optional<OutputFormat> ChooseOutputFormat(const std::string& path, bool mono = false);
+
+// The format a file named "NAME.type" would be written in; nothing for a word that is no plain
+// extension.
+std::optional<OutputFormat> OutputFormatForType(std::string_view type, bool mono = false);
 
 // Writes the file as Save or Export would; the picture message carries the text and the
 // "UserName" author. The other phone formats are written with options, which CheckWriteOptions

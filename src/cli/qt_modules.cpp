@@ -76,7 +76,7 @@ std::optional<ImportedImage> LoadPictureForFit(const std::string& path, int maxW
     ReadError failure = ReadError::None;
     if (!load(path.c_str(), maxWidth, maxHeight, &image, &failure)) {
         if (const std::string why = ImportRefusalReason(failure); !why.empty()) {
-            error = path + ": " + why;
+            error = why;
         }
         return std::nullopt;
     }
@@ -94,7 +94,7 @@ std::optional<ImportWorkingCopy> LoadWorkingCopy(const std::string& path, std::s
     ReadError failure = ReadError::None;
     if (!load(path.c_str(), &copy, &failure)) {
         if (const std::string why = ImportRefusalReason(failure); !why.empty()) {
-            error = path + ": " + why;
+            error = why;
         }
         return std::nullopt;
     }

@@ -303,9 +303,18 @@ TEST_F(CliTest, RejectedFilesGiveTheEditorsMessageAndStatusOne) {
         const ProcessRun run = RunCli({"show", path});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, c.message + (c.reason.empty() ? ""
-                                                         : QuotedName(path.toStdString()) + ": " +
-                                                               c.reason + "\n"));
+        // Every line names the program and the file, and the editor's text follows unchanged.
+        const std::string name = path.toStdString();
+        const std::string prefix =
+            "pixora-cli: " + (name.find('\x1b') == std::string::npos ? name : QuotedName(name)) +
+            ": ";
+        std::string expected;
+        const std::string lines = c.message + (c.reason.empty() ? "" : c.reason + "\n");
+        for (size_t at = 0, end = 0; at < lines.size(); at = end + 1) {
+            end = lines.find('\n', at);
+            expected += prefix + lines.substr(at, end - at) + "\n";
+        }
+        EXPECT_EQ(run.err, expected);
     }
 }
 
@@ -433,7 +442,7 @@ TEST_F(CliTest, FailedConversionsSayWhyAndLeaveTheOutputAlone) {
          "nowhere/out.wbmp",
          false,
          {},
-         "/nowhere/out.wbmp\": cannot write the file: No such file or directory"},
+         "/nowhere/out.wbmp: cannot write the file: No such file or directory"},
         // A full disk: the child may write no file larger than 100 bytes.
         {"full disk keeps the old file", "full.wbmp", true,
          [] {
