@@ -54,6 +54,12 @@ public:
             rows_.push_back(&row);
         }
     }
+    // Takes row `index` out of the plan, e.g. the rest of a part the phone refused.
+    void Drop(int index) {
+        if (index >= 0 && index < Count()) {
+            rows_.erase(rows_.begin() + index);
+        }
+    }
     int Count() const { return static_cast<int>(rows_.size()); }
     // Row `index`; nullptr past the end.
     const StepRow<Context>* Row(int index) const {

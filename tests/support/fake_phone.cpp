@@ -41,6 +41,72 @@ int HexValue(const std::string& text, size_t pos) {
 
 }  // namespace
 
+void MessageMemories::Add(const std::string& memory, StoredMessageLine message) {
+    stored_[memory].push_back(std::move(message));
+}
+
+void MessageMemories::Refuse(const std::string& memory, int cmsCode) {
+    refused_[memory] = cmsCode;
+}
+
+int MessageMemories::Status(const std::string& memory, int index) const {
+    const auto it = stored_.find(memory);
+    if (it != stored_.end()) {
+        for (const StoredMessageLine& m : it->second) {
+            if (m.index == index) {
+                return m.status;
+            }
+        }
+    }
+    return -1;
+}
+
+std::string MessageMemories::Answer(const std::string& command, bool pduMode) {
+    const std::string ok = "\r\nOK\r\n";
+    if (StartsWith(command, "AT+CPMS=\"")) {
+        const size_t close = command.find('"', 9);
+        const std::string memory = command.substr(9, close == std::string::npos ? 0 : close - 9);
+        if (refused_.count(memory) != 0) {
+            return "\r\n+CMS ERROR: " + std::to_string(refused_[memory]) + "\r\n";
+        }
+        if (memory != "SM" && memory != "ME") {
+            return "\r\n+CMS ERROR: 302\r\n";
+        }
+        listed_ = memory;
+        const std::string used = std::to_string(stored_[memory].size());
+        return "\r\n+CPMS: " + used + ",30," + used + ",30," + used + ",30\r\n" + ok;
+    }
+    if (StartsWith(command, "AT+CMGL")) {
+        if (!pduMode || command != "AT+CMGL=4") {
+            return "\r\n+CMS ERROR: 302\r\n";
+        }
+        std::string reply;
+        for (StoredMessageLine& m : stored_[listed_]) {
+            const int centre = m.pdu.size() >= 2 ? HexValue(m.pdu, 0) : 0;
+            const int length = static_cast<int>(m.pdu.size() / 2) - 1 - centre;
+            reply += "\r\n+CMGL: " + std::to_string(m.index) + "," + std::to_string(m.status) +
+                     "," + (m.alpha.empty() ? "" : "\"" + m.alpha + "\"") + "," +
+                     std::to_string(length) + "\r\n";
+            if (split_ == 0) {
+                reply += m.pdu;
+            } else {
+                for (size_t at = 0; at < m.pdu.size(); at += split_) {
+                    reply += m.pdu.substr(at, split_) + "\r\n\r\n";
+                }
+            }
+            if (m.status == 0) {
+                m.status = 1;
+            }
+        }
+        return reply + "\r\n" + ok;
+    }
+    if (StartsWith(command, "AT+CMGD")) {
+        deletes_.push_back(command);
+        return ok;
+    }
+    return "";
+}
+
 FakePhone::FakePhone() {
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0) {
@@ -161,6 +227,11 @@ void FakePhone::Unplug() {
     for (int i = 0; i < 200 && !unplugged_; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+}
+
+std::vector<std::string> FakePhone::DeleteCommands() const {
+    std::lock_guard lock(mutex_);
+    return messages_.DeleteCommands();
 }
 
 std::vector<std::string> FakePhone::Commands() const {
@@ -379,6 +450,9 @@ std::string FakePhone::Answer(const std::string& command) {
             }
         }
         return reply + "\r\n" + ok;
+    }
+    if (std::string reply = messages_.Answer(command, pduMode_); !reply.empty()) {
+        return reply;
     }
     return error;
 }

@@ -3,7 +3,7 @@
 // The slave side's path is what the program opens; the phone answers the commands the editor
 // uses the way real handsets do ("\r\n" around every reply line, optional echo, the "> "
 // prompt, a PDU up to Ctrl-Z whose length is checked against "AT+CMGS=", "+CMGS: n",
-// "+CSCA: ...", "+CPBR: ..."), and can be scripted to misbehave per command.
+// "+CSCA: ...", "+CPBR: ...", "+CMGL: ..."), and can be scripted to misbehave per command.
 // It runs on its own thread; every public call is safe from the test's thread.
 
 #include <atomic>
@@ -31,6 +31,40 @@ struct PhonebookEntryLine {
     std::string text;  // bytes as the phone sends them
 };
 
+// A message stored on the phone, as AT+CMGL=4 lists it.
+struct StoredMessageLine {
+    int index;
+    int status;              // 0 received unread, 1 received read, 2 stored unsent, 3 stored sent
+    std::string pdu;         // hex, message-centre field first; the listed length is worked out
+    std::string alpha = {};  // listed quoted when not empty
+};
+
+// The phone's message memories "SM" and "ME" and the commands on them: AT+CPMS= (the first
+// memory named becomes the one listed), AT+CMGL=4 (PDU mode only; lists and marks the unread
+// ones read, as handsets do) and AT+CMGD= (deletes, and is remembered). Plain data: the
+// pseudo-terminal phone keeps one, engine tests answer with one directly.
+class MessageMemories {
+public:
+    void Add(const std::string& memory, StoredMessageLine message);
+    // AT+CPMS naming this memory gets "+CMS ERROR: <code>".
+    void Refuse(const std::string& memory, int cmsCode);
+    // Each PDU goes out in pieces of this many digits, on lines of their own with a blank
+    // line after each, as some phones and adapters break long lines; 0: one line.
+    void SplitPdus(size_t digits) { split_ = digits; }
+    // The reply to a message command; empty for any other command.
+    std::string Answer(const std::string& command, bool pduMode);
+    // The status a message has now; -1 when there is no such message.
+    int Status(const std::string& memory, int index) const;
+    const std::vector<std::string>& DeleteCommands() const { return deletes_; }
+
+private:
+    std::map<std::string, std::vector<StoredMessageLine>> stored_;
+    std::map<std::string, int> refused_;
+    std::string listed_ = "SM";
+    size_t split_ = 0;
+    std::vector<std::string> deletes_;
+};
+
 class FakePhone {
 public:
     FakePhone();
@@ -52,6 +86,10 @@ public:
     // Phonebook memories "SM" and "ME": the index range "AT+CPBR=?" reports, and the entries.
     void SetIndexRange(const std::string& memory, int low, int high);
     void AddEntry(const std::string& memory, PhonebookEntryLine entry);
+    // The stored messages; set up before the program talks to the phone.
+    MessageMemories& Messages() { return messages_; }
+    // The AT+CMGD commands received.
+    std::vector<std::string> DeleteCommands() const;
 
     // Commands matching `pattern` get `behaviour`, the next `times` times (-1: always). The
     // pattern is a whole command without its CR ("AT+CMGF=0"), a prefix ending in "*"
@@ -118,6 +156,7 @@ private:
     std::string memory_ = "SM";
     std::map<std::string, std::pair<int, int>> ranges_;
     std::map<std::string, std::vector<PhonebookEntryLine>> entries_;
+    MessageMemories messages_;
     std::vector<ScriptEntry> scripts_;
     std::vector<std::pair<std::string, std::chrono::milliseconds>> delays_;
     PhoneBehaviour defaultBehaviour_ = PhoneBehaviour::Answer;
