@@ -150,10 +150,11 @@ TEST_F(CliUnixTest, MistakesNameTheProgramAndTheFile) {
          "NLM?junk",
          1,
          "pixora-cli: -: Can't read this NLM file. Try another file.\n"},
-        {{"convert", "-", "out.png", "--to", "png"},
+        {{"convert", "-", "out.tga", "--to", "tga"},
          NlmPicture(),
          1,
-         "pixora-cli: --to png: unknown output type; use .npm, .bmp or .wbmp\n"},
+         "pixora-cli: --to tga: unknown output type; use .npm, .bmp, .wbmp, .otb, .nlm, .ngg, "
+         ".nol, .gms, .nsl, .ngl or .png\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
