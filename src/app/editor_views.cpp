@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor_actions.h"
+#include "app/focus_frame.h"
 #include "app/pm_text_edit.h"
 #include "app/raster_view.h"
 #include "core/picture_views.h"
@@ -45,7 +46,9 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.picMain->SetCellPixels(CellSize);
     v.picMain->setAccessibleName(
         QString("Picture, %1 by %2 cells").arg(PictureWidth).arg(PictureHeight));
-    grid->addWidget(v.picMain, 0, 0, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    auto* frame = new FocusFrame(v.picMain, central);
+    frame->setObjectName("fraCanvasFocus");
+    grid->addWidget(frame, 0, 0, 1, 1, Qt::AlignLeft | Qt::AlignTop);
 
     auto* side = new QVBoxLayout();
     v.picDisplay = new RasterView(&views.Preview(), central);

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTest>
 #include <vector>
 
+#include "app/focus_frame.h"
 #include "app/raster_view.h"
 #include "core/picture_views.h"
 #include "gui/gui_support.h"
@@ -110,6 +113,36 @@ TEST(Zoom, ViewsHaveAccessibleNames) {
     ASSERT_TRUE(h.Start());
     EXPECT_EQ(h.Find<RasterView>("picMain")->accessibleName(), "Picture, 72 by 28 cells");
     EXPECT_FALSE(h.Find<RasterView>("picDisplay")->accessibleName().isEmpty());
+}
+
+TEST(Zoom, TheFocusFrameShowsOnlyWhileTheCanvasHasTheFocus) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    QApplication::setActiveWindow(h.window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
+    auto* canvas = h.Find<RasterView>("picMain");
+    auto* frame = h.Find<FocusFrame>("fraCanvasFocus");
+    const QColor highlight = frame->palette().color(QPalette::Highlight);
+    const Raster before = Drawn(canvas);
+    for (const bool focused : {true, false, true}) {
+        if (focused) {
+            canvas->setFocus();
+        } else {
+            h.Find<QWidget>("txtPMText")->setFocus();
+        }
+        QApplication::processEvents();
+        ASSERT_EQ(canvas->hasFocus(), focused);
+        const QImage image = frame->grab().toImage();
+        // The corner and the middle of each side; the cells inside keep their pixels.
+        const int w = image.width() - 1;
+        const int h2 = image.height() - 1;
+        for (const QPoint p : {QPoint(0, 0), QPoint(w / 2, 0), QPoint(w, h2 / 2), QPoint(w / 2, h2),
+                               QPoint(0, h2 / 2), QPoint(1, 1)}) {
+            EXPECT_EQ(image.pixelColor(p) == highlight, focused) << p.x() << "," << p.y();
+        }
+        EXPECT_EQ(canvas->pos(), QPoint(FocusFrame::Width, FocusFrame::Width));
+        EXPECT_EQ(Drawn(canvas), before);
+    }
 }
 
 }  // namespace
