@@ -7,6 +7,7 @@
 #include "document/tools/fill_tool.h"
 #include "document/tools/pencil_tool.h"
 #include "document/tools/shape_tools.h"
+#include "document/tools/text_tool.h"
 
 namespace pixora {
 
@@ -34,6 +35,9 @@ CanvasController::CanvasController(Document& document, QLineEdit& position,
     tools_[static_cast<size_t>(ToolKind::FilledEllipse)] =
         std::make_unique<EllipseTool>(document, true);
     tools_[static_cast<size_t>(ToolKind::Fill)] = std::make_unique<FillTool>(document);
+    auto text = std::make_unique<TextTool>(document);
+    text_ = text.get();
+    tools_[static_cast<size_t>(ToolKind::Text)] = std::move(text);
 }
 
 CanvasController::~CanvasController() = default;
@@ -76,6 +80,72 @@ void CanvasController::picMain_MouseUp(double x, double y, bool shift) {
     picMain_MouseUp();
 }
 
+void CanvasController::SetTool(ToolKind kind) {
+    const auto next = static_cast<size_t>(kind);
+    if (next != current_) {
+        tools_[current_]->PutDown();
+        current_ = next;
+        ShowPreview();
+    }
+}
+
+bool CanvasController::TextTakesKey(int key, Qt::KeyboardModifiers modifiers,
+                                    std::u32string_view text) const {
+    if (!text_->Pending() || CurrentTool() != ToolKind::Text) {
+        return false;
+    }
+    switch (key) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            return true;
+        default:
+            break;
+    }
+    const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return (modifiers & commands) == 0 && text.size() == 1 && text[0] >= U' ' && text[0] != U'\x7f';
+}
+
+bool CanvasController::picMain_TextKey(int key, Qt::KeyboardModifiers modifiers,
+                                       std::u32string_view text) {
+    if (!TextTakesKey(key, modifiers, text)) {
+        return false;
+    }
+    switch (key) {
+        case Qt::Key_Backspace:
+            text_->Backspace();
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            text_->Commit();
+            break;
+        case Qt::Key_Escape:
+            text_->Cancel();
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            // Moving the picture under a half-typed text would move it away from its point.
+            break;
+        default:
+            text_->Type(text[0]);
+            break;
+    }
+    ShowPreview();
+    return true;
+}
+
+void CanvasController::SetTextFont(PixelFontId font) {
+    text_->SetFont(font);
+    ShowPreview();
+}
+
 void CanvasController::picMain_KeyDown(int key) {
     if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
         moveKey_(key);
@@ -86,8 +156,9 @@ void CanvasController::ShowPreview() {
     if (!showPreview_) {
         return;
     }
-    std::optional<PictureGrid> preview =
-        active_ != nullptr ? active_->Preview() : std::optional<PictureGrid>();
+    // Between drags the current tool may still show its unfinished work (the text being typed).
+    const Tool* shown = active_ != nullptr ? active_ : tools_[current_].get();
+    std::optional<PictureGrid> preview = shown->Preview();
     if (preview || previewShown_) {
         previewShown_ = preview.has_value();
         showPreview_(preview);

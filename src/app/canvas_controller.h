@@ -1,13 +1,17 @@
 #pragma once
 // Input on the canvas: the mouse drives the current drawing tool (the pencil by default: left
 // button sets cells, right button clears them), the position read-out follows the pointer, and
-// the arrow keys move the picture.
+// the arrow keys move the picture. While the text tool holds an insertion point, the keyboard
+// types into it instead.
 
+#include <QtCore/qnamespace.h>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
+#include "core/pixel_fonts.h"
 #include "document/document.h"
 #include "document/tools/tool.h"
 
@@ -15,8 +19,19 @@ class QLineEdit;
 
 namespace pixora {
 
-enum class ToolKind { Pencil, Line, Rectangle, FilledRectangle, Ellipse, FilledEllipse, Fill };
-inline constexpr int ToolCount = 7;
+enum class ToolKind {
+    Pencil,
+    Line,
+    Rectangle,
+    FilledRectangle,
+    Ellipse,
+    FilledEllipse,
+    Fill,
+    Text
+};
+inline constexpr int ToolCount = 8;
+
+class TextTool;
 
 class CanvasController {
 public:
@@ -35,9 +50,18 @@ public:
     void picMain_MouseUp(double x, double y, bool shift = false);
     void picMain_KeyDown(int key);
 
-    // A drag under way finishes with the tool it started with.
-    void SetTool(ToolKind kind) { current_ = static_cast<size_t>(kind); }
+    // A drag under way finishes with the tool it started with; text still being typed is
+    // committed.
+    void SetTool(ToolKind kind);
     ToolKind CurrentTool() const { return static_cast<ToolKind>(current_); }
+
+    // Whether a key press goes to the text being typed rather than to a shortcut or the arrow
+    // keys: while an insertion point is placed, every key that types a character (Shift
+    // allowed, no Ctrl or Alt), Backspace, Enter, Esc and the arrows.
+    bool TextTakesKey(int key, Qt::KeyboardModifiers modifiers, std::u32string_view text) const;
+    // Types, erases, commits or cancels; returns false for a key TextTakesKey refuses.
+    bool picMain_TextKey(int key, Qt::KeyboardModifiers modifiers, std::u32string_view text);
+    void SetTextFont(PixelFontId font);
 
 private:
     void ShowPreview();
@@ -47,6 +71,7 @@ private:
     std::function<void(int)> moveKey_;
     PreviewShower showPreview_;
     std::array<std::unique_ptr<Tool>, ToolCount> tools_;
+    TextTool* text_ = nullptr;
     size_t current_ = 0;
     Tool* active_ = nullptr;
     ToolEvent last_;

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <utility>
 
 namespace pixora {
 
@@ -119,6 +120,7 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
         {"mnuToolEllipse", "&Ellipse", "E", &a.mnuToolEllipse},
         {"mnuToolFilledEllipse", "Filled Elli&pse", "Shift+E", &a.mnuToolFilledEllipse},
         {"mnuToolFill", "&Fill", "F", &a.mnuToolFill},
+        {"mnuToolText", "&Text", "T", &a.mnuToolText},
     };
     for (const ToolItem& t : toolItems) {
         QAction* action = tools->addAction(t.caption);
@@ -131,6 +133,24 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
         *t.action = action;
     }
     a.mnuToolPencil->setChecked(true);
+    Separator(tools);
+    a.mnuTextFont = AddMenu(bar, tools, "mnuTextFont", "Text &Font");
+    a.fontGroup = new QActionGroup(a.mnuTextFont);
+    a.fontGroup->setExclusive(true);
+    const std::pair<const char*, const char*> fonts[] = {
+        {"mnuFontTiny", "&Tiny (4 x 6)"},
+        {"mnuFontNormal", "&Normal (5 x 7)"},
+        {"mnuFontBold", "&Bold (6 x 8)"},
+    };
+    for (const auto& [name, caption] : fonts) {
+        QAction* action = AddItem(a.mnuTextFont, name, caption);
+        action->setCheckable(true);
+        a.fontGroup->addAction(action);
+    }
+    a.mnuFontTiny = a.fontGroup->actions()[0];
+    a.mnuFontNormal = a.fontGroup->actions()[1];
+    a.mnuFontBold = a.fontGroup->actions()[2];
+    a.mnuFontNormal->setChecked(true);
 
     QMenu* extras = AddMenu(bar, nullptr, "mnuExtras", "Ex&tras");
     a.mnuSendNGG = AddItem(extras, "mnuSendNGG", "Send to &Tamsel Editor");

@@ -59,6 +59,13 @@ struct EditorActions {
     QAction* mnuToolEllipse = nullptr;
     QAction* mnuToolFilledEllipse = nullptr;
     QAction* mnuToolFill = nullptr;
+    QAction* mnuToolText = nullptr;
+    // The text tool's fonts, one checked at a time, Normal first.
+    QMenu* mnuTextFont = nullptr;
+    QActionGroup* fontGroup = nullptr;
+    QAction* mnuFontTiny = nullptr;
+    QAction* mnuFontNormal = nullptr;
+    QAction* mnuFontBold = nullptr;
     // Extras
     QAction* mnuSendNGG = nullptr;
     QAction* mnuSendNOL = nullptr;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -139,12 +140,22 @@ void frmEdit::ConnectActions() {
         {a.mnuToolEllipse, ToolKind::Ellipse},
         {a.mnuToolFilledEllipse, ToolKind::FilledEllipse},
         {a.mnuToolFill, ToolKind::Fill},
+        {a.mnuToolText, ToolKind::Text},
     };
     for (const auto& [action, kind] : tools) {
         const ToolKind tool = kind;
         on(action, [this, tool] { canvas_->SetTool(tool); });
         // The tools' letters count while the canvas has the focus.
         picMain_->addAction(action);
+    }
+    const std::pair<QAction*, PixelFontId> fonts[] = {
+        {a.mnuFontTiny, PixelFontId::Tiny},
+        {a.mnuFontNormal, PixelFontId::Normal},
+        {a.mnuFontBold, PixelFontId::Bold},
+    };
+    for (const auto& [action, id] : fonts) {
+        const PixelFontId font = id;
+        on(action, [this, font] { canvas_->SetTextFont(font); });
     }
     PhoneCommands& p = *phone_;
     WebCommands& w = *web_;
@@ -194,6 +205,7 @@ void frmEdit::BuildViews() {
     picBranding_ = built.picBranding;
     statusViews_ = built;
     lblURL_->installEventFilter(this);
+    picMain_->installEventFilter(this);
 
     const auto shift = [this] { return picMain_->MouseModifiers().testFlag(Qt::ShiftModifier); };
     connect(picMain_, &RasterView::MouseDown, this, [this, shift](int button, QPointF p) {
@@ -637,6 +649,21 @@ const std::string& frmEdit::CurrentTempFolder() {
 }
 
 bool frmEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picMain_ && canvas_ &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        // While text is typed on the canvas its letters are text, not the tools' shortcuts:
+        // claiming the override makes the key arrive as a key press.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QList<uint> chars = key->text().toUcs4();
+        const std::u32string text(chars.begin(), chars.end());
+        if (canvas_->TextTakesKey(key->key(), key->modifiers(), text)) {
+            if (event->type() == QEvent::KeyPress) {
+                canvas_->picMain_TextKey(key->key(), key->modifiers(), text);
+            }
+            event->accept();
+            return true;
+        }
+    }
     if (watched == lblURL_) {
         if (event->type() == QEvent::MouseButtonPress) {
             lblURL_->setStyleSheet("color: rgb(192, 0, 0);");

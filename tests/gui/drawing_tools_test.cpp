@@ -8,6 +8,7 @@
 
 #include "app/raster_view.h"
 #include "core/picture_views.h"
+#include "core/pixel_fonts.h"
 #include "gui/gui_support.h"
 
 namespace pixora::testing {
@@ -201,6 +202,35 @@ TEST(DrawingTools, LettersSwitchToolsOnlyOnTheCanvasAndArrowsStillMove) {
     QTest::keyClick(canvas, Qt::Key_Up);
     EXPECT_TRUE(h.window->Doc().Picture().IsSet(3, 27));
     EXPECT_TRUE(h.Find<QAction>("mnuToolLine")->isChecked());
+}
+
+// The tools' letters are text while typing: "Bell" holds B, E and L.
+TEST(DrawingTools, TextIsTypedAtTheCellAndCommittedAsOneStep) {
+    EditorHarness h;
+    StartActive(h);
+    auto* canvas = h.Find<RasterView>("picMain");
+    QTest::keyClick(canvas, Qt::Key_T);
+    ASSERT_TRUE(h.Find<QAction>("mnuToolText")->isChecked());
+    h.Find<QAction>("mnuFontBold")->trigger();
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, At({4, 3}));
+    QTest::keyClicks(canvas, "Bellx");
+    QTest::keyClick(canvas, Qt::Key_Backspace);
+    QTest::keyClick(canvas, Qt::Key_Left);
+    EXPECT_TRUE(h.Find<QAction>("mnuToolText")->isChecked());
+    EXPECT_EQ(h.window->Doc().Picture(), PictureGrid());
+    QTest::keyClick(canvas, Qt::Key_Return);
+
+    PictureGrid expected;
+    DrawText(expected, 4, 3, U"Bell", PixelFontId::Bold);
+    EXPECT_EQ(h.window->Doc().Picture(), expected);
+    EXPECT_EQ(h.window->Views().Output().Pixel(4, 4), SetColour);
+    EXPECT_EQ(ModifiedOf(*h.window), 1);
+    EXPECT_EQ(h.window->Doc().History().Count(), 1u);
+    // With nothing pending the letters switch tools again.
+    QTest::keyClick(canvas, Qt::Key_L);
+    EXPECT_TRUE(h.Find<QAction>("mnuToolLine")->isChecked());
+    ASSERT_TRUE(h.window->Doc().Undo());
+    EXPECT_EQ(h.window->Doc().Picture(), PictureGrid());
 }
 
 }  // namespace

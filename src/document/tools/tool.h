@@ -36,8 +36,10 @@ public:
     virtual void Press(const ToolEvent& event) = 0;
     virtual void Move(const ToolEvent& event) = 0;
     virtual void Release(const ToolEvent& event) = 0;
-    // The picture as the drag would leave it, while a drag is live; nothing otherwise.
+    // The picture as the drag (or the tool's unfinished work) would leave it; nothing otherwise.
     virtual std::optional<PictureGrid> Preview() const { return std::nullopt; }
+    // Another tool is taken up: work the tool still holds between drags is finished now.
+    virtual void PutDown() {}
 };
 
 }  // namespace pixora
