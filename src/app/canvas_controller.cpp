@@ -89,6 +89,13 @@ void CanvasController::SetTool(ToolKind kind) {
     }
 }
 
+void CanvasController::CommitPendingText() {
+    if (text_->Pending()) {
+        text_->Commit();
+        ShowPreview();
+    }
+}
+
 bool CanvasController::TextTakesKey(int key, Qt::KeyboardModifiers modifiers,
                                     std::u32string_view text) const {
     if (!text_->Pending() || CurrentTool() != ToolKind::Text) {

@@ -62,6 +62,9 @@ public:
     // Types, erases, commits or cancels; returns false for a key TextTakesKey refuses.
     bool picMain_TextKey(int key, Qt::KeyboardModifiers modifiers, std::u32string_view text);
     void SetTextFont(PixelFontId font);
+    // Writes a text still being typed into the picture, so a command that changes, replaces or
+    // saves the picture starts from what the user sees.
+    void CommitPendingText();
 
 private:
     void ShowPreview();

@@ -101,7 +101,15 @@ frmEdit::~frmEdit() = default;
 
 void frmEdit::ConnectActions() {
     const EditorActions& a = actions_;
+    // Every command but the view's and the font's first puts a text being typed into the
+    // picture: New, Open or Undo must not find it hanging over the next picture.
     const auto on = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, [this, handler] {
+            canvas_->CommitPendingText();
+            handler();
+        });
+    };
+    const auto onView = [this](QAction* action, auto handler) {
         connect(action, &QAction::triggered, this, handler);
     };
     FileCommands& f = *files_;
@@ -155,7 +163,7 @@ void frmEdit::ConnectActions() {
     };
     for (const auto& [action, id] : fonts) {
         const PixelFontId font = id;
-        on(action, [this, font] { canvas_->SetTextFont(font); });
+        onView(action, [this, font] { canvas_->SetTextFont(font); });
     }
     PhoneCommands& p = *phone_;
     WebCommands& w = *web_;
@@ -183,9 +191,9 @@ void frmEdit::ConnectActions() {
         picMain_->SetCellPixels(cellPixels);
         statusViews_.lblStatusZoom->setText(ZoomText(picMain_->CellPixels()));
     };
-    on(a.mnuZoomIn, [this, zoomTo] { zoomTo(ZoomedIn(picMain_->CellPixels())); });
-    on(a.mnuZoomOut, [this, zoomTo] { zoomTo(ZoomedOut(picMain_->CellPixels())); });
-    on(a.mnuZoomReset, [zoomTo] { zoomTo(CellSize); });
+    onView(a.mnuZoomIn, [this, zoomTo] { zoomTo(ZoomedIn(picMain_->CellPixels())); });
+    onView(a.mnuZoomOut, [this, zoomTo] { zoomTo(ZoomedOut(picMain_->CellPixels())); });
+    onView(a.mnuZoomReset, [zoomTo] { zoomTo(CellSize); });
     connect(a.mnuGrid, &QAction::toggled, this, [this](bool on) { picMain_->SetGridShown(on); });
     connect(a.toolGroup, &QActionGroup::triggered, this, [this](QAction* tool) {
         statusViews_.lblStatusTool->setText(tool->text().remove('&'));

@@ -137,7 +137,10 @@ public:
     void txtPMText_Change();
     void txtPMText_MouseMove();
     // A file dropped on the views or handed over by another process.
-    void myOpenFileReceived(const std::string& path) { files_->myOpenFileReceived(path); }
+    void myOpenFileReceived(const std::string& path) {
+        canvas_->CommitPendingText();
+        files_->myOpenFileReceived(path);
+    }
 
     // Commands; the file and edit commands live in their own classes.
     void mnuExit_Click();

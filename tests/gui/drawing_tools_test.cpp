@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/raster_view.h"
+#include "core/edit_ops.h"
 #include "core/picture_views.h"
 #include "core/pixel_fonts.h"
 #include "gui/gui_support.h"
@@ -231,6 +232,24 @@ TEST(DrawingTools, TextIsTypedAtTheCellAndCommittedAsOneStep) {
     EXPECT_TRUE(h.Find<QAction>("mnuToolLine")->isChecked());
     ASSERT_TRUE(h.window->Doc().Undo());
     EXPECT_EQ(h.window->Doc().Picture(), PictureGrid());
+}
+
+TEST(DrawingTools, ACommandFirstPutsThePendingTextIntoThePicture) {
+    EditorHarness h;
+    StartActive(h);
+    auto* canvas = h.Find<RasterView>("picMain");
+    QTest::keyClick(canvas, Qt::Key_T);
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, At({2, 2}));
+    QTest::keyClicks(canvas, "Hi");
+    h.Find<QAction>("mnuInvert")->trigger();
+    PictureGrid expected;
+    DrawText(expected, 2, 2, U"Hi", PixelFontId::Normal);
+    InvertPicture(expected);
+    EXPECT_EQ(h.window->Doc().Picture(), expected);
+    EXPECT_EQ(h.window->Doc().History().Count(), 2u);
+    // Nothing is left over to land in the next picture.
+    QTest::keyClick(canvas, Qt::Key_L);
+    EXPECT_TRUE(h.Find<QAction>("mnuToolLine")->isChecked());
 }
 
 }  // namespace
