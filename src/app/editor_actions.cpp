@@ -97,6 +97,9 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
     a.mnuZoomIn->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
     a.mnuZoomOut = AddItem(view, "mnuZoomOut", "Zoom &Out", QKeySequence("Ctrl+-"));
     a.mnuZoomReset = AddItem(view, "mnuZoomReset", "&Actual Size", QKeySequence("Ctrl+0"));
+    a.mnuZoomFit = AddItem(view, "mnuZoomFit", "&Fit to Window", QKeySequence("Ctrl+9"));
+    a.mnuZoomFit->setCheckable(true);
+    a.mnuZoomFit->setChecked(true);
     Separator(view);
     a.mnuGrid = AddItem(view, "mnuGrid", "&Grid");
     a.mnuGrid->setCheckable(true);

@@ -47,6 +47,7 @@ struct EditorActions {
     QAction* mnuZoomIn = nullptr;
     QAction* mnuZoomOut = nullptr;
     QAction* mnuZoomReset = nullptr;
+    QAction* mnuZoomFit = nullptr;  // the cells follow the window until the user zooms
     QAction* mnuGrid = nullptr;
     // Tools: one checked at a time, the pencil first. Their single-key shortcuts act while
     // the canvas has the focus (the window adds them to the canvas).

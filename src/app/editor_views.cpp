@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/canvas_area.h"
 #include "app/editor_actions.h"
 #include "app/focus_frame.h"
 #include "app/pm_text_edit.h"
@@ -48,7 +49,9 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
         QString("Picture, %1 by %2 cells").arg(PictureWidth).arg(PictureHeight));
     auto* frame = new FocusFrame(v.picMain, central);
     frame->setObjectName("fraCanvasFocus");
-    grid->addWidget(frame, 0, 0, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    v.canvasArea = new CanvasArea(v.picMain, frame, central);
+    v.canvasArea->setObjectName("fraCanvasArea");
+    grid->addWidget(v.canvasArea, 0, 0, 1, 1);
 
     auto* side = new QVBoxLayout();
     v.picDisplay = new RasterView(&views.Preview(), central);

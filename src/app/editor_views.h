@@ -14,9 +14,11 @@ struct EditorActions;
 class PictureViews;
 class PMTextEdit;
 class RasterView;
+class CanvasArea;
 
 struct EditorViews {
     RasterView* picMain = nullptr;
+    CanvasArea* canvasArea = nullptr;
     RasterView* picDisplay = nullptr;
     PMTextEdit* txtPMText = nullptr;
     QLineEdit* txtPos = nullptr;

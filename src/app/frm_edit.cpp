@@ -14,6 +14,7 @@
 #include <QSessionManager>
 #include <QTimer>
 
+#include "app/canvas_area.h"
 #include "app/editor_views.h"
 #include "app/phone_commands.h"
 #include "app/pm_text_edit.h"
@@ -187,13 +188,22 @@ void frmEdit::ConnectActions() {
     on(a.mnuHelpSamples, [&w] { w.mnuHelpSamples_Click(); });
     on(a.mnuHelpUpdates, [&w] { w.mnuHelpUpdates_Click(); });
     on(a.mnuAbout, [this] { mnuAbout_Click(); });
+    // A zoom the user picks stays put; Fit to Window lets the cells follow the window again.
     const auto zoomTo = [this](int cellPixels) {
+        canvasArea_->SetFollowsWindow(false);
+        actions_.mnuZoomFit->setChecked(false);
         picMain_->SetCellPixels(cellPixels);
         statusViews_.lblStatusZoom->setText(ZoomText(picMain_->CellPixels()));
     };
     onView(a.mnuZoomIn, [this, zoomTo] { zoomTo(ZoomedIn(picMain_->CellPixels())); });
     onView(a.mnuZoomOut, [this, zoomTo] { zoomTo(ZoomedOut(picMain_->CellPixels())); });
     onView(a.mnuZoomReset, [zoomTo] { zoomTo(CellSize); });
+    canvasArea_->OnFitted(
+        [this](int cellPixels) { statusViews_.lblStatusZoom->setText(ZoomText(cellPixels)); });
+    connect(a.mnuZoomFit, &QAction::toggled, this, [this](bool follows) {
+        canvasArea_->SetFollowsWindow(follows);
+        statusViews_.lblStatusZoom->setText(ZoomText(picMain_->CellPixels()));
+    });
     connect(a.mnuGrid, &QAction::toggled, this, [this](bool on) { picMain_->SetGridShown(on); });
     connect(a.toolGroup, &QActionGroup::triggered, this, [this](QAction* tool) {
         statusViews_.lblStatusTool->setText(tool->text().remove('&'));
@@ -205,6 +215,7 @@ void frmEdit::BuildViews() {
     const EditorViews built =
         BuildEditorViews(*this, views_, actions_, QString::fromStdString(web_->Context().host));
     picMain_ = built.picMain;
+    canvasArea_ = built.canvasArea;
     picDisplay_ = built.picDisplay;
     txtPMText_ = built.txtPMText;
     txtPos_ = built.txtPos;

@@ -224,6 +224,8 @@ private:
     std::string commandLine_;
 
     RasterView* picMain_ = nullptr;
+
+    CanvasArea* canvasArea_ = nullptr;
     RasterView* picDisplay_ = nullptr;
     PMTextEdit* txtPMText_ = nullptr;
     QLineEdit* txtPos_ = nullptr;

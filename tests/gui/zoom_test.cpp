@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
+#include <algorithm>
 #include <vector>
 
 #include "app/focus_frame.h"
@@ -106,6 +107,38 @@ TEST(Zoom, ActualSizeDrawsTheCanvasRasterAndTheGridSwitches) {
     h.Find<QAction>("mnuGrid")->setChecked(true);
     h.Find<QAction>("mnuZoomReset")->trigger();
     EXPECT_EQ(Drawn(canvas), raster);
+}
+
+TEST(Zoom, TheCellsFollowTheWindowUntilTheUserZooms) {
+    EditorHarness h;
+    ASSERT_TRUE(h.Start());
+    auto* canvas = h.Find<RasterView>("picMain");
+    auto* area = h.Find<QWidget>("fraCanvasArea");
+    ASSERT_EQ(canvas->CellPixels(), CellSize);
+    const QSize start = h.window->size();
+    // Each step: the window's growth over its start size, and the cells the canvas should have.
+    const struct {
+        const char* action;
+        int grow;
+        bool fitted;
+    } steps[] = {{nullptr, 300, true}, {nullptr, 0, true},        {"mnuZoomIn", 300, false},
+                 {nullptr, 0, false},  {"mnuZoomFit", 300, true}, {"mnuZoomReset", 300, false}};
+    for (const auto& s : steps) {
+        if (s.action != nullptr) {
+            h.Find<QAction>(s.action)->trigger();
+        }
+        const int before = canvas->CellPixels();
+        h.window->resize(start + QSize(s.grow, s.grow));
+        QApplication::processEvents();
+        const int fitting = std::min((area->width() - 4) / 72, (area->height() - 4) / 28);
+        if (s.fitted) {
+            EXPECT_EQ(canvas->CellPixels(), std::clamp(fitting, 4, 32)) << s.grow;
+            EXPECT_GE(canvas->CellPixels(), s.grow > 0 ? CellSize + 1 : CellSize) << s.grow;
+        } else {
+            EXPECT_EQ(canvas->CellPixels(), before) << (s.action ? s.action : "resize");
+        }
+        EXPECT_EQ(h.Find<QLabel>("lblStatusZoom")->text(), ZoomText(canvas->CellPixels()));
+    }
 }
 
 TEST(Zoom, ViewsHaveAccessibleNames) {
