@@ -45,6 +45,10 @@ std::string ReceivedFileName(const ReceivedMessage& message, std::set<std::strin
             stem.push_back(c);
         }
     }
+    // A sender by name only ("Bank") has nothing left.
+    if (stem.empty()) {
+        stem = "unknown";
+    }
     // "2026-12-08 11:37:37 +01:00": the date and time digits, the zone left out.
     std::string digits;
     for (const char c : message.timestamp.substr(0, 19)) {
@@ -54,9 +58,6 @@ std::string ReceivedFileName(const ReceivedMessage& message, std::set<std::strin
     }
     if (digits.size() == 14) {
         stem += "_" + digits.substr(0, 8) + "-" + digits.substr(8);
-    }
-    if (stem.empty()) {
-        stem = "message";
     }
     std::string name = stem + ".npm";
     for (int n = 2; taken.count(name) != 0; ++n) {

@@ -22,9 +22,9 @@ struct ReceiveOptions {
 std::optional<ReceiveOptions> ParseReceiveOptions(std::span<const std::string> operands,
                                                   std::string& error);
 
-// "+4412345678_20261208-113737.npm": the sender's digits and '+' only, the time as sent (without
-// one, the sender alone). A name in `taken` gets "-2", "-3", ... before the extension; the name
-// chosen is added to `taken`.
+// "+4412345678_20261208-113737.npm": the sender's digits and '+' only ("unknown" when none are
+// left), the time as sent (without one, the sender alone). A name in `taken` gets "-2", "-3", ...
+// before the extension; the name chosen is added to `taken`.
 std::string ReceivedFileName(const ReceivedMessage& message, std::set<std::string>& taken);
 
 inline constexpr const char* ReceiveOperands =
