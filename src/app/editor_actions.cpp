@@ -46,6 +46,7 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
     Separator(file);
     a.mnuOpen = AddItem(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O"));
     a.mnuOpenReceived = AddItem(file, "mnuOpenReceived", "Open &Received Message...");
+    a.mnuReadMessages = AddItem(file, "mnuReadMessages", "Read &Messages from Phone...");
     a.mnuSave = AddItem(file, "mnuSave", "&Save", QKeySequence("Ctrl+S"));
     a.mnuSaveAs = AddItem(file, "mnuSaveAs", "Save &As...");
     Separator(file);

@@ -23,6 +23,7 @@ struct EditorActions {
     QAction* mnuImport = nullptr;
     QAction* mnuImportPreview = nullptr;
     QAction* mnuOpenReceived = nullptr;
+    QAction* mnuReadMessages = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuRecentSep = nullptr;
     std::array<QAction*, 4> mnuRecent{};

@@ -203,17 +203,20 @@ void FileCommands::mnuOpenReceived_Click() {
                 ui_.MessageBox("This is no picture message this editor can open:\r\n" + error,
                                ProductName, MessageIcon::Warning, MessageButtons::Ok);
             } else {
-                // A new document: nothing on disk yet, so Save asks for a name.
-                doc_.SetModified(ModifiedState::Loading);
-                doc_.SetText(FilterMessageText(message->text).substr(0, MaxTextLength), false);
-                doc_.ClearHistory();
-                doc_.AdoptFile(message->picture, std::string(UntitledName), ModifiedState::Modified,
-                               {});
-                host_.RefreshPreview();
+                AdoptReceivedMessage(*message);
             }
         }
     }
     host_.SetBusy(false);
+}
+
+void FileCommands::AdoptReceivedMessage(const ReceivedMessage& message) {
+    // A new document: nothing on disk yet, so Save asks for a name.
+    doc_.SetModified(ModifiedState::Loading);
+    doc_.SetText(FilterMessageText(message.text).substr(0, MaxTextLength), false);
+    doc_.ClearHistory();
+    doc_.AdoptFile(message.picture, std::string(UntitledName), ModifiedState::Modified, {});
+    host_.RefreshPreview();
 }
 
 void FileCommands::OpenGraphicFile(const std::string& path) {

@@ -15,6 +15,7 @@
 #include "formats/file_io.h"
 #include "formats/import_fit.h"
 #include "platform/image_loader.h"
+#include "sms/received_message.h"
 
 class QWidget;
 
@@ -58,6 +59,8 @@ public:
     void mnuOpen_Click();
     // Decodes a pasted or loaded received picture message into a new, untitled document.
     void mnuOpenReceived_Click();
+    // A received message as a new, untitled and modified document; does not ask about changes.
+    void AdoptReceivedMessage(const ReceivedMessage& message);
     void mnuImport_Click();
     void mnuImportPreview_Click();
     void mnuSave_Click() { SaveDocument(); }

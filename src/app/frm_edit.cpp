@@ -49,6 +49,11 @@ frmEdit::frmEdit(EditorServices services, QWidget* parent)
     phoneHost.text = [this] { return doc_.Text(); };
     phoneHost.checkBeforeOutput = [this] { return CheckBeforeOutput(); };
     phoneHost.setBusy = [this](bool flag) { SetBusy(flag); };
+    phoneHost.openReceived = [this](const ReceivedMessage& message) {
+        if (files_->AskSaveChanges() != AnswerCancel) {
+            files_->AdoptReceivedMessage(message);
+        }
+    };
     phone_ = std::make_unique<PhoneCommands>(settings_, ui_, *services_.phone,
                                              services_.phonebookCachePath, phoneHost, this);
     WebCommandHost webHost;
@@ -169,6 +174,7 @@ void frmEdit::ConnectActions() {
     PhoneCommands& p = *phone_;
     WebCommands& w = *web_;
     on(a.mnuSend, [&p] { p.mnuSend_Click(); });
+    on(a.mnuReadMessages, [&p] { p.mnuReadMessages_Click(); });
     on(a.mnuInternet, [&w] { w.mnuInternet_Click(); });
     on(a.mnuSendNGG, [&w] { w.mnuSendNGG_Click(); });
     on(a.mnuSendNOL, [&w] { w.mnuSendNOL_Click(); });

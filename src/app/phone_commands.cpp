@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/frm_reading.h"
+#include "app/frm_received_messages.h"
 #include "app/frm_send.h"
 #include "app/frm_sending.h"
 #include "core/document.h"
@@ -10,8 +11,10 @@
 #include "phone/phonebook.h"
 #include "phone/port_test.h"
 #include "phone/send.h"
+#include "phone/stored_messages.h"
 #include "platform/port_probe.h"
 #include "platform/serial_link.h"
+#include "sms/stored_pictures.h"
 #include "web/usage_counters.h"
 
 namespace pixora {
@@ -39,6 +42,17 @@ PhoneCommands::PhoneCommands(SettingsStore& settings, UserInterface& ui, SerialP
     };
     phonebookRead_ = std::make_unique<PhonebookRead>(phone_.Engine(), settings_,
                                                      std::move(phonebookCachePath), readCallbacks);
+    StoredMessagesRead::Callbacks messagesCallbacks;
+    messagesCallbacks.myShowLabel = [this](const std::string& label) {
+        MessagesReadingForm().myShowLabel(label);
+    };
+    messagesCallbacks.finished = [this](bool read) {
+        messagesListed_ = read;
+        ui_.SetBusyPointer(false);
+        MessagesReadingForm().Finished();
+    };
+    messagesRead_ = std::make_unique<StoredMessagesRead>(phone_.Engine(), settings_,
+                                                         std::move(messagesCallbacks));
     smscRead_ = std::make_unique<SmscRead>(
         phone_.Engine(), settings_, [this](int code) { OptionsDialog().myReadSMSCDone(code); });
 }
@@ -94,6 +108,54 @@ frmReading& PhoneCommands::ReadingForm() {
         readingForm_->onCancel = [this] { phonebookRead_->Cancel(); };
     }
     return *readingForm_;
+}
+
+frmReading& PhoneCommands::MessagesReadingForm() {
+    if (messagesForm_ == nullptr) {
+        messagesForm_ = new frmReading(window_);
+        messagesForm_->setObjectName("frmReadingMessages");
+        messagesForm_->setWindowTitle("Reading messages ...");
+        messagesForm_->onShown = [this] {
+            ui_.SetBusyPointer(true);
+            messagesRead_->ReadStoredMessages();
+        };
+        messagesForm_->onCancel = [this] { messagesRead_->Cancel(); };
+    }
+    return *messagesForm_;
+}
+
+void PhoneCommands::mnuReadMessages_Click() {
+    if (RefuseSecondConversation()) {
+        return;
+    }
+    host_.setBusy(true);
+    messagesListed_ = false;
+    MessagesReadingForm().exec();
+    // A memory refused, a time-out or a cancel has been told by the read itself.
+    if (messagesListed_) {
+        std::vector<ListedPdu> listed;
+        for (const StoredMessage& stored : messagesRead_->Messages()) {
+            listed.push_back({stored.memory, stored.index, stored.pdu});
+        }
+        const StoredPictures found = FindStoredPictures(listed);
+        if (!found.problems.empty()) {
+            std::string text = "These picture messages on the phone cannot be opened:";
+            for (const std::string& problem : found.problems) {
+                text += "\r\n" + problem;
+            }
+            ui_.MessageBox(text, ProductName, MessageIcon::Warning, MessageButtons::Ok);
+        }
+        if (found.messages.empty()) {
+            ui_.MessageBox("No picture messages were found on the phone.", ProductName,
+                           MessageIcon::Information, MessageButtons::Ok);
+        } else {
+            frmReceivedMessages dialog(found.messages, window_);
+            if (dialog.exec() == QDialog::Accepted && dialog.Chosen() >= 0) {
+                host_.openReceived(found.messages[static_cast<size_t>(dialog.Chosen())].message);
+            }
+        }
+    }
+    host_.setBusy(false);
 }
 
 void PhoneCommands::HideSmsSend() {

@@ -1,8 +1,8 @@
 #pragma once
 // The editor's commands that talk to the phone: Send via SMS with its send dialog and progress
-// form, the phonebook read the send dialog starts, and the port test and message-centre read of
-// the options dialog. They own the conversations and the dialogs that show them; the serial
-// phone comes from the program, the picture and its text through accessors.
+// form, the phonebook read the send dialog starts, Read Messages from Phone, and the port test and
+// message-centre read of the options dialog. They own the conversations and the dialogs that show
+// them; the serial phone comes from the program, the picture and its text through accessors.
 
 #include <QPointer>
 #include <functional>
@@ -23,6 +23,8 @@ class PictureSend;
 class PortTest;
 class SerialPhone;
 class SmscRead;
+class StoredMessagesRead;
+struct ReceivedMessage;
 class frmReading;
 class frmSend;
 class frmSending;
@@ -35,6 +37,8 @@ struct PhoneCommandHost {
     // The checks before any output (a picture to send, a text it can carry); false stops.
     std::function<bool()> checkBeforeOutput;
     std::function<void(bool)> setBusy;
+    // A message read from the phone becomes the document, after the question about changes.
+    std::function<void(const ReceivedMessage&)> openReceived;
 };
 
 class PhoneCommands : public PhoneActions {
@@ -51,6 +55,9 @@ public:
     void mySendSMS();
     // Started by the reading form once it is shown.
     void myReadPhonebook();
+    // File > Read Messages from Phone: reads both memories, lists the picture messages found
+    // and opens the one chosen. Nothing on the phone is deleted.
+    void mnuReadMessages_Click();
 
     // The phone actions of the options dialog.
     void myTestPort(int port) override;
@@ -71,6 +78,8 @@ public:
     frmSend& SendDialog();
     frmSending& SendingForm();
     frmReading& ReadingForm();
+    // The progress form of Read Messages from Phone.
+    frmReading& MessagesReadingForm();
     PhonebookRead& PhonebookReader() { return *phonebookRead_; }
     SerialPhone& Serial() { return phone_; }
 
@@ -84,11 +93,14 @@ private:
     std::unique_ptr<SmscRead> smscRead_;
     std::unique_ptr<PictureSend> pictureSend_;
     std::unique_ptr<PhonebookRead> phonebookRead_;
+    std::unique_ptr<StoredMessagesRead> messagesRead_;
+    bool messagesListed_ = false;  // the last read of the messages listed a memory
     // Children of the window, which deletes them.
     QPointer<frmOptionsDialog> optionsDialog_;
     QPointer<frmSend> sendDialog_;
     QPointer<frmSending> sendingForm_;
     QPointer<frmReading> readingForm_;
+    QPointer<frmReading> messagesForm_;
     std::string smscNumber_;
     std::string keyboardCountryCode_;
     bool smsSendHidden_ = false;

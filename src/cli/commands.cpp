@@ -3,8 +3,10 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <filesystem>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <vector>
 
 #include "cli/convert_command.h"
@@ -12,11 +14,13 @@
 #include "cli/pdu_command.h"
 #include "cli/phonebook_command.h"
 #include "cli/qt_modules.h"
+#include "cli/receive_command.h"
 #include "cli/send_command.h"
 #include "cli/stream_io.h"
 #include "cli/web_url.h"
 #include "core/edit_ops.h"
 #include "core/strings.h"
+#include "core/utf8.h"
 #include "formats/file_info.h"
 #include "formats/file_io.h"
 #include "formats/open_dispatch.h"
@@ -407,6 +411,68 @@ int Phonebook(Context& context, std::span<const std::string> operands) {
     return *status;
 }
 
+// The picture messages stored on the phone: listed, or written as DIR/SENDER_TIME.npm. Nothing
+// on the phone is deleted and no setting is written.
+int Receive(Context& context, std::span<const std::string> operands) {
+    std::string error;
+    const std::optional<ReceiveOptions> options = ParseReceiveOptions(operands, error);
+    if (!options) {
+        context.err << ProgramName << " receive: " << error << "\n"
+                    << "Usage: pixora-cli receive " << ReceiveOperands << "\n";
+        return ExitUsage;
+    }
+    std::vector<ListedPdu> listed;
+    ReceiveJob job;
+    job.device = options->device;
+    job.port = options->port.value_or(0);
+    job.timeoutSeconds = options->timeoutSeconds;
+    job.listed = &listed;
+    job.err = &context.err;
+    const std::optional<int> status = RunReceive(job, error);
+    if (!status) {
+        context.err << ProgramName << ": " << error << "\n";
+        return ExitFailure;
+    }
+    if (*status != ExitOk) {
+        return *status;
+    }
+    const StoredPictures found = FindStoredPictures(listed);
+    for (const std::string& problem : found.problems) {
+        context.err << ProgramName << " receive: " << problem << "\n";
+    }
+    if (options->outDir.empty()) {
+        for (const StoredPicture& picture : found.messages) {
+            context.out << picture.message.sender << "\t" << picture.message.timestamp << "\t"
+                        << U32ToUtf8(picture.message.text) << "\n";
+        }
+        return ExitOk;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(options->outDir, ec);
+    int result = ExitOk;
+    std::set<std::string> taken;
+    for (const StoredPicture& picture : found.messages) {
+        // A file already there is never overwritten: the next free number is taken.
+        std::string path;
+        do {
+            path =
+                (std::filesystem::path(options->outDir) / ReceivedFileName(picture.message, taken))
+                    .string();
+        } while (std::filesystem::exists(path, ec));
+        const FileStatus written = WriteOutput(
+            SaveFormat::PictureMessage, path,
+            OpenedPicture{picture.message.picture, picture.message.text}, context.settings);
+        if (!written.Ok()) {
+            context.err << ProgramName << ": " << QuotedName(path)
+                        << ": cannot write the file: " << FileStatusText(written) << "\n";
+            result = ExitFailure;
+            continue;
+        }
+        context.out << path << "\n";
+    }
+    return result;
+}
+
 // The three lines the phone would get; reads and writes no setting.
 int Pdu(Context& context, std::span<const std::string> operands) {
     std::string error;
@@ -470,7 +536,7 @@ int Thumbnail(Context& context, std::span<const std::string> operands) {
     return ExitOk;
 }
 
-constexpr std::array<Command, 10> kCommands = {{
+constexpr std::array<Command, 11> kCommands = {{
     {"show", InputOperandsText, "print the picture ('#' set, '.' clear) and its text", AnyOperands,
      Show},
     {"info", InputOperandsText,
@@ -492,6 +558,9 @@ constexpr std::array<Command, 10> kCommands = {{
     {"phonebook", PhonebookOperands,
      "read the phone's phonebook as the editor does and print it as cache lines", AnyOperands,
      Phonebook},
+    {"receive", ReceiveOperands,
+     "list the picture messages stored on the phone, or write each as DIR/SENDER_TIME.npm",
+     AnyOperands, Receive},
     {"decode", DecodeOperands,
      "show a received picture message (PDU lines, AT+CMGL output, .smsbackup) or write it",
      AnyOperands, RunDecode},
@@ -544,6 +613,10 @@ std::string HelpText() {
         "choose (--sim, --phone or --both instead); it prints the entries as the lines of the\n"
         "editor's cache file (Name;Number;Memory;Index;, Windows-1252, CR LF) and writes that\n"
         "file only with --save.\n\n"
+        "receive reads the SIM and phone memories the same way (nothing is deleted) and\n"
+        "lists the picture messages found as SENDER, TIME and TEXT separated by tabs, or\n"
+        "with --out-dir writes each as DIR/SENDER_YYYYMMDD-HHMMSS.npm (-2, -3 for a name\n"
+        "already taken) and prints its path; a message that cannot be joined is reported.\n\n"
         "ports shows which device each COM number stands for (the \"COMDevice\" settings,\n"
         "else the system's serial ports in order) and why one that cannot be opened cannot;\n"
         "send and phonebook give the same reason when their port will not open.\n\n"
@@ -556,7 +629,7 @@ std::string HelpText() {
         "\"nlm-type:\", \"text:\", \"author:\"). COMMAND --help prints that command's usage;\n"
         "every option takes --opt=value as well. Messages begin \"pixora-cli: FILE: \".\n\n"
         "Exit status: 0 done, 1 a file was rejected or could not be written, or the message\n"
-        "was not sent or the phonebook not read, 2 wrong usage.\n";
+        "was not sent, the phonebook or the messages not read, 2 wrong usage.\n";
     return text;
 }
 

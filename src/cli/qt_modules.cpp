@@ -140,4 +140,13 @@ std::optional<int> RunPhonebook(const PhonebookJob& job, std::string& error) {
     return read(&job);
 }
 
+std::optional<int> RunReceive(const ReceiveJob& job, std::string& error) {
+    using Read = decltype(&PixoraCliReceive);
+    auto read = reinterpret_cast<Read>(FindSymbol(SendModuleName, "PixoraCliReceive", error));
+    if (read == nullptr) {
+        return std::nullopt;
+    }
+    return read(&job);
+}
+
 }  // namespace pixora::cli

@@ -5,7 +5,8 @@
 //   pixora-cli-settings.so  the editor's settings store (Qt Core only)
 //   pixora-cli-import.so    the picture loader for Import and the PNG writer (Qt Gui,
 //                           metafile libraries)
-//   pixora-cli-send.so      the phone conversations: send, phonebook, and the port list
+//   pixora-cli-send.so      the phone conversations: send, phonebook, receive and the
+//                           port list
 //                           (Qt Core, Qt SerialPort, Qt DBus for ModemManager)
 //   pixora-cli-region.so    the keyboard region for "weburl" (libphonenumber, no Qt)
 // They sit beside the executable in the build tree and in <libdir>/pixora when installed.
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/picture.h"
 #include "core/raster.h"
@@ -21,6 +23,7 @@
 #include "formats/image_adjust.h"
 #include "formats/import_fit.h"
 #include "formats/read_error.h"
+#include "sms/stored_pictures.h"
 
 namespace pixora::cli {
 
@@ -49,6 +52,15 @@ struct PhonebookJob {
     std::ostream* err = nullptr;  // stages, "Phonebook read." and failures
 };
 
+// One read of the messages stored on the phone, as pixora-cli receive was asked for it.
+struct ReceiveJob {
+    std::string device;                        // empty: by port number
+    int port = 0;                              // 0: the "COMPort" setting
+    int timeoutSeconds = 0;                    // 0: none
+    std::vector<ListedPdu>* listed = nullptr;  // the entries of both memories, as listed
+    std::ostream* err = nullptr;               // stages and failures
+};
+
 }  // namespace pixora::cli
 #include "web/region.h"
 
@@ -73,6 +85,8 @@ int PixoraCliSend(const pixora::cli::SendJob* job);
 int PixoraCliPorts(std::ostream* out);
 // Runs the phonebook read to its end; the exit status (0 read, 1 not).
 int PixoraCliPhonebook(const pixora::cli::PhonebookJob* job);
+// Runs the read of the stored messages to its end; the exit status (0 read, 1 not).
+int PixoraCliReceive(const pixora::cli::ReceiveJob* job);
 }
 
 namespace pixora::cli {
@@ -108,5 +122,7 @@ std::optional<int> RunSend(const SendJob& job, std::string& error);
 std::optional<int> RunPorts(std::ostream& out, std::string& error);
 // The phonebook read through the same module.
 std::optional<int> RunPhonebook(const PhonebookJob& job, std::string& error);
+// The read of the stored messages through the same module.
+std::optional<int> RunReceive(const ReceiveJob& job, std::string& error);
 
 }  // namespace pixora::cli
