@@ -267,6 +267,9 @@ int ConvertUsage(Context& context, const std::string& error) {
 
 // Every input in one run, going on after a failure; each failure names its file.
 int ConvertBatch(Context& context, const ConvertOptions& options, OutputFormat format) {
+    // New files are flushed once at the end instead of one by one; that flush is what lets the
+    // run say they are written.
+    DeferredFlush flush;
     int failed = 0;
     for (const std::string& input : options.inputs) {
         const std::optional<OpenedPicture> picture = ConvertInput(context, options, input);
@@ -275,6 +278,11 @@ int ConvertBatch(Context& context, const ConvertOptions& options, OutputFormat f
             !WriteConverted(context, format, output, *options.to, *picture, options.write)) {
             ++failed;
         }
+    }
+    if (const FileStatus flushed = flush.Finish(*options.outDir); !flushed.Ok()) {
+        context.err << NamedMessage(*options.outDir,
+                                    "cannot write the files: " + FileStatusText(flushed));
+        return ExitFailure;
     }
     if (failed > 0) {
         context.err << ProgramName << ": " << failed << " of " << options.inputs.size()

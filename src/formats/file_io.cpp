@@ -54,8 +54,11 @@ FileStatus NotFoundOr(FileError error, int errnum) {
 }
 
 // Writes everything, syncs and closes; the errno of the first failing step otherwise.
-int WriteSyncClose(FileDescriptor& file, std::string_view bytes) {
-    if (!WriteAllToDescriptor(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
+// How many DeferredFlush scopes are open; the command-line batch is single-threaded.
+int deferredFlushes = 0;
+
+int WriteSyncClose(FileDescriptor& file, std::string_view bytes, bool sync = true) {
+    if (!WriteAllToDescriptor(file.Get(), bytes) || (sync && ::fsync(file.Get()) != 0)) {
         const int errnum = errno;
         file.Close();
         return errnum;
@@ -170,7 +173,10 @@ AtomicOutcome ReplaceAtomically(const std::string& path, std::string_view bytes,
             return outcome;
         }
     }
-    int errnum = WriteSyncClose(file, bytes);
+    // Only a new name may wait for the scope's one flush: there is no old file a crash could
+    // cost, and the scope reports nothing as saved before its flush.
+    const bool deferred = old == nullptr && deferredFlushes > 0;
+    int errnum = WriteSyncClose(file, bytes, !deferred);
     if (errnum == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) {
         errnum = errno;
     }
@@ -178,7 +184,9 @@ AtomicOutcome ReplaceAtomically(const std::string& path, std::string_view bytes,
         ::unlink(temporary.c_str());
         return {Failed(FileError::WriteFailed, errnum)};
     }
-    SyncFolder(FolderForCalls(path));
+    if (!deferred) {
+        SyncFolder(FolderForCalls(path));
+    }
     return {};
 }
 
@@ -349,6 +357,27 @@ FileStatus WriteFile(const std::string& path, std::string_view bytes) {
         }
     }
     return WriteInPlace(path, bytes);
+}
+
+DeferredFlush::DeferredFlush() {
+    ++deferredFlushes;
+}
+
+DeferredFlush::~DeferredFlush() {
+    --deferredFlushes;
+}
+
+FileStatus DeferredFlush::Finish(const std::string& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return Failed(FileError::WriteFailed, errno);
+    }
+    // syncfs reports a write-back error of any file on that file system since it was opened.
+    const int result = ::syncfs(fd);
+    const int errnum = errno;
+    ::close(fd);
+    return result == 0 ? FileStatus{} : Failed(FileError::WriteFailed, errnum);
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {

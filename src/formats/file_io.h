@@ -62,6 +62,18 @@ FileStatus CheckRegularFile(const std::string& path);
 // is refused even where its folder would allow replacing it. A real failure (no space, no
 // permission) reports errno; a failed atomic save leaves no temporary file behind.
 FileStatus WriteFile(const std::string& path, std::string_view bytes);
+// Many new files at once: while one of these is alive, WriteFile skips its two flushes for a
+// name that does not exist yet (an existing file is still replaced only once its new contents
+// are on disk), and Finish flushes the file system holding folder once for all of them. Nothing
+// may be reported as saved before Finish returned Ok. For one thread at a time.
+class DeferredFlush {
+public:
+    DeferredFlush();
+    ~DeferredFlush();
+    DeferredFlush(const DeferredFlush&) = delete;
+    DeferredFlush& operator=(const DeferredFlush&) = delete;
+    FileStatus Finish(const std::string& folder);
+};
 // As WriteFile, for callers that need no reason.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 

@@ -285,6 +285,24 @@ TEST_F(FileIoTest, WritesAndReadsBackEveryByte) {
     EXPECT_EQ(EntryCount(), 1u);  // no temporary file left over
 }
 
+TEST_F(FileIoTest, ADeferredFlushWritesEveryFileAndFlushesOnce) {
+    const std::string old = PathOf("old.otb");
+    ASSERT_TRUE(WriteFileAtomically(old, "before"));
+    {
+        DeferredFlush flush;
+        for (int i = 0; i < 20; ++i) {
+            ASSERT_TRUE(
+                WriteFile(PathOf("new" + std::to_string(i) + ".otb"), std::to_string(i)).Ok());
+        }
+        ASSERT_TRUE(WriteFile(old, "after").Ok());
+        EXPECT_TRUE(flush.Finish(folder_.string()).Ok());
+        EXPECT_EQ(flush.Finish(PathOf("missing")).error, FileError::WriteFailed);
+    }
+    EXPECT_EQ(ReadWholeFile(PathOf("new7.otb")), "7");
+    EXPECT_EQ(ReadWholeFile(old), "after");
+    EXPECT_EQ(EntryCount(), 21u);  // no temporary file left over
+}
+
 TEST_F(FileIoTest, AWriteCutShortKeepsTheOldFile) {
     // A file-size limit makes the write fail part way, as a full disk does, even for root.
     const std::string path = PathOf("full.npm");
