@@ -335,12 +335,14 @@ void FileCommands::mnuExport_Click() {
     if (CheckBeforeOutput()) {
         const std::string folder =
             folders_.exportDir.empty() ? folders_.importDir : folders_.exportDir;
-        const std::string path = ui_.SaveFile(ProposedFileName(doc_.DocumentName()),
-                                              ExportDialogFilter(), 1, folder, ExportExtension);
+        int filter = 1;
+        const std::string path =
+            ui_.SaveFile(ProposedFileName(doc_.DocumentName()), ExportDialogFilter(), 1, folder,
+                         ExportExtension, &filter);
         if (!path.empty()) {
             folders_.exportDir = FolderOf(path);
             const FileStatus status =
-                ExportPicture(path, doc_.Picture(), views_.Output(), doc_.Text());
+                ExportPicture(path, filter, doc_.Picture(), views_.Output(), doc_.Text());
             if (!status.Ok()) {
                 ShowFileProblem(CantSaveFileMessage, path, status);
             }

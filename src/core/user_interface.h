@@ -27,12 +27,14 @@ public:
     virtual void Beep() = 0;
     virtual void SetBusyPointer(bool busy) = 0;
     // The filter is "description|pattern" pairs joined by "|"; the index is 1-based.
-    // Both return the chosen path, or empty when the user cancels.
+    // Both return the chosen path, or empty when the user cancels. chosenFilter, where given,
+    // receives the 1-based index of the filter the user left selected.
     virtual std::string OpenFile(const std::string& filter, int filterIndex,
                                  const std::string& initialFolder) = 0;
     virtual std::string SaveFile(const std::string& initialName, const std::string& filter,
                                  int filterIndex, const std::string& initialFolder,
-                                 const std::string& defaultExtension) = 0;
+                                 const std::string& defaultExtension,
+                                 int* chosenFilter = nullptr) = 0;
     // Lets queued input and paint events run before the next step.
     virtual void ProcessEvents() = 0;
 };

@@ -107,4 +107,10 @@ FileStatus ExportPicture(const std::string& path, const PictureGrid& picture, co
     return WriteFile(path, EncodePicture(ExportFormatForName(path), picture, text, output, {}));
 }
 
+FileStatus ExportPicture(const std::string& path, int filterIndex, const PictureGrid& picture,
+                         const Raster& output, std::u32string_view text) {
+    return WriteFile(path,
+                     EncodePicture(ExportFormatFor(path, filterIndex), picture, text, output, {}));
+}
+
 }  // namespace pixora

@@ -90,5 +90,8 @@ Raster OutputBitmap(const PictureGrid& picture);
 // without an extension the picked filter's one. text goes only into formats that carry one.
 FileStatus ExportPicture(const std::string& path, const PictureGrid& picture, const Raster& output,
                          std::u32string_view text = {});
+// The same with the filter the user picked in the Export dialog (ExportFormatFor).
+FileStatus ExportPicture(const std::string& path, int filterIndex, const PictureGrid& picture,
+                         const Raster& output, std::u32string_view text);
 
 }  // namespace pixora

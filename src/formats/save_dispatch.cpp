@@ -48,7 +48,7 @@ const std::array<SaveFormatInfo, 12> kFormats = {{
     {SaveFormat::Wbmp, "wbmp", kWbmpNames, "Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm", false, kPicture,
      true},
     {SaveFormat::MonoBmp, "mono-bmp", kBmpNames, "Black-and-white Bitmap (*.bmp)|*.bmp", false,
-     kBitmap, false},
+     kBitmap, true},
     {SaveFormat::PictureMessage, "npm", kNpmNames, "Nokia Picture Message (*.npm)|*.npm", true,
      kPicture, false},
     {SaveFormat::Otb, "otb", kOtbNames, "Over-the-air Bitmap (*.otb)|*.otb", false, kOtb, true},
@@ -135,6 +135,21 @@ std::string ExportDialogFilter() {
         }
     }
     return filter;
+}
+
+SaveFormat ExportFormatFor(std::string_view path, int filterIndex) {
+    int index = 0;
+    for (const SaveFormatInfo& info : kFormats) {
+        if (info.exported && ++index == filterIndex) {
+            // The filter decides between formats that share the name's extension (the two BMPs).
+            for (std::string_view name : info.names) {
+                if (EndsWithExtension(path, name)) {
+                    return info.format;
+                }
+            }
+        }
+    }
+    return ExportFormatForName(path);
 }
 
 SaveFormat ExportFormatForName(std::string_view path) {

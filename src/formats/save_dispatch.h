@@ -59,6 +59,9 @@ std::string ExportDialogFilter();
 // What Export writes for the final name: the exported format its extension names (".WBM"
 // anywhere for WBMP), else a BMP, as Export always wrote for a name it did not know.
 SaveFormat ExportFormatForName(std::string_view path);
+// As ExportFormatForName, except that the filter the user picked (1-based, in the order of
+// ExportDialogFilter) wins where it takes the name's extension: the 1-bit BMP over the colour one.
+SaveFormat ExportFormatFor(std::string_view path, int filterIndex);
 
 struct WriteOptions {
     std::optional<LogoSize> size;    // nullopt: the format's default (for NLM: by the type)

@@ -155,7 +155,7 @@ std::string QtUserInterface::OpenFile(const std::string& filter, int filterIndex
 
 std::string QtUserInterface::SaveFile(const std::string& initialName, const std::string& filter,
                                       int filterIndex, const std::string& initialFolder,
-                                      const std::string& defaultExtension) {
+                                      const std::string& defaultExtension, int* chosenFilter) {
     ProcessEvents();
     QFileDialog dialog(owner_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -184,6 +184,9 @@ std::string QtUserInterface::SaveFile(const std::string& initialName, const std:
     dialog.selectFile(QString::fromStdString(initialName).left(259));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::string();
+    }
+    if (chosenFilter != nullptr) {
+        *chosenFilter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
     }
     return dialog.selectedFiles().first().toStdString();
 }

@@ -23,8 +23,8 @@ public:
     std::string OpenFile(const std::string& filter, int filterIndex,
                          const std::string& initialFolder) override;
     std::string SaveFile(const std::string& initialName, const std::string& filter, int filterIndex,
-                         const std::string& initialFolder,
-                         const std::string& defaultExtension) override;
+                         const std::string& initialFolder, const std::string& defaultExtension,
+                         int* chosenFilter = nullptr) override;
     void ProcessEvents() override;
 
 private:

@@ -43,7 +43,7 @@ public:
     void SetBusyPointer(bool) override {}
     std::string OpenFile(const std::string&, int, const std::string&) override { return ""; }
     std::string SaveFile(const std::string&, const std::string&, int, const std::string&,
-                         const std::string&) override {
+                         const std::string&, int*) override {
         return "";
     }
     void ProcessEvents() override {}

@@ -22,6 +22,7 @@
 #include "core/picture_views.h"
 #include "core/settings_keys.h"
 #include "core/strings.h"
+#include "formats/bmp_file.h"
 #include "formats/file_io.h"
 #include "formats/ngg_file.h"
 #include "formats/npm_file.h"
@@ -346,13 +347,17 @@ TEST(FileCommands, ExportWritesByTheFinalNameAndLeavesTheDocumentAlone) {
     const std::string wbmp = h.folder + "out.WBM";
     const std::string bmp = h.folder + "out.bmp";
     const std::string nol = h.folder + "out.nol";
-    h.ui.savePaths = {wbmp, bmp, nol};
+    const std::string mono = h.folder + "mono.bmp";
+    h.ui.savePaths = {wbmp, bmp, nol, mono};
     h.Find<QAction>("mnuExport")->trigger();
     // The BMP stays the first, default filter; every phone format follows with its own.
     const std::string& filter = h.ui.dialogs[0].filter;
-    EXPECT_EQ(filter.rfind("Bitmap (*.bmp)|*.bmp|Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm|", 0), 0u);
+    EXPECT_EQ(filter.rfind("Bitmap (*.bmp)|*.bmp|Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm|"
+                           "Black-and-white Bitmap (*.bmp)|*.bmp|",
+                           0),
+              0u);
     for (const char* phone :
-         {"|*.otb", "|*.nlm", "|*.ngg", "|*.nol", "|*.gms", "|*.nsl", "|*.ngl"}) {
+         {"|*.otb", "|*.nlm", "|*.ngg", "|*.nol", "|*.gms", "|*.nsl", "|*.ngl", "|*.png"}) {
         EXPECT_NE(filter.find(phone), std::string::npos) << phone;
     }
     EXPECT_EQ(h.ui.dialogs[0].folder, "/imported/");
@@ -372,6 +377,13 @@ TEST(FileCommands, ExportWritesByTheFinalNameAndLeavesTheDocumentAlone) {
     const ReadResult<GroupGraphic> logo = ReadGroupGraphicFile(ReadBytes(nol));
     ASSERT_TRUE(logo.Ok());
     EXPECT_EQ(logo->picture, corner);  // written at 72 x 28, the size it takes
+    // Both BMPs end in ".bmp": the filter the user picked says which.
+    h.ui.saveFilter = 3;
+    h.Find<QAction>("mnuExport")->trigger();
+    const std::string monoBytes = ReadBytes(mono);
+    ASSERT_GT(monoBytes.size(), 30u);
+    EXPECT_EQ(monoBytes[28], 1);  // bits per pixel
+    EXPECT_EQ(monoBytes, WriteMonoBmpFile(corner, 72, 28));
     EXPECT_EQ(h.window->Doc().DocumentName(), "Untitled");
     EXPECT_EQ(ModifiedOf(*h.window), 0);
 }

@@ -26,7 +26,7 @@ TEST(SaveDialog, ANameWithoutExtensionTakesThePickedFiltersExtension) {
     } cases[] = {
         {1, -1, "pic", "pic.bmp"}, {1, 1, "pic", "pic.wbmp"},    {2, -1, "pic", "pic.wbmp"},
         {2, 0, "pic", "pic.bmp"},  {1, 1, "pic.wbm", "pic.wbm"}, {1, 1, "pic.bmp", "pic.bmp"},
-        {1, 4, "pic", "pic.ngg"},  {3, -1, "pic", "pic.otb"},
+        {1, 5, "pic", "pic.ngg"},  {4, -1, "pic", "pic.otb"},    {1, 2, "pic", "pic.bmp"},
     };
     QTemporaryDir dir;
     QtUserInterface ui;
@@ -60,9 +60,12 @@ TEST(SaveDialog, ANameWithoutExtensionTakesThePickedFiltersExtension) {
             QMetaObject::invokeMethod(dialog, "accept");
         });
         user.start();
+        int chosen = 0;
         const std::string path = ui.SaveFile("", ExportDialogFilter(), c.filterIndex,
-                                             dir.path().toStdString(), ExportExtension);
+                                             dir.path().toStdString(), ExportExtension, &chosen);
         EXPECT_EQ(path, dir.filePath(c.saved).toStdString());
+        // The filter left selected, which tells the two ".bmp" formats apart.
+        EXPECT_EQ(chosen, c.picked >= 0 ? c.picked + 1 : c.filterIndex);
     }
 }
 

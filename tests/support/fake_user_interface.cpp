@@ -54,7 +54,7 @@ std::string FakeUserInterface::OpenFile(const std::string& filter, int filterInd
 
 std::string FakeUserInterface::SaveFile(const std::string& initialName, const std::string& filter,
                                         int filterIndex, const std::string& initialFolder,
-                                        const std::string& defaultExtension) {
+                                        const std::string& defaultExtension, int* chosenFilter) {
     dialogs.push_back({filter, filterIndex, initialFolder, initialName, defaultExtension});
     if (whileAsking) {
         whileAsking();
@@ -65,6 +65,9 @@ std::string FakeUserInterface::SaveFile(const std::string& initialName, const st
     }
     std::string path = savePaths.front();
     savePaths.pop_front();
+    if (chosenFilter != nullptr) {
+        *chosenFilter = saveFilter != 0 ? saveFilter : filterIndex;
+    }
     return path;
 }
 

@@ -29,8 +29,8 @@ public:
     std::string OpenFile(const std::string& filter, int filterIndex,
                          const std::string& initialFolder) override;
     std::string SaveFile(const std::string& initialName, const std::string& filter, int filterIndex,
-                         const std::string& initialFolder,
-                         const std::string& defaultExtension) override;
+                         const std::string& initialFolder, const std::string& defaultExtension,
+                         int* chosenFilter = nullptr) override;
     void ProcessEvents() override { ++eventPumps; }
 
     // Runs whenever a question, input box or file dialog comes up, as a real dialog's own event
@@ -42,6 +42,7 @@ public:
     std::deque<std::string> inputs;     // for input boxes
     std::deque<std::string> openPaths;  // for open dialogs ("" = cancel)
     std::deque<std::string> savePaths;  // for save dialogs ("" = cancel)
+    int saveFilter = 0;                 // the filter the user picks; 0 leaves the proposed one
 
     // What happened.
     std::vector<ShownMessage> messages;
