@@ -97,6 +97,18 @@ int ZoomedOut(int cellPixels) {
     return result;
 }
 
+Raster OutputBitmap(const PictureGrid& picture) {
+    Raster output(PictureWidth, PictureHeight, ClearColour);
+    for (int y = 0; y < PictureHeight; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            if (picture.IsSet(x, y)) {
+                output.SetPixel(x, y, SetColour);
+            }
+        }
+    }
+    return output;
+}
+
 int FittingCellPixels(int width, int height) {
     const int fit = std::min(width / PictureWidth, height / PictureHeight);
     return std::clamp(fit, MinCellPixels, MaxCellPixels);

@@ -63,6 +63,9 @@ int ZoomedOut(int cellPixels);
 // The largest cell size whose canvas fits width x height pixels, kept within the range.
 int FittingCellPixels(int width, int height);
 
+// The picture in the two view colours, one pixel a cell: what Export writes to a colour BMP.
+Raster OutputBitmap(const PictureGrid& picture);
+
 // The canvas redrawn with cells of cellPixels pixels: the cell colours are read from the 7-pixel
 // canvas (which carries what a tool would draw), the grid is drawn as there, every cellPixels a
 // one-pixel line, the thick lines every eight cells, none on the right and bottom edges.

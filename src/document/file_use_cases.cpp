@@ -90,18 +90,6 @@ SaveResult SaveDocument(Document& document, const std::string& path, const std::
     return saved;
 }
 
-Raster OutputBitmap(const PictureGrid& picture) {
-    Raster output(PictureWidth, PictureHeight, ClearColour);
-    for (int y = 0; y < PictureHeight; ++y) {
-        for (int x = 0; x < PictureWidth; ++x) {
-            if (picture.IsSet(x, y)) {
-                output.SetPixel(x, y, SetColour);
-            }
-        }
-    }
-    return output;
-}
-
 FileStatus ExportPicture(const std::string& path, const PictureGrid& picture, const Raster& output,
                          std::u32string_view text) {
     return WriteFile(path, EncodePicture(ExportFormatForName(path), picture, text, output, {}));

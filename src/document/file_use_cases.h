@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/picture.h"
+#include "core/picture_views.h"
 #include "core/raster.h"
 #include "core/settings.h"
 #include "core/user_interface.h"
@@ -81,9 +82,6 @@ struct SaveResult {
     bool adopted = false;
 };
 SaveResult SaveDocument(Document& document, const std::string& path, const std::string& author);
-
-// The picture in the two view colours, as Export writes it to a BMP.
-Raster OutputBitmap(const PictureGrid& picture);
 
 // The format the final name says (ExportFormatForName: ".WBM" anywhere a WBMP, a phone format by
 // its extension, anything else a BMP of output). The save dialog has already given a name typed

@@ -253,19 +253,6 @@ void ExpectPlaced(const Pixels& pixels, const PictureGrid& picture) {
     EXPECT_EQ(wrong, 0);
 }
 
-// The editor's output bitmap, which the colour BMP is written from.
-Raster OutputBitmap(const PictureGrid& picture) {
-    Raster output(PictureWidth, PictureHeight, ClearColour);
-    for (int y = 0; y < PictureHeight; ++y) {
-        for (int x = 0; x < PictureWidth; ++x) {
-            if (picture.IsSet(x, y)) {
-                output.SetPixel(x, y, SetColour);
-            }
-        }
-    }
-    return output;
-}
-
 struct PeerCase {
     SaveFormat format;
     WriteOptions options;
