@@ -384,18 +384,27 @@ std::optional<ReceivedPart> BackupPart(const BackupSection& section, std::string
     return part;
 }
 
-std::optional<std::vector<ReceivedPart>> CollectBackupParts(std::string_view input,
-                                                            std::string& error) {
-    std::vector<BackupSection> sections;
-    bool inMessage = false;
+// Every line of input without its surrounding white space, empty ones kept so that a line's
+// place still counts lines.
+std::vector<std::string_view> TrimmedLines(std::string_view input) {
+    std::vector<std::string_view> lines;
     size_t start = 0;
     while (start <= input.size()) {
         size_t end = input.find('\n', start);
         if (end == std::string_view::npos) {
             end = input.size();
         }
-        const std::string_view line = TrimSpace(input.substr(start, end - start));
+        lines.push_back(TrimSpace(input.substr(start, end - start)));
         start = end + 1;
+    }
+    return lines;
+}
+
+std::optional<std::vector<ReceivedPart>> CollectBackupParts(std::string_view input,
+                                                            std::string& error) {
+    std::vector<BackupSection> sections;
+    bool inMessage = false;
+    for (const std::string_view line : TrimmedLines(input)) {
         if (line.empty() || line[0] == ';' || line[0] == '#') {
             continue;
         }
@@ -509,15 +518,8 @@ std::optional<std::vector<ReceivedPart>> CollectReceivedParts(std::string_view i
         return CollectBackupParts(input, error);
     }
     std::vector<ReceivedPart> parts;
-    size_t start = 0;
     int lineNumber = 0;
-    while (start <= input.size()) {
-        size_t end = input.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = input.size();
-        }
-        const std::string_view line = TrimSpace(input.substr(start, end - start));
-        start = end + 1;
+    for (const std::string_view line : TrimmedLines(input)) {
         ++lineNumber;
         // The header of a listed message, the command echo and the result codes carry nothing
         // the PDU does not.
