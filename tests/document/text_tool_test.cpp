@@ -7,20 +7,12 @@
 
 #include "core/raster_draw.h"
 #include "document/document.h"
+#include "support/picture_rows.h"
 
 namespace pixora {
 namespace {
 
-std::string Rows(const PictureGrid& p, CellPoint corner, int width, int height) {
-    std::string s;
-    for (int y = corner.y; y < corner.y + height; ++y) {
-        s += y > corner.y ? "|" : "";
-        for (int x = corner.x; x < corner.x + width; ++x) {
-            s += p.IsSet(x, y) ? '#' : '.';
-        }
-    }
-    return s;
-}
+using testing::Rows;
 
 // "Hi" at the insertion point.
 const std::string kNormalHi = "#..#...#..|#..#......|####..##..|#..#...#..|#..#...#..|#..#..###.";

@@ -11,24 +11,13 @@
 #include "core/picture_views.h"
 #include "core/pixel_fonts.h"
 #include "gui/gui_support.h"
+#include "support/picture_rows.h"
 
 namespace pixora::testing {
 namespace {
 
 QPoint At(CellPoint c) {
     return QPoint(7 * c.x + 3, 7 * c.y + 3);
-}
-
-// The cells of a box of the picture as rows of '#' (set) and '.', joined by '|'.
-std::string Rows(const PictureGrid& p, CellPoint corner, int width, int height) {
-    std::string s;
-    for (int y = corner.y; y < corner.y + height; ++y) {
-        s += y > corner.y ? "|" : "";
-        for (int x = corner.x; x < corner.x + width; ++x) {
-            s += p.IsSet(x, y) ? '#' : '.';
-        }
-    }
-    return s;
 }
 
 // Shortcuts reach only an active window.
