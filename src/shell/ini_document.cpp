@@ -147,7 +147,12 @@ bool IniDocument::IsValidValue(std::string_view value) {
 void IniDocument::InsertLine(std::size_t at, std::string text) {
     // The line before a new one must end, even when it was the file's unfinished last line.
     if (at > 0 && (lines_[at - 1].end.empty() || lines_[at - 1].end == "\r")) {
-        lines_[at - 1].end = lineEnd_;
+        Line& before = lines_[at - 1];
+        // A carriage return that ends the text is part of the value ("a\r\r" at the end of the
+        // file). Followed by a bare "\n" it would read back as the line end, so that line gets
+        // "\r\n" to keep it.
+        const bool textEndsInReturn = !before.text.empty() && before.text.back() == '\r';
+        before.end = (textEndsInReturn && lineEnd_ == "\n") ? std::string("\r\n") : lineEnd_;
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
                   Classify(std::move(text), lineEnd_));
