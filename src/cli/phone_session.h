@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -87,5 +88,30 @@ private:
     bool finished_ = false;
     std::unique_ptr<QEventLoop> loop_;
 };
+
+// Runs one of the phone's reads (phonebook, stored messages) to its end as the reading form
+// would: `make` builds the read from the callbacks it is handed, then `start` starts it. Each step
+// label goes to `err` as it comes, the messages shown go there once the read is over. True when
+// the read finished well; `read` keeps the read for its results.
+template <typename Read, typename Make>
+bool RunPhoneRead(PhoneLine& line, int timeoutSeconds, std::ostream& err, Make make,
+                  void (Read::*start)(), std::unique_ptr<Read>& read) {
+    bool ok = false;
+    ConversationLoop loop([&read] { read->Cancel(); }, timeoutSeconds);
+    read = make(typename Read::Callbacks{
+        .myShowLabel = [&err](const std::string& label) { err << label << "\n"
+                                                              << std::flush; },
+        .finished =
+            [&](bool finishedWell) {
+                ok = finishedWell;
+                loop.Finish();
+            }});
+    ((*read).*start)();
+    loop.Run();
+    for (const std::string& message : line.ui.Messages()) {
+        err << message << "\n";
+    }
+    return ok;
+}
 
 }  // namespace pixora::cli

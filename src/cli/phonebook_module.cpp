@@ -2,8 +2,10 @@
 // same serial link, timer and port choice. The entries go to standard output as the lines of the
 // cache file; the cache itself is written only when asked for.
 #include <map>
+#include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "cli/batch_user_interface.h"
 #include "cli/phone_session.h"
@@ -30,29 +32,18 @@ extern "C" __attribute__((visibility("default"))) int PixoraCliPhonebook(
     // A read writes no setting at all.
     const auto line = cli::OpenPhoneLine(job->port, job->device, std::move(overrides), {});
 
-    bool read = false;
-    PhonebookRead* running = nullptr;
-    cli::ConversationLoop loop([&running] { running->Cancel(); }, job->timeoutSeconds);
-    PhonebookRead phonebook(
-        line->phone->Engine(), *line->settings,
-        job->save ? EditorPhonebookCachePath() : std::string(),
-        {.myShowLabel = [&err](const std::string& label) { err << label << "\n"
-                                                               << std::flush; },
-         .finished =
-             [&](bool ok) {
-                 read = ok;
-                 loop.Finish();
-             }});
-    running = &phonebook;
-    phonebook.myReadPhonebook();
-    loop.Run();
-
-    for (const std::string& message : line->ui.Messages()) {
-        err << message << "\n";
-    }
+    std::unique_ptr<PhonebookRead> phonebook;
+    const bool read = cli::RunPhoneRead(
+        *line, job->timeoutSeconds, err,
+        [&](PhonebookRead::Callbacks callbacks) {
+            return std::make_unique<PhonebookRead>(
+                line->phone->Engine(), *line->settings,
+                job->save ? EditorPhonebookCachePath() : std::string(), std::move(callbacks));
+        },
+        &PhonebookRead::myReadPhonebook, phonebook);
     if (!read) {
         return 1;
     }
-    out << PhonebookCacheText(phonebook.Table()) << std::flush;
-    return phonebook.CacheSaved() ? 0 : 1;
+    out << PhonebookCacheText(phonebook->Table()) << std::flush;
+    return phonebook->CacheSaved() ? 0 : 1;
 }

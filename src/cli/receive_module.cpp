@@ -1,8 +1,10 @@
 // pixora-cli receive: the editor's read of the stored messages, in the phone module beside the
 // send, on the same serial link, timer and port choice. The listed entries go back to the
 // program, which finds the picture messages among them; nothing here writes a file or a setting.
+#include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "cli/batch_user_interface.h"
 #include "cli/phone_session.h"
@@ -17,29 +19,18 @@ extern "C" __attribute__((visibility("default"))) int PixoraCliReceive(
     // A read writes no setting at all.
     const auto line = cli::OpenPhoneLine(job->port, job->device, {}, {});
 
-    bool read = false;
-    StoredMessagesRead* running = nullptr;
-    cli::ConversationLoop loop([&running] { running->Cancel(); }, job->timeoutSeconds);
-    StoredMessagesRead messages(
-        line->phone->Engine(), *line->settings,
-        {.myShowLabel = [&err](const std::string& label) { err << label << "\n"
-                                                               << std::flush; },
-         .finished =
-             [&](bool ok) {
-                 read = ok;
-                 loop.Finish();
-             }});
-    running = &messages;
-    messages.ReadStoredMessages();
-    loop.Run();
-
-    for (const std::string& message : line->ui.Messages()) {
-        err << message << "\n";
-    }
+    std::unique_ptr<StoredMessagesRead> messages;
+    const bool read = cli::RunPhoneRead(
+        *line, job->timeoutSeconds, err,
+        [&](StoredMessagesRead::Callbacks callbacks) {
+            return std::make_unique<StoredMessagesRead>(line->phone->Engine(), *line->settings,
+                                                        std::move(callbacks));
+        },
+        &StoredMessagesRead::ReadStoredMessages, messages);
     if (!read) {
         return 1;
     }
-    for (const StoredMessage& stored : messages.Messages()) {
+    for (const StoredMessage& stored : messages->Messages()) {
         job->listed->push_back({stored.memory, stored.index, stored.pdu});
     }
     return 0;
