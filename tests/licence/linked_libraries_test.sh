@@ -63,15 +63,23 @@ closure() {
 fail=0
 emf2svg_seen=0
 phonenumber_seen=0
-for file in "$helper" "$@"; do
+# Each file alone, then the editor's files together: pixora-cli loads several of its modules
+# into one process.
+for file in "$helper" "$@" all; do
     seen=()
-    libs=$(closure "$file")
+    if [ "$file" = all ]; then
+        libs=$(for one in "$@"; do closure "$one"; done | sort -u)
+    else
+        libs=$(closure "$file")
+    fi
     only=$(matching "${gpl2_only[@]}")
     other=$(matching "${gpl2_incompatible[@]}")
     if [ -n "$only" ]; then emf2svg_seen=1; fi
     if [ -n "$other" ]; then phonenumber_seen=1; fi
     if [ -n "$only" ] && [ -n "$other" ]; then
-        echo "FAIL: $file loads GPL-2-only" $only "together with" $other
+        name=$file
+        if [ "$file" = all ]; then name="the editor's files together"; fi
+        echo "FAIL: $name load GPL-2-only" $only "together with" $other
         fail=1
     fi
 done
