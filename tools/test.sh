@@ -9,6 +9,8 @@ if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
 else
     find src tests -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 fi
+# Every source file names its licence.
+bash tools/spdx-headers.sh --check
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPIXORA_WERROR=ON
 cmake --build build-test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen

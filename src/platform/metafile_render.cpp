@@ -1,16 +1,19 @@
 #include "platform/metafile_render.h"
 
-#include <emf2svg.h>
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QProcess>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -31,6 +34,10 @@ constexpr uint32_t kEmrEof = 14;
 constexpr size_t kEmfHeaderMinSize = 88;
 constexpr double kScreenDpi = 96.0;
 constexpr double kPointsPerInch = 72.0;
+// A converter that takes longer than this is stuck; its file counts as unusable.
+constexpr int kEmfConverterTimeoutMs = 10000;
+// Far above any drawing a 2000-pixel picture needs, and small enough to hold in memory.
+constexpr qsizetype kMaxSvgBytes = qsizetype{256} * 1024 * 1024;
 
 uint16_t LeU16(const QByteArray& b, size_t at) {
     return static_cast<uint16_t>(static_cast<uint8_t>(b[static_cast<qsizetype>(at)]) |
@@ -65,10 +72,6 @@ QSize RenderSize(double naturalWidth, double naturalHeight, int maxWidth, int ma
 
 struct WmfApiDeleter {
     void operator()(wmfAPI* api) const { wmf_api_destroy(api); }
-};
-
-struct MallocDeleter {
-    void operator()(char* p) const { std::free(p); }
 };
 
 // The placeable header's frame, given in the file's logical units, as the box libwmf plays it
@@ -231,6 +234,57 @@ std::optional<PlaceableFrame> FramePlayedAs(const QByteArray& bytes) {
     return frame;
 }
 
+QString EmfConverterPath() {
+    const QByteArray chosen = qgetenv("PIXORA_EMF2SVG");
+    if (!chosen.isEmpty()) {
+        return QString::fromLocal8Bit(chosen);
+    }
+    const QString name = QStringLiteral("pixora-emf2svg");
+    const QDir programs(QCoreApplication::applicationDirPath());
+    for (const QString& candidate :
+         {programs.filePath(name),
+          programs.filePath(QStringLiteral(PIXORA_BIN_TO_EMF2SVG "/") + name)}) {
+        if (QFileInfo(candidate).isExecutable()) {
+            return QDir::cleanPath(candidate);
+        }
+    }
+    return QStringLiteral(PIXORA_EMF2SVG_INSTALLED);
+}
+
+std::optional<QByteArray> EmfToSvg(const QByteArray& emf) {
+    QProcess converter;
+    converter.setProgram(EmfConverterPath());
+    converter.setStandardErrorFile(QProcess::nullDevice());
+    const QDeadlineTimer deadline(kEmfConverterTimeoutMs);
+    converter.start(QIODevice::ReadWrite);
+    if (!converter.waitForStarted(static_cast<int>(deadline.remainingTime()))) {
+        return std::nullopt;
+    }
+    converter.write(emf);
+    converter.closeWriteChannel();
+    QByteArray svg;
+    for (;;) {
+        const bool more = converter.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+        svg += converter.readAllStandardOutput();
+        if (svg.size() > kMaxSvgBytes) {
+            break;
+        }
+        if (!more) {
+            if (converter.state() != QProcess::NotRunning) {
+                break;  // out of time, or the pipe failed
+            }
+            if (converter.exitStatus() != QProcess::NormalExit || converter.exitCode() != 0 ||
+                svg.isEmpty()) {
+                return std::nullopt;
+            }
+            return svg;
+        }
+    }
+    converter.kill();
+    converter.waitForFinished(1000);
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool WmfRecordsComplete(const QByteArray& bytes) {
@@ -361,22 +415,11 @@ std::optional<QImage> RenderEmf(const QByteArray& bytes, int maxWidth, int maxHe
         !EmfRecordsComplete(bytes)) {
         return std::nullopt;
     }
-    std::vector<char> data(bytes.begin(), bytes.end());
-    char nameSpace[] = "";
-    generatorOptions options{};
-    options.nameSpace = nameSpace;
-    options.verbose = false;
-    // EMF+ drawing in libemf2svg is partial; dual files carry plain EMF records as well.
-    options.emfplus = false;
-    options.svgDelimiter = true;
-    char* rawSvg = nullptr;
-    size_t svgLength = 0;
-    const int converted = emf2svg(data.data(), data.size(), &rawSvg, &svgLength, &options);
-    std::unique_ptr<char, MallocDeleter> svg(rawSvg);
-    if (converted == 0 || !svg || svgLength == 0) {
+    const std::optional<QByteArray> svg = EmfToSvg(bytes);
+    if (!svg) {
         return std::nullopt;
     }
-    QSvgRenderer renderer(QByteArray(svg.get(), static_cast<qsizetype>(svgLength)));
+    QSvgRenderer renderer(*svg);
     if (!renderer.isValid()) {
         return std::nullopt;
     }

@@ -1,7 +1,11 @@
 #pragma once
-// Windows metafiles (WMF through libwmf's gd device) and enhanced metafiles (EMF through
-// libemf2svg, then drawn with QtSvg), rendered onto white. Both check the record chain first,
-// so a file cut short never reaches the libraries.
+// Windows metafiles (WMF through libwmf's gd device) and enhanced metafiles (EMF through the
+// separate pixora-emf2svg program, then drawn with QtSvg), rendered onto white. Both check the
+// record chain first, so a file cut short never reaches the libraries.
+//
+// The converter is $PIXORA_EMF2SVG when set, else the one beside the running program (the build
+// tree), else the installed one. A missing, failing or stuck converter (killed after 10 s)
+// makes the file unusable, like a damaged one.
 
 #include <QByteArray>
 #include <QImage>

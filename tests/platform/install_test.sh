@@ -27,6 +27,7 @@ expect_file() {
 
 expect_file "$prefix/bin/pixora"
 expect_file "$prefix/bin/pixora-cli"
+expect_file "$prefix/libexec/pixora/pixora-emf2svg"
 expect_file "$share/applications/pixora.desktop"
 expect_file "$share/mime/packages/pixora.xml"
 expect_file "$share/icons/hicolor/scalable/apps/pixora.svg"
