@@ -15,7 +15,7 @@ packages=(cmake g++ make pkg-config clang-format
           libemf2svg-dev libbenchmark-dev
           libphonenumber-dev chromium python3
           clang libclang-rt-14-dev
-          python3-gammu gammu imagemagick netpbm dbus-daemon python3-dbus python3-gi
+          binutils python3-gammu gammu imagemagick netpbm dbus-daemon python3-dbus python3-gi
           shared-mime-info desktop-file-utils libxml2-utils xdg-utils
           libxcb1-dev xvfb xclip)
 missing=()
