@@ -1,6 +1,7 @@
 #include "app/canvas_controller.h"
 
 #include <QLineEdit>
+#include <algorithm>
 #include <utility>
 
 #include "core/picture_views.h"
@@ -50,6 +51,7 @@ void CanvasController::picMain_MouseDown(int button, double x, double y, bool sh
     last_ = EventAt(button, x, y, shift);
     active_->Press(last_);
     ShowPreview();
+    PointedAt(x, y);
 }
 
 void CanvasController::picMain_MouseMove(int buttons, double x, double y, bool shift) {
@@ -62,7 +64,56 @@ void CanvasController::picMain_MouseMove(int buttons, double x, double y, bool s
     const int py = CellFromCanvas(y);
     if (PictureGrid::Contains(px, py)) {
         txtPos_.setText(QString::fromStdString(PositionReadout(px, py)));
+        if (!cursorOn_) {
+            cursor_ = CellPoint{px, py};
+        }
     }
+}
+
+void CanvasController::PointedAt(double x, double y) {
+    const CellPoint cell{CellFromCanvas(x), CellFromCanvas(y)};
+    if (!PictureGrid::Contains(cell.x, cell.y)) {
+        return;
+    }
+    // A click takes the keyboard cursor along, so mouse and keys work on the same cell.
+    cursor_ = cell;
+    if (cursorOn_ && showCursor_) {
+        showCursor_(cursor_);
+    }
+}
+
+void CanvasController::SetKeyboardCursor(bool on) {
+    if (on == cursorOn_) {
+        return;
+    }
+    cursorOn_ = on;
+    if (on) {
+        txtPos_.setText(QString::fromStdString(PositionReadout(cursor_.x, cursor_.y)));
+    }
+    if (showCursor_) {
+        showCursor_(on ? std::optional<CellPoint>(cursor_) : std::nullopt);
+    }
+}
+
+void CanvasController::MoveCursor(int dx, int dy) {
+    // Held at the edges: running into the border must not jump to the other side.
+    cursor_.x = std::clamp(cursor_.x + dx, 0, PictureWidth - 1);
+    cursor_.y = std::clamp(cursor_.y + dy, 0, PictureHeight - 1);
+    txtPos_.setText(QString::fromStdString(PositionReadout(cursor_.x, cursor_.y)));
+    if (showCursor_) {
+        showCursor_(cursor_);
+    }
+}
+
+void CanvasController::PaintAtCursor(int buttons) {
+    // A mouse drag under way keeps the document to itself.
+    if (active_ != nullptr) {
+        return;
+    }
+    Tool& pencil = *tools_[static_cast<size_t>(ToolKind::Pencil)];
+    const ToolEvent event{cursor_, buttons, false};
+    pencil.Press(event);
+    pencil.Release(event);
 }
 
 void CanvasController::picMain_MouseUp() {
@@ -153,9 +204,39 @@ void CanvasController::SetTextFont(PixelFontId font) {
     ShowPreview();
 }
 
-void CanvasController::picMain_KeyDown(int key) {
-    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
-        moveKey_(key);
+bool CanvasController::picMain_KeyDown(int key) {
+    if (!cursorOn_) {
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left ||
+            key == Qt::Key_Right) {
+            moveKey_(key);
+            return true;
+        }
+        return false;
+    }
+    switch (key) {
+        case Qt::Key_Up:
+            MoveCursor(0, -1);
+            return true;
+        case Qt::Key_Down:
+            MoveCursor(0, 1);
+            return true;
+        case Qt::Key_Left:
+            MoveCursor(-1, 0);
+            return true;
+        case Qt::Key_Right:
+            MoveCursor(1, 0);
+            return true;
+        case Qt::Key_Space:
+            PaintAtCursor(1);
+            return true;
+        case Qt::Key_Backspace:
+            PaintAtCursor(2);
+            return true;
+        case Qt::Key_Escape:
+            SetKeyboardCursor(false);
+            return true;
+        default:
+            return false;
     }
 }
 

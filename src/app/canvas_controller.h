@@ -2,7 +2,8 @@
 // Input on the canvas: the mouse drives the current drawing tool (the pencil by default: left
 // button sets cells, right button clears them), the position read-out follows the pointer, and
 // the arrow keys move the picture. While the text tool holds an insertion point, the keyboard
-// types into it instead.
+// types into it instead. The keyboard cursor lets the picture be drawn without a mouse: while it
+// is on, the arrows move it cell by cell, Space sets the cell under it and Backspace clears it.
 
 #include <QtCore/qnamespace.h>
 #include <array>
@@ -48,7 +49,17 @@ public:
     // Where the pointer is released; without a position, where it was last seen.
     void picMain_MouseUp();
     void picMain_MouseUp(double x, double y, bool shift = false);
-    void picMain_KeyDown(int key);
+    // Returns whether the key did something: the arrows, and while the keyboard cursor is on
+    // also Space, Backspace and Esc.
+    bool picMain_KeyDown(int key);
+
+    // Called with the cursor's cell whenever it moves or is switched on, nothing when switched off.
+    using CursorShower = std::function<void(const std::optional<CellPoint>&)>;
+    void OnKeyboardCursor(CursorShower show) { showCursor_ = std::move(show); }
+    // Switched on, the cursor starts on the cell last pointed at (the top left one at first).
+    void SetKeyboardCursor(bool on);
+    bool KeyboardCursorOn() const { return cursorOn_; }
+    CellPoint KeyboardCursor() const { return cursor_; }
 
     // A drag under way finishes with the tool it started with; text still being typed is
     // committed.
@@ -68,6 +79,10 @@ public:
 
 private:
     void ShowPreview();
+    void PointedAt(double x, double y);
+    void MoveCursor(int dx, int dy);
+    // Sets (1) or clears (0) the cell under the cursor as one pencil stroke.
+    void PaintAtCursor(int buttons);
 
     Document& doc_;
     QLineEdit& txtPos_;
@@ -79,6 +94,9 @@ private:
     Tool* active_ = nullptr;
     ToolEvent last_;
     bool previewShown_ = false;
+    CursorShower showCursor_;
+    bool cursorOn_ = false;
+    CellPoint cursor_;
 };
 
 }  // namespace pixora

@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <utility>
 
 namespace pixora {
@@ -105,6 +107,11 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
     a.mnuGrid = AddItem(view, "mnuGrid", "&Grid");
     a.mnuGrid->setCheckable(true);
     a.mnuGrid->setChecked(true);
+    a.mnuKeyboardCursor = AddItem(view, "mnuKeyboardCursor", "&Keyboard Cursor");
+    a.mnuKeyboardCursor->setCheckable(true);
+    // A plain letter: only on the canvas, so K still types into the text box.
+    a.mnuKeyboardCursor->setShortcut(QKeySequence(Qt::Key_K));
+    a.mnuKeyboardCursor->setShortcutContext(Qt::WidgetShortcut);
 
     QMenu* tools = AddMenu(bar, nullptr, "mnuTools", "T&ools");
     a.mnuTools = tools;
@@ -237,6 +244,13 @@ void BuildToolbar(QMainWindow& window, EditorActions& a) {
     a.ToolbarTools->setObjectName("ToolbarTools");
     a.ToolbarTools->setMovable(false);
     a.ToolbarTools->addActions(a.toolGroup->actions());
+    // The button that shows the buttons a narrow window has no room for.
+    for (QToolBar* bar : {a.Toolbar1, a.ToolbarTools}) {
+        if (auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button")) {
+            more->setAccessibleName(
+                QCoreApplication::translate("EditorActions", "More toolbar buttons"));
+        }
+    }
 }
 
 }  // namespace

@@ -50,6 +50,8 @@ struct EditorActions {
     QAction* mnuZoomReset = nullptr;
     QAction* mnuZoomFit = nullptr;  // the cells follow the window until the user zooms
     QAction* mnuGrid = nullptr;
+    // A cell cursor on the canvas for drawing with the keys; K while the canvas has the focus.
+    QAction* mnuKeyboardCursor = nullptr;
     // Tools: one checked at a time, the pencil first. Their single-key shortcuts act while
     // the canvas has the focus (the window adds them to the canvas).
     QMenu* mnuTools = nullptr;

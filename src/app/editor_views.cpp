@@ -1,6 +1,7 @@
 #include "app/editor_views.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,7 +27,39 @@ QColor ToQColor(Rgb c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("EditorViews", text);
+}
+
 }  // namespace
+
+bool IsDarkPalette(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < 128;
+}
+
+QString LinkStyle(const QPalette& palette, bool pressed) {
+    if (!IsDarkPalette(palette)) {
+        return pressed ? "color: rgb(192, 0, 0);" : "color: rgb(0, 0, 192);";
+    }
+    const QColor colour = palette.color(pressed ? QPalette::LinkVisited : QPalette::Link);
+    return QString("color: rgb(%1, %2, %3);")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
+}
+
+PhoneFrontColours PhoneFrontFor(const QPalette& palette) {
+    const QColor window = palette.color(QPalette::Window);
+    PhoneFrontColours colours;
+    colours.backdrop = MakeRgb(window.red(), window.green(), window.blue());
+    if (IsDarkPalette(palette)) {
+        // Half way to the text colour: the dark bezel gets an outline against a dark window.
+        const QColor text = palette.color(QPalette::WindowText);
+        colours.edge = MakeRgb((window.red() + text.red()) / 2, (window.green() + text.green()) / 2,
+                               (window.blue() + text.blue()) / 2);
+    }
+    return colours;
+}
 
 QString ZoomText(int cellPixels) {
     return QString("%1 px per cell").arg(cellPixels);
@@ -47,6 +80,10 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.picMain->SetCellPixels(CellSize);
     v.picMain->setAccessibleName(
         QString("Picture, %1 by %2 cells").arg(PictureWidth).arg(PictureHeight));
+    v.picMain->setAccessibleDescription(
+        Tr("Left button sets a cell, right button clears it; the arrow keys move the picture. "
+           "K switches the keyboard cursor on and off: the arrow keys then move it, Space sets "
+           "the cell under it, Backspace clears it and Esc switches it off."));
     auto* frame = new FocusFrame(v.picMain, central);
     frame->setObjectName("fraCanvasFocus");
     v.canvasArea = new CanvasArea(v.picMain, frame, central);
@@ -57,6 +94,8 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.picDisplay = new RasterView(&views.Preview(), central);
     v.picDisplay->setObjectName("picDisplay");
     v.picDisplay->setAccessibleName("Phone display preview");
+    v.picDisplay->setAccessibleDescription(
+        Tr("The picture at its true size, as a phone shows it. Drop a file here to open it."));
     side->addWidget(v.picDisplay, 0, Qt::AlignHCenter);
 
     auto* arrows = new QGridLayout();
@@ -66,6 +105,8 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
         button->setObjectName(name);
         button->setText(glyph);
         button->setToolTip(tip);
+        // The glyph alone says nothing to a screen reader.
+        button->setAccessibleName(tip);
         button->setFocusPolicy(Qt::NoFocus);
         QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
         arrows->addWidget(button, row, col);
@@ -79,7 +120,9 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.lblURL = new QLabel(urlText, central);
     v.lblURL->setObjectName("lblURL");
     v.lblURL->setCursor(Qt::PointingHandCursor);
-    v.lblURL->setStyleSheet("color: rgb(0, 0, 192);");
+    v.lblURL->setAccessibleName(Tr("Web site"));
+    v.lblURL->setAccessibleDescription(Tr("Opens the web site in the browser."));
+    v.lblURL->setStyleSheet(LinkStyle(window.palette(), false));
     side->addWidget(v.lblURL, 0, Qt::AlignHCenter);
     grid->addLayout(side, 0, 1, 2, 1);
 
@@ -90,6 +133,8 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.txtPMText = new PMTextEdit(central);
     v.txtPMText->setObjectName("txtPMText");
     v.txtPMText->setToolTip("Text for Picture-Message (121 chars)");
+    v.txtPMText->setAccessibleName(Tr("Picture message text"));
+    v.txtPMText->setAccessibleDescription(Tr("Up to 121 characters sent with the picture."));
     QPalette palette = v.txtPMText->palette();
     palette.setColor(QPalette::Base, ToQColor(TextBackColour));
     palette.setColor(QPalette::Text, Qt::black);
@@ -107,11 +152,14 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.txtPos->setReadOnly(true);
     v.txtPos->setFocusPolicy(Qt::NoFocus);
     v.txtPos->setToolTip("Position of cursor OR chars left in text");
+    // The name says what the box shows; its text is the number itself.
+    v.txtPos->setAccessibleName(Tr("Cell position or characters left"));
     v.txtPos->setFixedWidth(64);
     textRow->addWidget(v.txtPos, 0, Qt::AlignTop);
     v.picBranding = new QLabel(central);
     v.picBranding->setObjectName("picBranding");
     v.picBranding->setVisible(false);
+    v.picBranding->setAccessibleName(Tr("Branding picture"));
     textRow->addWidget(v.picBranding, 0, Qt::AlignTop);
     grid->addLayout(textRow, 1, 0);
 

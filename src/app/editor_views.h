@@ -6,7 +6,10 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
+class QPalette;
 class QString;
+
+#include "core/picture_views.h"
 
 namespace pixora {
 
@@ -30,6 +33,14 @@ struct EditorViews {
     QLabel* lblStatusTool = nullptr;
     QLabel* lblStatusZoom = nullptr;
 };
+
+// A palette is dark when its window colour is darker than middle grey.
+bool IsDarkPalette(const QPalette& palette);
+// The web label's colour as a style sheet, while pressed or not: blue and red on a light
+// palette; on a dark one those would hardly show, so the palette's own link colours.
+QString LinkStyle(const QPalette& palette, bool pressed);
+// The phone front's surroundings in the palette's colours, its edge a light line on a dark one.
+PhoneFrontColours PhoneFrontFor(const QPalette& palette);
 
 // The zoom as the status bar shows it.
 QString ZoomText(int cellPixels);

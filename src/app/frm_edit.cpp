@@ -211,10 +211,27 @@ void frmEdit::ConnectActions() {
         statusViews_.lblStatusZoom->setText(ZoomText(picMain_->CellPixels()));
     });
     connect(a.mnuGrid, &QAction::toggled, this, [this](bool on) { picMain_->SetGridShown(on); });
+    connect(a.mnuKeyboardCursor, &QAction::toggled, this,
+            [this](bool on) { canvas_->SetKeyboardCursor(on); });
+    picMain_->addAction(a.mnuKeyboardCursor);
+    canvas_->OnKeyboardCursor([this](const std::optional<CellPoint>& cell) {
+        // Esc on the canvas switches the cursor off without the menu item.
+        actions_.mnuKeyboardCursor->setChecked(cell.has_value());
+        picMain_->SetMarkedCell(cell ? std::optional<QPoint>(QPoint(cell->x, cell->y))
+                                     : std::nullopt);
+        if (cell) {
+            ShowStatusCell(cell->x, cell->y);
+        }
+    });
     connect(a.toolGroup, &QActionGroup::triggered, this, [this](QAction* tool) {
         statusViews_.lblStatusTool->setText(tool->text().remove('&'));
     });
     statusViews_.lblStatusTool->setText(a.mnuToolPencil->text().remove('&'));
+}
+
+void frmEdit::ShowStatusCell(int px, int py) {
+    // Numbered from 1, as the read-out below the canvas counts them.
+    statusViews_.lblStatusCell->setText(QString("%1, %2").arg(px + 1).arg(py + 1));
 }
 
 void frmEdit::BuildViews() {
@@ -230,6 +247,7 @@ void frmEdit::BuildViews() {
     picBranding_ = built.picBranding;
     statusViews_ = built;
     lblURL_->installEventFilter(this);
+    ApplyPalette();
     picMain_->installEventFilter(this);
 
     const auto shift = [this] { return picMain_->MouseModifiers().testFlag(Qt::ShiftModifier); };
@@ -241,8 +259,7 @@ void frmEdit::BuildViews() {
         const int px = CellFromCanvas(p.x());
         const int py = CellFromCanvas(p.y());
         if (PictureGrid::Contains(px, py)) {
-            // Numbered from 1, as the read-out below the canvas counts them.
-            statusViews_.lblStatusCell->setText(QString("%1, %2").arg(px + 1).arg(py + 1));
+            ShowStatusCell(px, py);
         }
     });
     connect(picMain_, &RasterView::MouseUp, this,
@@ -673,6 +690,22 @@ const std::string& frmEdit::CurrentTempFolder() {
     return tempFolder_;
 }
 
+void frmEdit::ApplyPalette() {
+    lblURL_->setStyleSheet(LinkStyle(palette(), false));
+    views_.SetPhoneFrontColours(PhoneFrontFor(palette()));
+    RepaintViews();
+}
+
+void frmEdit::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A desktop switching between light and dark colours while the editor runs.
+    if ((event->type() == QEvent::PaletteChange ||
+         event->type() == QEvent::ApplicationPaletteChange) &&
+        lblURL_ != nullptr) {
+        ApplyPalette();
+    }
+}
+
 bool frmEdit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == picMain_ && canvas_ &&
         (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
@@ -691,11 +724,11 @@ bool frmEdit::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == lblURL_) {
         if (event->type() == QEvent::MouseButtonPress) {
-            lblURL_->setStyleSheet("color: rgb(192, 0, 0);");
+            lblURL_->setStyleSheet(LinkStyle(palette(), true));
             return true;
         }
         if (event->type() == QEvent::MouseButtonRelease) {
-            lblURL_->setStyleSheet("color: rgb(0, 0, 192);");
+            lblURL_->setStyleSheet(LinkStyle(palette(), false));
             web_->lblURL_Click();
             return true;
         }

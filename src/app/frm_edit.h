@@ -184,10 +184,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildViews();
+    // The web label and the phone front in colours that show on the current palette.
+    void ApplyPalette();
+    void ShowStatusCell(int px, int py);
     void ConnectActions();
     void PlaceWindow();
     void AskAuthorName();

@@ -36,6 +36,8 @@ frmOpenReceived::frmOpenReceived(UserInterface& ui, std::string& folder, QWidget
     layout->addWidget(label);
     txtMessage_ = new QPlainTextEdit(this);
     txtMessage_->setObjectName("txtMessage");
+    txtMessage_->setAccessibleName(tr("Received message"));
+    txtMessage_->setAccessibleDescription(label->text());
     txtMessage_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtMessage_->setMinimumSize(480, 200);
     layout->addWidget(txtMessage_);

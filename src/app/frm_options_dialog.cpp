@@ -84,6 +84,7 @@ void frmOptionsDialog::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     TabStrip1_ = new QTabWidget(this);
     TabStrip1_->setObjectName("TabStrip1");
+    TabStrip1_->setAccessibleName(tr("Option pages"));
     layout->addWidget(TabStrip1_);
 
     auto page = [this](const char* key, const QString& caption, const char* frameName,
@@ -105,18 +106,25 @@ void frmOptionsDialog::BuildControls() {
     auto* serial = new QGridLayout(fraCOMport);
     cmbComPort_ = new QComboBox(fraCOMport);
     cmbComPort_->setObjectName("cmbComPort");
+    cmbComPort_->setAccessibleName(tr("Serial port"));
+    cmbComPort_->setAccessibleDescription(
+        tr("The port of the cable or infrared link to the phone."));
     // Wide enough for the device and its description, not only "COM1".
     cmbComPort_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbComPort_->setMinimumContentsLength(24);
     cmdTest_ = new QPushButton("&Test", fraCOMport);
     cmdTest_->setObjectName("cmdTest");
+    cmdTest_->setAccessibleDescription(tr("Asks the phone on the selected port to answer."));
     picTest_ = Label(fraCOMport, "picTest", QString());
     picTest_->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(24, 24));
+    picTest_->setAccessibleName(tr("Port test picture"));
     lblSerialStatus_ = Label(fraCOMport, "lblSerialStatus", QString());
+    lblSerialStatus_->setAccessibleName(tr("Port test result"));
     KeepNormalColour(lblSerialStatus_);
     // The selected port's device and what the system says of it, readable with the list closed.
     lblPortDetails_ = Label(fraCOMport, "lblPortDetails", QString());
     lblPortDetails_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPortDetails_->setAccessibleName(tr("Port details"));
     serial->addWidget(cmbComPort_, 0, 0);
     serial->addWidget(cmdTest_, 0, 1);
     serial->addWidget(picTest_, 0, 2);
@@ -130,14 +138,19 @@ void frmOptionsDialog::BuildControls() {
     sms->addWidget(Label(fraSMS, "lblPrefix", "+"), 1, 0);
     txtOptSMSC_ = new QLineEdit(fraSMS);
     txtOptSMSC_->setObjectName("txtOptSMSC");
+    txtOptSMSC_->setAccessibleName(tr("Message center number"));
+    txtOptSMSC_->setAccessibleDescription(
+        tr("In international form, without the plus sign or a leading zero."));
     txtOptSMSC_->installEventFilter(this);
     sms->addWidget(txtOptSMSC_, 1, 1);
     cmdReadSMSC_ = new QToolButton(fraSMS);
     cmdReadSMSC_->setObjectName("cmdReadSMSC");
     cmdReadSMSC_->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     cmdReadSMSC_->setToolTip("Read Message Center Number from phone");
+    cmdReadSMSC_->setAccessibleName(tr("Read message center number from phone"));
     sms->addWidget(cmdReadSMSC_, 1, 2);
     lblReadStatus_ = Label(fraSMS, "lblReadStatus", QString());
+    lblReadStatus_->setAccessibleName(tr("Message center read result"));
     KeepNormalColour(lblReadStatus_);
     sms->addWidget(lblReadStatus_, 2, 0, 1, 3);
     chkStatusReport_ = CheckBox(fraSMS, "chkStatusReport", "Status &Report");

@@ -35,6 +35,8 @@ frmReceivedMessages::frmReceivedMessages(const std::vector<StoredPicture>& messa
     auto* layout = new QVBoxLayout(this);
     lstMessages_ = new QListWidget(this);
     lstMessages_->setObjectName("lstMessages");
+    lstMessages_->setAccessibleName(tr("Picture messages on the phone"));
+    lstMessages_->setAccessibleDescription(tr("Sender, time and text of each message."));
     lstMessages_->setIconSize(QSize(PictureWidth, PictureHeight));
     lstMessages_->setMinimumSize(420, 240);
     for (const StoredPicture& stored : messages) {

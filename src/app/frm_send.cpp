@@ -33,15 +33,21 @@ frmSend::frmSend(SettingsStore& settings, UserInterface& ui, PhonebookRead& phon
     auto* grid = new QGridLayout(frame);
     txtDA_ = new QLineEdit(frame);
     txtDA_->setObjectName("txtDA");
+    txtDA_->setAccessibleName(tr("Destination number"));
+    txtDA_->setAccessibleDescription(
+        tr("In international form, without the plus sign or a leading zero."));
     txtDA_->installEventFilter(this);
     cmbPhonebook_ = new QComboBox(frame);
     cmbPhonebook_->setObjectName("cmbPhonebook");
     cmbPhonebook_->setToolTip("Select number from phonebook.");
     cmbPhonebook_->setMinimumWidth(180);
+    cmbPhonebook_->setAccessibleName(tr("Phonebook"));
+    cmbPhonebook_->setAccessibleDescription(tr("Choosing an entry fills in its number."));
     cmdPhonebook_ = new QToolButton(frame);
     cmdPhonebook_->setObjectName("cmdPhonebook");
     cmdPhonebook_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     cmdPhonebook_->setToolTip("Read phonebook from phone");
+    cmdPhonebook_->setAccessibleName(tr("Read phonebook from phone"));
     grid->addWidget(txtDA_, 0, 0, 1, 2);
     grid->addWidget(cmbPhonebook_, 1, 0);
     grid->addWidget(cmdPhonebook_, 1, 1);
@@ -50,6 +56,7 @@ frmSend::frmSend(SettingsStore& settings, UserInterface& ui, PhonebookRead& phon
     lblPort_ = new QLabel(this);
     lblPort_->setObjectName("lblPort");
     lblPort_->setWordWrap(true);
+    lblPort_->setAccessibleName(tr("Phone port"));
     layout->addWidget(lblPort_);
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);

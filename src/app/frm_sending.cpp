@@ -23,6 +23,7 @@ frmSending::frmSending(QWidget* parent) : ProgressDialog(parent) {
     prgSending_->setObjectName("prgSending");
     prgSending_->setRange(0, 100);
     prgSending_->setTextVisible(false);
+    prgSending_->setAccessibleName(tr("Sending progress"));
     frameLayout->addWidget(lblPercent_);
     frameLayout->addWidget(prgSending_, 1);
     layout->addWidget(frame);

@@ -70,6 +70,13 @@ void RasterView::SetGridShown(bool shown) {
     update();
 }
 
+void RasterView::SetMarkedCell(std::optional<QPoint> cell) {
+    if (cell != marked_) {
+        marked_ = cell;
+        update();
+    }
+}
+
 bool RasterView::ShowsSourceAsIs() const {
     return cellPixels_ == 0 ||
            (cellPixels_ == CellSize && gridShown_ && devicePixelRatioF() == 1.0);
@@ -102,6 +109,7 @@ void RasterView::paintEvent(QPaintEvent*) {
     if (ShowsSourceAsIs()) {
         painter.drawImage(QRect(0, 0, source_->Width(), source_->Height()),
                           ImageViewOfRaster(*source_));
+        PaintMarkedCell(painter);
         return;
     }
     // Drawn in device pixels, so every grid line is one device pixel at any scale factor.
@@ -110,6 +118,36 @@ void RasterView::paintEvent(QPaintEvent*) {
     image.setDevicePixelRatio(devicePixelRatioF());
     painter.fillRect(rect(), palette().window());
     painter.drawImage(QPointF(0, 0), image);
+    PaintMarkedCell(painter);
+}
+
+void RasterView::PaintMarkedCell(QPainter& painter) const {
+    if (!marked_ || cellPixels_ == 0) {
+        return;
+    }
+    // Two rings: the outer one on the grid lines in the highlight colour, the inner one inside
+    // the cell in the opposite of the cell's own colour, so the outline shows on set and clear
+    // cells alike, whatever the palette.
+    const bool asIs = ShowsSourceAsIs();
+    const int n = asIs ? CellSize : cellPixels_;
+    const int ring = std::max(1, n / CellSize);
+    const QColor cell = QColor::fromRgb(source_->Pixel(CellSize * marked_->x() + CellSize / 2,
+                                                       CellSize * marked_->y() + CellSize / 2));
+    const QColor inner = cell.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
+    painter.save();
+    if (!asIs) {
+        painter.scale(1.0 / devicePixelRatioF(), 1.0 / devicePixelRatioF());
+    }
+    const auto frame = [&painter](const QRect& r, int width, const QColor& colour) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), r.top(), width, r.height()), colour);
+        painter.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
+    };
+    const QRect outer(n * marked_->x(), n * marked_->y(), n + 1, n + 1);
+    frame(outer, ring, palette().color(QPalette::Highlight));
+    frame(outer.adjusted(ring, ring, -ring, -ring), ring, inner);
+    painter.restore();
 }
 
 void RasterView::mousePressEvent(QMouseEvent* event) {
@@ -133,6 +171,9 @@ void RasterView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down:
         case Qt::Key_Left:
         case Qt::Key_Right:
+        case Qt::Key_Space:
+        case Qt::Key_Backspace:
+        case Qt::Key_Escape:
             emit KeyDown(event->key());
             event->accept();
             break;

@@ -3,10 +3,14 @@
 // smoothing when a high-DPI screen scales it, so the cells stay crisp. Files dropped on it are
 // reported by path; the canvas also reports mouse and arrow-key input.
 
+#include <QPoint>
 #include <QPointF>
 #include <QWidget>
+#include <optional>
 
 #include "core/raster.h"
+
+class QPainter;
 
 namespace pixora {
 
@@ -25,6 +29,9 @@ public:
     int CellPixels() const { return cellPixels_; }
     void SetGridShown(bool shown);
     bool GridShown() const { return gridShown_; }
+    // Outlines one cell of the canvas (the keyboard cursor); nothing: no outline.
+    void SetMarkedCell(std::optional<QPoint> cell);
+    std::optional<QPoint> MarkedCell() const { return marked_; }
 
 signals:
     // Buttons as the old mouse events numbered them: 1 left, 2 right, 4 middle, added up.
@@ -47,12 +54,14 @@ protected:
 
 private:
     bool ShowsSourceAsIs() const;
+    void PaintMarkedCell(QPainter& painter) const;
     QPointF ToSource(QPointF position) const;
     void UpdateSize();
 
     const Raster* source_;
     int cellPixels_ = 0;
     bool gridShown_ = true;
+    std::optional<QPoint> marked_;
     Raster zoomed_;
     Qt::KeyboardModifiers mouseModifiers_;
 };

@@ -10,7 +10,6 @@ namespace {
 
 constexpr Rgb BezelColour = MakeRgb(46, 50, 58);
 constexpr Rgb BezelEdgeColour = MakeRgb(24, 26, 30);
-constexpr Rgb BackdropColour = MakeRgb(240, 240, 240);
 constexpr Rgb MarkColour = MakeRgb(200, 204, 210);
 
 // Fills a rectangle whose corners are cut round with the given radius.
@@ -144,9 +143,9 @@ void DrawZoomedCanvas(const Raster& canvas, int cellPixels, bool grid, Raster& o
     }
 }
 
-void DrawPhoneFront(Raster& preview) {
-    preview.Reset(PreviewWidth, PreviewHeight, BackdropColour);
-    FillRounded(preview, 0, 0, PreviewWidth - 1, PreviewHeight - 1, 9, BezelEdgeColour);
+void DrawPhoneFront(Raster& preview, const PhoneFrontColours& colours) {
+    preview.Reset(PreviewWidth, PreviewHeight, colours.backdrop);
+    FillRounded(preview, 0, 0, PreviewWidth - 1, PreviewHeight - 1, 9, colours.edge);
     FillRounded(preview, 1, 1, PreviewWidth - 2, PreviewHeight - 2, 8, BezelColour);
     // Earpiece slot and the word mark above the screen.
     preview.FillRect(43, 3, 58, 4, BezelEdgeColour);
@@ -161,6 +160,23 @@ PictureViews::PictureViews()
       output_(PictureWidth, PictureHeight, ClearColour) {
     DrawPhoneFront(preview_);
     DrawGrid();
+}
+
+void PictureViews::SetPhoneFrontColours(const PhoneFrontColours& colours) {
+    Raster picture(PictureWidth, PictureHeight);
+    for (int py = 0; py < PictureHeight; ++py) {
+        for (int px = 0; px < PictureWidth; ++px) {
+            picture.SetPixel(px, py,
+                             preview_.Pixel(px + PreviewPictureLeft, py + PreviewPictureTop));
+        }
+    }
+    DrawPhoneFront(preview_, colours);
+    for (int py = 0; py < PictureHeight; ++py) {
+        for (int px = 0; px < PictureWidth; ++px) {
+            preview_.SetPixel(px + PreviewPictureLeft, py + PreviewPictureTop,
+                              picture.Pixel(px, py));
+        }
+    }
 }
 
 void PictureViews::PaintCell(const PictureGrid& grid, int px, int py) {

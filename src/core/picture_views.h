@@ -21,6 +21,13 @@ inline constexpr int PreviewHeight = 79;
 inline constexpr int PreviewPictureLeft = 15;
 inline constexpr int PreviewPictureTop = 31;
 
+// What lies around the phone's bezel (its rounded corners) and the bezel's outer edge; the
+// editor takes both from the desktop's colours so the phone stands out on light and dark ones.
+struct PhoneFrontColours {
+    Rgb backdrop = MakeRgb(240, 240, 240);
+    Rgb edge = MakeRgb(24, 26, 30);
+};
+
 class PictureViews {
 public:
     PictureViews();
@@ -40,6 +47,8 @@ public:
     void RefreshPreview(const PictureGrid& grid);
     void DrawGrid();
     void BlankCanvas();
+    // Draws the phone front anew in these colours; the screen keeps what it shows.
+    void SetPhoneFrontColours(const PhoneFrontColours& colours);
 
 private:
     Raster canvas_;
@@ -49,7 +58,7 @@ private:
 
 // The phone front around the preview's screen: dark bezel, a word mark above the screen and the
 // screen itself in the clear colour with rounded corners.
-void DrawPhoneFront(Raster& preview);
+void DrawPhoneFront(Raster& preview, const PhoneFrontColours& colours = {});
 
 // Canvas pixel position to picture cell, floored toward minus infinity.
 int CellFromCanvas(double coordinate);
