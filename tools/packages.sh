@@ -4,6 +4,8 @@
 # named here: libwmf renders text with the URW fonts, its link flags name expat and libjpeg, and
 # the web send opens its page through xdg-open. Qt DBus comes with qt6-base-dev; the ModemManager
 # test runs a stand-in service on a private bus (dbus-daemon, python3-dbus with GLib's loop).
+# The Debian package is built with debhelper, checked with lintian and installed into a fresh
+# chroot made by mmdebstrap; appstreamcli checks the software centre's metainfo.
 set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
@@ -17,7 +19,8 @@ packages=(cmake g++ make pkg-config clang-format
           clang libclang-rt-14-dev
           binutils python3-gammu gammu imagemagick netpbm dbus-daemon python3-dbus python3-gi
           shared-mime-info desktop-file-utils libxml2-utils xdg-utils
-          libxcb1-dev xvfb xclip)
+          libxcb1-dev xvfb xclip x11-utils
+          debhelper dpkg-dev lintian mmdebstrap appstream groff-base)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -11,6 +11,8 @@ else
 fi
 # Every source file names its licence.
 bash tools/spdx-headers.sh --check
+# The software centre's metainfo, without the network (its screenshot address is not fetched).
+appstreamcli validate --no-net data/io.github.pixora.Pixora.metainfo.xml
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPIXORA_WERROR=ON
 cmake --build build-test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
@@ -24,3 +26,7 @@ ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_
     ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -E 'browser|install_layout'
 # The fuzz targets against libFuzzer, a few seconds each; a crash fails the run.
 bash tools/fuzz.sh
+# In CI the Debian package is built, checked with lintian and installed into a fresh chroot.
+if [ -n "${CI:-}" ]; then
+    bash tools/package.sh
+fi

@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "app/frm_edit.h"
+#include "platform/application_icon.h"
 #include "platform/desktop_services.h"
 #include "platform/image_loader.h"
 #include "platform/phonebook_cache_path.h"
@@ -71,6 +72,9 @@ int main(int argc, char** argv) {
                                             .arg(PIXORA_VERSION_MAJOR)
                                             .arg(PIXORA_VERSION_MINOR)
                                             .arg(PIXORA_VERSION_PATCH));
+    QApplication::setWindowIcon(pixora::ApplicationIcon());
+    // Wayland compositors find the icon and the name in the desktop entry of this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pixora"));
 
     // The whole argument text is one path, as a file manager hands over a name with spaces.
     QStringList arguments = QApplication::arguments();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what the desktop will read from it: the
 # desktop entry and the MIME package pass the freedesktop checkers, the MIME database built from
-# the package knows our types, and programs, icons and manual page are where they belong.
+# the package knows our types, and programs, icons, metainfo and manual pages are where they belong.
 # Exit 77 (skipped) when a checker is not installed; tools/packages.sh installs them.
 set -euo pipefail
 build=${1:?usage: install_test.sh BUILD_DIR}
@@ -45,6 +45,8 @@ for size in 16 22 24 32 48 64 128 256; do
     fi
 done
 expect_file "$share/man/man1/pixora-cli.1"
+expect_file "$share/man/man1/pixora.1"
+expect_file "$share/metainfo/io.github.pixora.Pixora.metainfo.xml"
 [ "$fail" = 0 ] || exit 1
 
 desktop-file-validate "$share/applications/pixora.desktop"
@@ -114,10 +116,12 @@ for type in $claimed; do
 done
 
 if command -v groff >/dev/null; then
-    warnings=$(groff -man -Tutf8 -ww -z "$share/man/man1/pixora-cli.1" 2>&1)
-    if [ -n "$warnings" ]; then
-        echo "FAIL: the manual page has warnings: $warnings"
-        fail=1
-    fi
+    for page in pixora.1 pixora-cli.1; do
+        warnings=$(groff -man -Tutf8 -ww -z "$share/man/man1/$page" 2>&1)
+        if [ -n "$warnings" ]; then
+            echo "FAIL: the manual page $page has warnings: $warnings"
+            fail=1
+        fi
+    done
 fi
 exit "$fail"
