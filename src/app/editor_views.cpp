@@ -1,6 +1,7 @@
 #include "app/editor_views.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,7 +30,7 @@ QColor ToQColor(Rgb c) {
 }  // namespace
 
 QString ZoomText(int cellPixels) {
-    return QString("%1 px per cell").arg(cellPixels);
+    return QCoreApplication::translate("frmEdit", "%1 px per cell").arg(cellPixels);
 }
 
 EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const EditorActions& actions,
@@ -45,8 +46,9 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.picMain->setMouseTracking(true);
     v.picMain->setCursor(Qt::CrossCursor);
     v.picMain->SetCellPixels(CellSize);
-    v.picMain->setAccessibleName(
-        QString("Picture, %1 by %2 cells").arg(PictureWidth).arg(PictureHeight));
+    v.picMain->setAccessibleName(QCoreApplication::translate("frmEdit", "Picture, %1 by %2 cells")
+                                     .arg(PictureWidth)
+                                     .arg(PictureHeight));
     auto* frame = new FocusFrame(v.picMain, central);
     frame->setObjectName("fraCanvasFocus");
     v.canvasArea = new CanvasArea(v.picMain, frame, central);
@@ -56,7 +58,8 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     auto* side = new QVBoxLayout();
     v.picDisplay = new RasterView(&views.Preview(), central);
     v.picDisplay->setObjectName("picDisplay");
-    v.picDisplay->setAccessibleName("Phone display preview");
+    v.picDisplay->setAccessibleName(
+        QCoreApplication::translate("frmEdit", "Phone display preview"));
     side->addWidget(v.picDisplay, 0, Qt::AlignHCenter);
 
     auto* arrows = new QGridLayout();
@@ -70,10 +73,14 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
         QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
         arrows->addWidget(button, row, col);
     };
-    arrow("cmdUp", QString::fromUtf8("\u25B2"), "Move up", 0, 1, actions.mnuMoveUp);
-    arrow("cmdLeft", QString::fromUtf8("\u25C0"), "Move left", 1, 0, actions.mnuMoveLeft);
-    arrow("cmdRight", QString::fromUtf8("\u25B6"), "Move right", 1, 2, actions.mnuMoveRight);
-    arrow("cmdDown", QString::fromUtf8("\u25BC"), "Move down", 2, 1, actions.mnuMoveDown);
+    arrow("cmdUp", QString::fromUtf8("\u25B2"), QCoreApplication::translate("frmEdit", "Move up"),
+          0, 1, actions.mnuMoveUp);
+    arrow("cmdLeft", QString::fromUtf8("\u25C0"),
+          QCoreApplication::translate("frmEdit", "Move left"), 1, 0, actions.mnuMoveLeft);
+    arrow("cmdRight", QString::fromUtf8("\u25B6"),
+          QCoreApplication::translate("frmEdit", "Move right"), 1, 2, actions.mnuMoveRight);
+    arrow("cmdDown", QString::fromUtf8("\u25BC"),
+          QCoreApplication::translate("frmEdit", "Move down"), 2, 1, actions.mnuMoveDown);
     side->addLayout(arrows);
     side->addStretch(1);
     v.lblURL = new QLabel(urlText, central);
@@ -89,7 +96,8 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.picPMTextXP->setVisible(false);
     v.txtPMText = new PMTextEdit(central);
     v.txtPMText->setObjectName("txtPMText");
-    v.txtPMText->setToolTip("Text for Picture-Message (121 chars)");
+    v.txtPMText->setToolTip(
+        QCoreApplication::translate("frmEdit", "Text for Picture-Message (121 chars)"));
     QPalette palette = v.txtPMText->palette();
     palette.setColor(QPalette::Base, ToQColor(TextBackColour));
     palette.setColor(QPalette::Text, Qt::black);
@@ -106,7 +114,8 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.txtPos->setObjectName("txtPos");
     v.txtPos->setReadOnly(true);
     v.txtPos->setFocusPolicy(Qt::NoFocus);
-    v.txtPos->setToolTip("Position of cursor OR chars left in text");
+    v.txtPos->setToolTip(
+        QCoreApplication::translate("frmEdit", "Position of cursor OR chars left in text"));
     v.txtPos->setFixedWidth(64);
     textRow->addWidget(v.txtPos, 0, Qt::AlignTop);
     v.picBranding = new QLabel(central);

@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "app/frm_edit.h"
+#include "app/translations.h"
 #include "platform/desktop_services.h"
 #include "platform/image_loader.h"
 #include "platform/phonebook_cache_path.h"
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
                                             .arg(PIXORA_VERSION_MAJOR)
                                             .arg(PIXORA_VERSION_MINOR)
                                             .arg(PIXORA_VERSION_PATCH));
+    pixora::InstallTranslations(app, QLocale::system(),
+                                pixora::TranslationFolders(QApplication::applicationDirPath()));
 
     // The whole argument text is one path, as a file manager hands over a name with spaces.
     QStringList arguments = QApplication::arguments();
