@@ -10,7 +10,7 @@ lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 [ -x "$lupdate" ] || lupdate=$(command -v lupdate6 || command -v lupdate)
 # The standard-C++ layers translate through TranslateText and mark table entries with
 # PIXORA_TRANSLATE_NOOP; pixora-cli stays English and is left out.
-options=(-silent -locations none -no-ui-lines
+options=(-silent -locations none -no-ui-lines -I src
          -tr-function-alias translate+=TranslateText,QT_TRANSLATE_NOOP+=PIXORA_TRANSLATE_NOOP
          -extensions cpp,h)
 sources=(src/core src/formats src/sms src/phone src/web src/shell src/document src/platform src/app)

@@ -185,7 +185,8 @@ bool FileCommands::ImportPictureWithPreview(const std::string& path) {
 void FileCommands::mnuOpen_Click() {
     host_.SetBusy(true);
     if (AskSaveChanges() != AnswerCancel) {
-        const std::string path = ui_.OpenFile(OpenFilter, 1, folders_.userDir);
+        const std::string path =
+            ui_.OpenFile(TranslateText("Files", OpenFilter), 1, folders_.userDir);
         if (!path.empty()) {
             folders_.userDir = FolderOf(path);
             OpenGraphicFile(path);
@@ -297,9 +298,9 @@ bool FileCommands::SaveDocumentAs() {
     if (CheckBeforeOutput()) {
         const std::string folder =
             folders_.userDirSave.empty() ? folders_.userDir : folders_.userDirSave;
-        const std::string path =
-            ui_.SaveFile(ProposedFileName(doc_.DocumentName()), PictureMessageFilter, 1, folder,
-                         PictureMessageExtension);
+        const std::string path = ui_.SaveFile(ProposedFileName(doc_.DocumentName()),
+                                              TranslateText("Files", PictureMessageFilter), 1,
+                                              folder, PictureMessageExtension);
         if (!path.empty()) {
             folders_.userDirSave = FolderOf(path);
             saved = WritePictureMessageFile(path);

@@ -107,7 +107,8 @@ void frmSend::FillPhonebookCombo() {
     cmbPhonebook_->clear();
     if (phonebook_.PhonebookLoaded()) {
         // The leading blank of this item sorts it before every name.
-        cmbPhonebook_->addItem(LastUsedNumberItem, LastUsedNumberData);
+        cmbPhonebook_->addItem(QString::fromStdString(TranslateText("Phone", LastUsedNumberItem)),
+                               LastUsedNumberData);
         std::vector<PhonebookComboItem> names = myPhonebook2Combo(phonebook_.Table());
         SortByLocale(names);
         for (const PhonebookComboItem& item : names) {
@@ -118,7 +119,7 @@ void frmSend::FillPhonebookCombo() {
         cmbPhonebook_->setEnabled(true);
     } else {
         cmbPhonebook_->setEnabled(false);
-        cmbPhonebook_->addItem(NoPhonebookItem);
+        cmbPhonebook_->addItem(QString::fromStdString(TranslateText("Phone", NoPhonebookItem)));
     }
     cmbPhonebook_->setCurrentIndex(0);
     cmbPhonebook_Click();

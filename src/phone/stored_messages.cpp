@@ -4,6 +4,7 @@
 
 #include "core/settings_keys.h"
 #include "core/strings.h"
+#include "core/translate.h"
 #include "phone/cms_errors.h"
 #include "phone/phonebook.h"
 
@@ -22,26 +23,27 @@ constexpr int kPhoneListMarker = 60;
 using Row = StepRow<StoredMessagesRead::Context>;
 
 constexpr Row kHeadSteps[] = {
-    {.command = "AT\r", .errorText = "Can't talk to COM{port}."},
-    {.command = "AT+CMGF=0\r", .errorText = "Can't set the phone to PDU mode."},
+    {.command = "AT\r", .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't talk to COM{port}.")},
+    {.command = "AT+CMGF=0\r",
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't set the phone to PDU mode.")},
 };
 
 constexpr Row kSimSteps[] = {
     {.command = "AT+CPMS=\"SM\"\r",
      .marker = kSimSelectMarker,
-     .errorText = "Can't set message-read to SIM-memory."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't set message-read to SIM-memory.")},
     {.command = "AT+CMGL=4\r",
      .marker = kSimListMarker,
-     .errorText = "Can't read messages from SIM."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't read messages from SIM.")},
 };
 
 constexpr Row kPhoneSteps[] = {
     {.command = "AT+CPMS=\"ME\"\r",
      .marker = kPhoneSelectMarker,
-     .errorText = "Can't set message-read to phone-memory."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't set message-read to phone-memory.")},
     {.command = "AT+CMGL=4\r",
      .marker = kPhoneListMarker,
-     .errorText = "Can't read messages from phone."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't read messages from phone.")},
 };
 
 bool IsDigit(char c) {
@@ -201,7 +203,7 @@ void StoredMessagesRead::ReadStoredMessages() {
     plan_.Add(kHeadSteps);
     plan_.Add(kSimSteps);
     plan_.Add(kPhoneSteps);
-    ShowLabel(StageInitializing);
+    ShowLabel(TranslateText("Phone", StageInitializing));
     engine_.Start(*this);
 }
 
@@ -220,9 +222,9 @@ Step StoredMessagesRead::BuildStep(int index) const {
 
 void StoredMessagesRead::OnStepWriting(Exchange&, int, const Step& step) {
     if (step.marker == kSimSelectMarker) {
-        ShowLabel(StageReadingSim);
+        ShowLabel(TranslateText("Phone", StageReadingSim));
     } else if (step.marker == kPhoneSelectMarker) {
-        ShowLabel(StageReadingPhone);
+        ShowLabel(TranslateText("Phone", StageReadingPhone));
     }
 }
 
