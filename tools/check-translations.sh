@@ -34,7 +34,7 @@ for context in ET.parse(sys.argv[1]).getroot().iter("context"):
     for message in context.iter("message"):
         kind = message.find("translation").get("type")
         if kind in ("unfinished", "obsolete", "vanished"):
-            print(f"{kind}: {name}: {message.findtext('source')!r}")
+            print(f"{kind}: {name}: {''.join(message.find('source').itertext())!r}")
 PY
 )
     if [ -n "$problems" ]; then

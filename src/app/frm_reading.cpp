@@ -31,9 +31,9 @@ frmReading::frmReading(QWidget* parent) : ProgressDialog(parent) {
         frameLayout->addWidget(l);
         return l;
     };
-    lblStatus1_ = label("lblStatus1", TranslateText("Phone", StageInitializing).c_str());
-    lblStatusSM_ = label("lblStatusSM", TranslateText("Phone", StageReadingSim).c_str());
-    lblStatusME_ = label("lblStatusME", TranslateText("Phone", StageReadingPhone).c_str());
+    lblStatus1_ = label("lblStatus1", StageInitializing);
+    lblStatusSM_ = label("lblStatusSM", StageReadingSim);
+    lblStatusME_ = label("lblStatusME", StageReadingPhone);
     layout->addWidget(frame);
     auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName("cmdCancel");

@@ -390,7 +390,7 @@ void PhonebookRead::myReadPhonebook() {
     if (ReadBool(settings_, keys::PBookReadME)) {
         plan_.Add(kPhoneSteps);
     }
-    ShowLabel(TranslateText("Phone", StageInitializing));
+    ShowLabel(StageInitializing);
     engine_.Start(*this);
 }
 
@@ -450,9 +450,9 @@ Step PhonebookRead::BuildStep(int index) const {
 
 void PhonebookRead::OnStepWriting(Exchange&, int, const Step& step) {
     if (step.marker == kSimSizeMarker) {
-        ShowLabel(TranslateText("Phone", StageReadingSim));
+        ShowLabel(StageReadingSim);
     } else if (step.marker == kPhoneSizeMarker) {
-        ShowLabel(TranslateText("Phone", StageReadingPhone));
+        ShowLabel(StageReadingPhone);
     }
 }
 

@@ -203,7 +203,7 @@ void StoredMessagesRead::ReadStoredMessages() {
     plan_.Add(kHeadSteps);
     plan_.Add(kSimSteps);
     plan_.Add(kPhoneSteps);
-    ShowLabel(TranslateText("Phone", StageInitializing));
+    ShowLabel(StageInitializing);
     engine_.Start(*this);
 }
 
@@ -222,9 +222,9 @@ Step StoredMessagesRead::BuildStep(int index) const {
 
 void StoredMessagesRead::OnStepWriting(Exchange&, int, const Step& step) {
     if (step.marker == kSimSelectMarker) {
-        ShowLabel(TranslateText("Phone", StageReadingSim));
+        ShowLabel(StageReadingSim);
     } else if (step.marker == kPhoneSelectMarker) {
-        ShowLabel(TranslateText("Phone", StageReadingPhone));
+        ShowLabel(StageReadingPhone);
     }
 }
 
