@@ -15,6 +15,8 @@ bash tools/spdx-headers.sh --check
 appstreamcli validate --no-net data/io.github.pixora.Pixora.metainfo.xml
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPIXORA_WERROR=ON
 cmake --build build-test -j"$(nproc)"
+# Every text of the editor translated, and the translation files as lupdate writes them.
+bash tools/check-translations.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 # The unit, GUI and command-line tests once more with AddressSanitizer and UBSan, which turn a

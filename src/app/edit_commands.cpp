@@ -8,6 +8,7 @@
 #include "core/edit_ops.h"
 #include "core/output_checks.h"
 #include "core/picture_views.h"
+#include "core/translate.h"
 #include "formats/import_fit.h"
 
 namespace pixora {
@@ -84,7 +85,8 @@ void EditCommands::mnuPaste_Click() {
         ui_.SetBusyPointer(true);
         std::optional<Raster> bitmap = clipboard_->ReadBitmap();
         if (bitmap && !bitmap->Empty()) {
-            FitImportedPicture(*bitmap, ClipboardDisplayName, settings_, ui_);
+            FitImportedPicture(*bitmap, TranslateText("Import", ClipboardDisplayName), settings_,
+                               ui_);
             const std::optional<PictureGrid> pasted = ThresholdPicture(*bitmap, settings_, ui_);
             if (pasted) {
                 doc_.Edit(*pasted, "Paste");

@@ -27,10 +27,6 @@ QColor ToQColor(Rgb c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("EditorViews", text);
-}
-
 }  // namespace
 
 bool IsDarkPalette(const QPalette& palette) {
@@ -62,7 +58,7 @@ PhoneFrontColours PhoneFrontFor(const QPalette& palette) {
 }
 
 QString ZoomText(int cellPixels) {
-    return QString("%1 px per cell").arg(cellPixels);
+    return QCoreApplication::translate("frmEdit", "%1 px per cell").arg(cellPixels);
 }
 
 EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const EditorActions& actions,
@@ -78,12 +74,14 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.picMain->setMouseTracking(true);
     v.picMain->setCursor(Qt::CrossCursor);
     v.picMain->SetCellPixels(CellSize);
-    v.picMain->setAccessibleName(
-        QString("Picture, %1 by %2 cells").arg(PictureWidth).arg(PictureHeight));
-    v.picMain->setAccessibleDescription(
-        Tr("Left button sets a cell, right button clears it; the arrow keys move the picture. "
-           "K switches the keyboard cursor on and off: the arrow keys then move it, Space sets "
-           "the cell under it, Backspace clears it and Esc switches it off."));
+    v.picMain->setAccessibleName(QCoreApplication::translate("frmEdit", "Picture, %1 by %2 cells")
+                                     .arg(PictureWidth)
+                                     .arg(PictureHeight));
+    v.picMain->setAccessibleDescription(QCoreApplication::translate(
+        "frmEdit",
+        "Left button sets a cell, right button clears it; the arrow keys move the picture. "
+        "K switches the keyboard cursor on and off: the arrow keys then move it, Space sets "
+        "the cell under it, Backspace clears it and Esc switches it off."));
     auto* frame = new FocusFrame(v.picMain, central);
     frame->setObjectName("fraCanvasFocus");
     v.canvasArea = new CanvasArea(v.picMain, frame, central);
@@ -93,9 +91,11 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     auto* side = new QVBoxLayout();
     v.picDisplay = new RasterView(&views.Preview(), central);
     v.picDisplay->setObjectName("picDisplay");
-    v.picDisplay->setAccessibleName("Phone display preview");
-    v.picDisplay->setAccessibleDescription(
-        Tr("The picture at its true size, as a phone shows it. Drop a file here to open it."));
+    v.picDisplay->setAccessibleName(
+        QCoreApplication::translate("frmEdit", "Phone display preview"));
+    v.picDisplay->setAccessibleDescription(QCoreApplication::translate(
+        "frmEdit",
+        "The picture at its true size, as a phone shows it. Drop a file here to open it."));
     side->addWidget(v.picDisplay, 0, Qt::AlignHCenter);
 
     auto* arrows = new QGridLayout();
@@ -111,17 +111,22 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
         QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
         arrows->addWidget(button, row, col);
     };
-    arrow("cmdUp", QString::fromUtf8("\u25B2"), "Move up", 0, 1, actions.mnuMoveUp);
-    arrow("cmdLeft", QString::fromUtf8("\u25C0"), "Move left", 1, 0, actions.mnuMoveLeft);
-    arrow("cmdRight", QString::fromUtf8("\u25B6"), "Move right", 1, 2, actions.mnuMoveRight);
-    arrow("cmdDown", QString::fromUtf8("\u25BC"), "Move down", 2, 1, actions.mnuMoveDown);
+    arrow("cmdUp", QString::fromUtf8("\u25B2"), QCoreApplication::translate("frmEdit", "Move up"),
+          0, 1, actions.mnuMoveUp);
+    arrow("cmdLeft", QString::fromUtf8("\u25C0"),
+          QCoreApplication::translate("frmEdit", "Move left"), 1, 0, actions.mnuMoveLeft);
+    arrow("cmdRight", QString::fromUtf8("\u25B6"),
+          QCoreApplication::translate("frmEdit", "Move right"), 1, 2, actions.mnuMoveRight);
+    arrow("cmdDown", QString::fromUtf8("\u25BC"),
+          QCoreApplication::translate("frmEdit", "Move down"), 2, 1, actions.mnuMoveDown);
     side->addLayout(arrows);
     side->addStretch(1);
     v.lblURL = new QLabel(urlText, central);
     v.lblURL->setObjectName("lblURL");
     v.lblURL->setCursor(Qt::PointingHandCursor);
-    v.lblURL->setAccessibleName(Tr("Web site"));
-    v.lblURL->setAccessibleDescription(Tr("Opens the web site in the browser."));
+    v.lblURL->setAccessibleName(QCoreApplication::translate("frmEdit", "Web site"));
+    v.lblURL->setAccessibleDescription(
+        QCoreApplication::translate("frmEdit", "Opens the web site in the browser."));
     v.lblURL->setStyleSheet(LinkStyle(window.palette(), false));
     side->addWidget(v.lblURL, 0, Qt::AlignHCenter);
     grid->addLayout(side, 0, 1, 2, 1);
@@ -132,9 +137,11 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.picPMTextXP->setVisible(false);
     v.txtPMText = new PMTextEdit(central);
     v.txtPMText->setObjectName("txtPMText");
-    v.txtPMText->setToolTip("Text for Picture-Message (121 chars)");
-    v.txtPMText->setAccessibleName(Tr("Picture message text"));
-    v.txtPMText->setAccessibleDescription(Tr("Up to 121 characters sent with the picture."));
+    v.txtPMText->setToolTip(
+        QCoreApplication::translate("frmEdit", "Text for Picture-Message (121 chars)"));
+    v.txtPMText->setAccessibleName(QCoreApplication::translate("frmEdit", "Picture message text"));
+    v.txtPMText->setAccessibleDescription(
+        QCoreApplication::translate("frmEdit", "Up to 121 characters sent with the picture."));
     QPalette palette = v.txtPMText->palette();
     palette.setColor(QPalette::Base, ToQColor(TextBackColour));
     palette.setColor(QPalette::Text, Qt::black);
@@ -151,15 +158,17 @@ EditorViews BuildEditorViews(QMainWindow& window, PictureViews& views, const Edi
     v.txtPos->setObjectName("txtPos");
     v.txtPos->setReadOnly(true);
     v.txtPos->setFocusPolicy(Qt::NoFocus);
-    v.txtPos->setToolTip("Position of cursor OR chars left in text");
+    v.txtPos->setToolTip(
+        QCoreApplication::translate("frmEdit", "Position of cursor OR chars left in text"));
     // The name says what the box shows; its text is the number itself.
-    v.txtPos->setAccessibleName(Tr("Cell position or characters left"));
+    v.txtPos->setAccessibleName(
+        QCoreApplication::translate("frmEdit", "Cell position or characters left"));
     v.txtPos->setFixedWidth(64);
     textRow->addWidget(v.txtPos, 0, Qt::AlignTop);
     v.picBranding = new QLabel(central);
     v.picBranding->setObjectName("picBranding");
     v.picBranding->setVisible(false);
-    v.picBranding->setAccessibleName(Tr("Branding picture"));
+    v.picBranding->setAccessibleName(QCoreApplication::translate("frmEdit", "Branding picture"));
     textRow->addWidget(v.picBranding, 0, Qt::AlignTop);
     grid->addLayout(textRow, 1, 0);
 

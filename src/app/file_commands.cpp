@@ -12,6 +12,7 @@
 #include "core/settings_keys.h"
 #include "core/strings.h"
 #include "core/text.h"
+#include "core/translate.h"
 #include "document/file_use_cases.h"
 #include "formats/file_names.h"
 #include "formats/open_dispatch.h"
@@ -22,7 +23,8 @@
 namespace pixora {
 
 namespace {
-constexpr const char* CantSaveFileMessage = "Can't save this file.";
+constexpr const char* CantSaveFileMessage =
+    PIXORA_TRANSLATE_NOOP("FileCommands", "Can't save this file.");
 }  // namespace
 
 FileCommands::FileCommands(Document& document, SettingsStore& settings, UserInterface& ui,
@@ -45,7 +47,9 @@ Answer FileCommands::AskSaveChanges() {
         doc_.Modified() == ModifiedState::Modified) {
         host_.FocusMainWindow();
         const Answer answer = ui_.MessageBox(
-            doc_.DocumentName() + "\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?",
+            doc_.DocumentName() +
+                TranslateText("FileCommands",
+                              "\r\nhas not been saved yet.\r\n\r\nDo you want to save it now?"),
             ProductName, MessageIcon::Warning, MessageButtons::YesNoCancel);
         if (answer == AnswerYes) {
             // Only a picture that really reached its file may be discarded: a cancelled save
@@ -181,7 +185,8 @@ bool FileCommands::ImportPictureWithPreview(const std::string& path) {
 void FileCommands::mnuOpen_Click() {
     host_.SetBusy(true);
     if (AskSaveChanges() != AnswerCancel) {
-        const std::string path = ui_.OpenFile(OpenFilter, 1, folders_.userDir);
+        const std::string path =
+            ui_.OpenFile(TranslateText("Files", OpenFilter), 1, folders_.userDir);
         if (!path.empty()) {
             folders_.userDir = FolderOf(path);
             OpenGraphicFile(path);
@@ -200,8 +205,11 @@ void FileCommands::mnuOpenReceived_Click() {
                 DecodeReceivedMessage(dialog.MessageText(), error);
             if (!message) {
                 host_.FocusMainWindow();
-                ui_.MessageBox("This is no picture message this editor can open:\r\n" + error,
-                               ProductName, MessageIcon::Warning, MessageButtons::Ok);
+                ui_.MessageBox(
+                    TranslateText("FileCommands",
+                                  "This is no picture message this editor can open:\r\n") +
+                        error,
+                    ProductName, MessageIcon::Warning, MessageButtons::Ok);
             } else {
                 AdoptReceivedMessage(*message);
             }
@@ -267,8 +275,8 @@ void FileCommands::OpenRecentFile(int index) {
             OpenGraphicFile(path);
         } else {
             host_.FocusMainWindow();
-            ui_.MessageBox("Can't find this file. Try another file.", ProductName,
-                           MessageIcon::Warning, MessageButtons::Ok);
+            ui_.MessageBox(TranslateText("FileCommands", "Can't find this file. Try another file."),
+                           ProductName, MessageIcon::Warning, MessageButtons::Ok);
         }
     }
     host_.SetBusy(false);
@@ -290,9 +298,9 @@ bool FileCommands::SaveDocumentAs() {
     if (CheckBeforeOutput()) {
         const std::string folder =
             folders_.userDirSave.empty() ? folders_.userDir : folders_.userDirSave;
-        const std::string path =
-            ui_.SaveFile(ProposedFileName(doc_.DocumentName()), PictureMessageFilter, 1, folder,
-                         PictureMessageExtension);
+        const std::string path = ui_.SaveFile(ProposedFileName(doc_.DocumentName()),
+                                              TranslateText("Files", PictureMessageFilter), 1,
+                                              folder, PictureMessageExtension);
         if (!path.empty()) {
             folders_.userDirSave = FolderOf(path);
             saved = WritePictureMessageFile(path);
@@ -325,7 +333,7 @@ bool FileCommands::WritePictureMessageFile(const std::string& path) {
     }
     ui_.SetBusyPointer(false);
     if (!saved.status.Ok()) {
-        ShowFileProblem(CantSaveFileMessage, path, saved.status);
+        ShowFileProblem(TranslateText("FileCommands", CantSaveFileMessage), path, saved.status);
     }
     return saved.status.Ok();
 }
@@ -344,7 +352,7 @@ void FileCommands::mnuExport_Click() {
             const FileStatus status =
                 ExportPicture(path, filter, doc_.Picture(), views_.Output(), doc_.Text());
             if (!status.Ok()) {
-                ShowFileProblem(CantSaveFileMessage, path, status);
+                ShowFileProblem(TranslateText("FileCommands", CantSaveFileMessage), path, status);
             }
         }
     }

@@ -28,6 +28,7 @@
 #include "core/settings_keys.h"
 #include "core/strings.h"
 #include "core/text.h"
+#include "core/translate.h"
 #include "document/file_use_cases.h"
 #include "formats/file_io.h"
 #include "formats/open_dispatch.h"
@@ -433,8 +434,10 @@ void frmEdit::AskAuthorName() {
     // The name is the author credit of every saved picture; keep asking until there is one.
     while (name.empty()) {
         name = ui_.InputBox(
-            "Before you start to use this Editor, please\r\nenter your name here:", ProductName, "",
-            static_cast<int>(200 / TwipsPerPixel), static_cast<int>(300 / TwipsPerPixel));
+            TranslateText("frmEdit",
+                          "Before you start to use this Editor, please\r\nenter your name here:"),
+            ProductName, "", static_cast<int>(200 / TwipsPerPixel),
+            static_cast<int>(300 / TwipsPerPixel));
     }
     WriteText(settings_, keys::UserName, name);
 }
@@ -652,10 +655,11 @@ void frmEdit::mnuAbout_Click() {
     const std::string version = std::to_string(PIXORA_VERSION_MAJOR) + "." +
                                 std::to_string(PIXORA_VERSION_MINOR) + "." +
                                 std::to_string(PIXORA_VERSION_PATCH);
-    ui_.MessageBox(std::string(ProductName) + " " + version +
-                       "\r\n\r\nThe editor for Smart Messaging picture messages.",
-                   std::string("About ") + ProductName, MessageIcon::Information,
-                   MessageButtons::Ok);
+    ui_.MessageBox(
+        std::string(ProductName) + " " + version +
+            TranslateText("frmEdit", "\r\n\r\nThe editor for Smart Messaging picture messages."),
+        TranslateText("frmEdit", "About ") + ProductName, MessageIcon::Information,
+        MessageButtons::Ok);
     SetBusy(false);
 }
 

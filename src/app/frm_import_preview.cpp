@@ -35,7 +35,7 @@ void PaintPreview(const PictureGrid& picture, Raster& image) {
     }
 }
 
-QSlider* MakeSlider(QWidget* parent, const char* name, const char* accessible, int minimum,
+QSlider* MakeSlider(QWidget* parent, const char* name, const QString& accessible, int minimum,
                     int maximum, int value) {
     auto* slider = new QSlider(Qt::Horizontal, parent);
     slider->setObjectName(name);
@@ -87,9 +87,9 @@ frmImportPreview::frmImportPreview(ImportWorkingCopy copy, const Raster& sourceT
     // In the order of FitMode.
     cboFit_->addItems(
         {tr("Stretch"), tr("Keep proportions"), tr("Fill and crop"), tr("Top-left, unscaled")});
-    sldThreshold_ = MakeSlider(this, "sldThreshold", "Threshold", 0, 255, settings_.threshold);
-    sldBrightness_ = MakeSlider(this, "sldBrightness", "Brightness", -255, 255, 0);
-    sldContrast_ = MakeSlider(this, "sldContrast", "Contrast", -100, 100, 0);
+    sldThreshold_ = MakeSlider(this, "sldThreshold", tr("Threshold"), 0, 255, settings_.threshold);
+    sldBrightness_ = MakeSlider(this, "sldBrightness", tr("Brightness"), -255, 255, 0);
+    sldContrast_ = MakeSlider(this, "sldContrast", tr("Contrast"), -100, 100, 0);
     lblThresholdValue_ = MakeValueLabel(this, "lblThresholdValue");
     lblBrightnessValue_ = MakeValueLabel(this, "lblBrightnessValue");
     lblContrastValue_ = MakeValueLabel(this, "lblContrastValue");

@@ -8,6 +8,7 @@
 
 #include "core/document.h"
 #include "core/paths.h"
+#include "core/translate.h"
 #include "core/user_interface.h"
 #include "formats/file_io.h"
 
@@ -15,8 +16,9 @@ namespace pixora {
 
 namespace {
 
-constexpr const char* ReceivedFilter =
-    "Received messages (*.txt;*.smsbackup)|*.txt;*.smsbackup;*.pdu|All files (*.*)|*.*";
+constexpr const char* ReceivedFilter = PIXORA_TRANSLATE_NOOP(
+    "frmOpenReceived",
+    "Received messages (*.txt;*.smsbackup)|*.txt;*.smsbackup;*.pdu|All files (*.*)|*.*");
 
 // A transcript or backup of one message is a few kilobytes.
 constexpr size_t MaxReceivedFileSize = 4 * 1024 * 1024;
@@ -26,12 +28,11 @@ constexpr size_t MaxReceivedFileSize = 4 * 1024 * 1024;
 frmOpenReceived::frmOpenReceived(UserInterface& ui, std::string& folder, QWidget* parent)
     : QDialog(parent), ui_(ui), folder_(folder) {
     setObjectName("frmOpenReceived");
-    setWindowTitle("Open Received Message");
+    setWindowTitle(tr("Open Received Message"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(
-        "Paste the message's PDU lines, the phone's AT+CMGL or AT+CMGR output, or a gammu "
-        "SMS backup:",
-        this);
+    auto* label = new QLabel(tr("Paste the message's PDU lines, the phone's AT+CMGL or AT+CMGR "
+                                "output, or a gammu SMS backup:"),
+                             this);
     label->setWordWrap(true);
     layout->addWidget(label);
     txtMessage_ = new QPlainTextEdit(this);
@@ -42,12 +43,12 @@ frmOpenReceived::frmOpenReceived(UserInterface& ui, std::string& folder, QWidget
     txtMessage_->setMinimumSize(480, 200);
     layout->addWidget(txtMessage_);
     auto* buttons = new QHBoxLayout;
-    auto* fromFile = new QPushButton("&From File...", this);
+    auto* fromFile = new QPushButton(tr("&From File..."), this);
     fromFile->setObjectName("cmdFromFile");
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cmdCancel");
     buttons->addWidget(fromFile);
     buttons->addStretch();
@@ -64,15 +65,17 @@ std::string frmOpenReceived::MessageText() const {
 }
 
 void frmOpenReceived::cmdFromFile_Click() {
-    const std::string path = ui_.OpenFile(ReceivedFilter, 1, folder_);
+    const std::string path =
+        ui_.OpenFile(TranslateText("frmOpenReceived", ReceivedFilter), 1, folder_);
     if (path.empty()) {
         return;
     }
     folder_ = FolderOf(path);
     const FileRead read = ReadFile(path, MaxReceivedFileSize);
     if (!read.status.Ok()) {
-        ui_.MessageBox("Can't read " + path + ":\r\n" + FileStatusText(read.status), ProductName,
-                       MessageIcon::Error, MessageButtons::Ok);
+        ui_.MessageBox(TranslateText("frmOpenReceived", "Can't read ") + path + ":\r\n" +
+                           FileStatusText(read.status),
+                       ProductName, MessageIcon::Error, MessageButtons::Ok);
         return;
     }
     txtMessage_->setPlainText(

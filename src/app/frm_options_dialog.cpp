@@ -76,7 +76,7 @@ frmOptionsDialog::frmOptionsDialog(SettingsStore& settings, UserInterface& ui, P
                                    QWidget* parent)
     : QDialog(parent), settings_(settings), ui_(ui), phone_(phone) {
     setObjectName("frmOptionsDialog");
-    setWindowTitle("Options");
+    setWindowTitle(tr("Options"));
     BuildControls();
 }
 
@@ -101,8 +101,8 @@ void frmOptionsDialog::BuildControls() {
     };
 
     // Serial port.
-    QGroupBox* fraCOMport = page("Serial", "Serial Port", "fraCOMport",
-                                 "Nokia Data Suite / Virtual serial port for cable or IR");
+    QGroupBox* fraCOMport = page("Serial", tr("Serial Port"), "fraCOMport",
+                                 tr("Nokia Data Suite / Virtual serial port for cable or IR"));
     auto* serial = new QGridLayout(fraCOMport);
     cmbComPort_ = new QComboBox(fraCOMport);
     cmbComPort_->setObjectName("cmbComPort");
@@ -112,7 +112,7 @@ void frmOptionsDialog::BuildControls() {
     // Wide enough for the device and its description, not only "COM1".
     cmbComPort_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbComPort_->setMinimumContentsLength(24);
-    cmdTest_ = new QPushButton("&Test", fraCOMport);
+    cmdTest_ = new QPushButton(tr("&Test"), fraCOMport);
     cmdTest_->setObjectName("cmdTest");
     cmdTest_->setAccessibleDescription(tr("Asks the phone on the selected port to answer."));
     picTest_ = Label(fraCOMport, "picTest", QString());
@@ -132,9 +132,9 @@ void frmOptionsDialog::BuildControls() {
     serial->addWidget(lblSerialStatus_, 2, 0, 1, 3);
 
     // SMS.
-    QGroupBox* fraSMS = page("SMS", "SMS", "fraSMS", "Short Message Service");
+    QGroupBox* fraSMS = page("SMS", tr("SMS"), "fraSMS", tr("Short Message Service"));
     auto* sms = new QGridLayout(fraSMS);
-    sms->addWidget(Label(fraSMS, "lblOptSMSC", "Message Center Number:"), 0, 0, 1, 3);
+    sms->addWidget(Label(fraSMS, "lblOptSMSC", tr("Message Center Number:")), 0, 0, 1, 3);
     sms->addWidget(Label(fraSMS, "lblPrefix", "+"), 1, 0);
     txtOptSMSC_ = new QLineEdit(fraSMS);
     txtOptSMSC_->setObjectName("txtOptSMSC");
@@ -146,47 +146,47 @@ void frmOptionsDialog::BuildControls() {
     cmdReadSMSC_ = new QToolButton(fraSMS);
     cmdReadSMSC_->setObjectName("cmdReadSMSC");
     cmdReadSMSC_->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    cmdReadSMSC_->setToolTip("Read Message Center Number from phone");
+    cmdReadSMSC_->setToolTip(tr("Read Message Center Number from phone"));
     cmdReadSMSC_->setAccessibleName(tr("Read message center number from phone"));
     sms->addWidget(cmdReadSMSC_, 1, 2);
     lblReadStatus_ = Label(fraSMS, "lblReadStatus", QString());
     lblReadStatus_->setAccessibleName(tr("Message center read result"));
     KeepNormalColour(lblReadStatus_);
     sms->addWidget(lblReadStatus_, 2, 0, 1, 3);
-    chkStatusReport_ = CheckBox(fraSMS, "chkStatusReport", "Status &Report");
+    chkStatusReport_ = CheckBox(fraSMS, "chkStatusReport", tr("Status &Report"));
     sms->addWidget(chkStatusReport_, 3, 0, 1, 3);
 
     // Warnings.
-    QGroupBox* fraWarnings = page("Warnings", "Warnings", "fraWarnings", "Display Warning");
+    QGroupBox* fraWarnings = page("Warnings", tr("Warnings"), "fraWarnings", tr("Display Warning"));
     auto* warnings = new QVBoxLayout(fraWarnings);
-    chkIfNotSaved_ = CheckBox(fraWarnings, "chkIfNotSaved", "If image is not saved",
-                              "If image is not saved before saving, sending or quitting");
-    chkIfEmpty_ = CheckBox(fraWarnings, "chkIfEmpty", "If image is empty",
-                           "If image is empty before saving or sending");
-    chkIfResize_ = CheckBox(fraWarnings, "chkIfResize", "Before adjusting size",
-                            "Before adjusting size of too big/small images when loading");
-    chkFTWarn_ =
-        CheckBox(fraWarnings, "chkFTWarn", "Filetype registration",
-                 "If not all known Nokia logo filetypes are associated to the correct application");
+    chkIfNotSaved_ = CheckBox(fraWarnings, "chkIfNotSaved", tr("If image is not saved"),
+                              tr("If image is not saved before saving, sending or quitting"));
+    chkIfEmpty_ = CheckBox(fraWarnings, "chkIfEmpty", tr("If image is empty"),
+                           tr("If image is empty before saving or sending"));
+    chkIfResize_ = CheckBox(fraWarnings, "chkIfResize", tr("Before adjusting size"),
+                            tr("Before adjusting size of too big/small images when loading"));
+    chkFTWarn_ = CheckBox(
+        fraWarnings, "chkFTWarn", tr("Filetype registration"),
+        tr("If not all known Nokia logo filetypes are associated to the correct application"));
     for (QCheckBox* box : {chkIfNotSaved_, chkIfEmpty_, chkIfResize_, chkFTWarn_}) {
         warnings->addWidget(box);
     }
 
     // Advanced.
-    QGroupBox* fraAdvanced = page("Advanced", "Advanced", "fraAdvanced", "Advanced");
+    QGroupBox* fraAdvanced = page("Advanced", tr("Advanced"), "fraAdvanced", tr("Advanced"));
     auto* advanced = new QVBoxLayout(fraAdvanced);
-    advanced->addWidget(Label(fraAdvanced, "lblRead", "Read phonebook from:"));
-    chkPbookReadSM_ = CheckBox(fraAdvanced, "chkPbookReadSM", "SIM");
-    chkPbookReadME_ = CheckBox(fraAdvanced, "chkPbookReadME", "Phone");
+    advanced->addWidget(Label(fraAdvanced, "lblRead", tr("Read phonebook from:")));
+    chkPbookReadSM_ = CheckBox(fraAdvanced, "chkPbookReadSM", tr("SIM"));
+    chkPbookReadME_ = CheckBox(fraAdvanced, "chkPbookReadME", tr("Phone"));
     advanced->addWidget(chkPbookReadSM_);
     advanced->addWidget(chkPbookReadME_);
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    cmdOk_ = new QPushButton("&OK", this);
+    cmdOk_ = new QPushButton(tr("&OK"), this);
     cmdOk_->setObjectName("cmdOk");
     cmdOk_->setDefault(true);
-    cmdCancel_ = new QPushButton("&Cancel", this);
+    cmdCancel_ = new QPushButton(tr("&Cancel"), this);
     cmdCancel_->setObjectName("cmdCancel");
     buttons->addWidget(cmdOk_);
     buttons->addWidget(cmdCancel_);
@@ -273,12 +273,12 @@ void frmOptionsDialog::cmbComPort_Click() {
     if (cmbComPort_->currentIndex() >= 0) {
         workingPort_ = cmbComPort_->currentData().toInt();
         lblSerialStatus_->setText(
-            QString("First establish cable/IR connection, then test COM%1").arg(workingPort_));
+            tr("First establish cable/IR connection, then test COM%1").arg(workingPort_));
         cmdReadSMSC_->setEnabled(true);
         cmdTest_->setEnabled(true);
     } else {
         workingPort_ = 0;
-        lblSerialStatus_->setText("Select the virtual Nokia COM-port.");
+        lblSerialStatus_->setText(tr("Select the virtual Nokia COM-port."));
         cmdReadSMSC_->setEnabled(false);
         cmdTest_->setEnabled(false);
     }
@@ -292,7 +292,7 @@ void frmOptionsDialog::ShowPortDetails() {
     }
     const PortDescription& port = ports_[static_cast<size_t>(workingPort_ - 1)];
     if (port.device.empty()) {
-        lblPortDetails_->setText(QString("No device is connected as COM%1.").arg(workingPort_));
+        lblPortDetails_->setText(tr("No device is connected as COM%1.").arg(workingPort_));
         return;
     }
     QString text = QString::fromStdString(PortDeviceText(port));
@@ -420,7 +420,7 @@ void frmOptionsDialog::cmdTest_Click() {
     ui_.SetBusyPointer(true);
     cmdTest_->setEnabled(false);
     SetDialogEnabled(false);
-    lblSerialStatus_->setText(QString("Testing COM%1 ... please wait!").arg(workingPort_));
+    lblSerialStatus_->setText(tr("Testing COM%1 ... please wait!").arg(workingPort_));
     phone_.myTestPort(workingPort_);
 }
 
@@ -448,7 +448,7 @@ void frmOptionsDialog::cmdReadSMSC_Click() {
     ui_.SetBusyPointer(true);
     cmdReadSMSC_->setEnabled(false);
     SetDialogEnabled(false);
-    lblReadStatus_->setText("Checking...");
+    lblReadStatus_->setText(tr("Checking..."));
     phone_.myReadSMSC(workingPort_);
 }
 

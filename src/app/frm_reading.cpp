@@ -8,15 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/translate.h"
 #include "phone/phonebook.h"
 
 namespace pixora {
 
 frmReading::frmReading(QWidget* parent) : ProgressDialog(parent) {
     setObjectName("frmReading");
-    setWindowTitle("Reading phonebook ...");
+    setWindowTitle(tr("Reading phonebook ..."));
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QGroupBox("Status", this);
+    auto* frame = new QGroupBox(tr("Status"), this);
     frame->setObjectName("fraStatus");
     auto* frameLayout = new QVBoxLayout(frame);
     auto label = [frame, frameLayout](const char* name, const char* text) {
@@ -34,7 +35,7 @@ frmReading::frmReading(QWidget* parent) : ProgressDialog(parent) {
     lblStatusSM_ = label("lblStatusSM", StageReadingSim);
     lblStatusME_ = label("lblStatusME", StageReadingPhone);
     layout->addWidget(frame);
-    auto* cancel = new QPushButton("&Cancel", this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName("cmdCancel");
     layout->addWidget(cancel, 0, Qt::AlignRight);
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });

@@ -31,7 +31,7 @@ frmReceivedMessages::frmReceivedMessages(const std::vector<StoredPicture>& messa
                                          QWidget* parent)
     : QDialog(parent) {
     setObjectName("frmReceivedMessages");
-    setWindowTitle("Picture Messages on the Phone");
+    setWindowTitle(tr("Picture Messages on the Phone"));
     auto* layout = new QVBoxLayout(this);
     lstMessages_ = new QListWidget(this);
     lstMessages_->setObjectName("lstMessages");
@@ -53,10 +53,10 @@ frmReceivedMessages::frmReceivedMessages(const std::vector<StoredPicture>& messa
     lstMessages_->setCurrentRow(0);
     layout->addWidget(lstMessages_);
     auto* buttons = new QHBoxLayout;
-    auto* open = new QPushButton("&Open", this);
+    auto* open = new QPushButton(tr("&Open"), this);
     open->setObjectName("cmdOpen");
     open->setDefault(true);
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName("cmdClose");
     buttons->addStretch();
     buttons->addWidget(open);

@@ -14,6 +14,7 @@
 
 #include "core/document.h"
 #include "core/settings_keys.h"
+#include "core/translate.h"
 #include "phone/phonebook.h"
 #include "phone/send.h"
 #include "platform/collated_names.h"
@@ -26,9 +27,9 @@ frmSend::frmSend(SettingsStore& settings, UserInterface& ui, PhonebookRead& phon
                  QWidget* parent)
     : QDialog(parent), settings_(settings), ui_(ui), phonebook_(phonebook) {
     setObjectName("frmSend");
-    setWindowTitle("Send");
+    setWindowTitle(tr("Send"));
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QGroupBox("Destination number", this);
+    auto* frame = new QGroupBox(tr("Destination number"), this);
     frame->setObjectName("fraDest");
     auto* grid = new QGridLayout(frame);
     txtDA_ = new QLineEdit(frame);
@@ -39,14 +40,14 @@ frmSend::frmSend(SettingsStore& settings, UserInterface& ui, PhonebookRead& phon
     txtDA_->installEventFilter(this);
     cmbPhonebook_ = new QComboBox(frame);
     cmbPhonebook_->setObjectName("cmbPhonebook");
-    cmbPhonebook_->setToolTip("Select number from phonebook.");
+    cmbPhonebook_->setToolTip(tr("Select number from phonebook."));
     cmbPhonebook_->setMinimumWidth(180);
     cmbPhonebook_->setAccessibleName(tr("Phonebook"));
     cmbPhonebook_->setAccessibleDescription(tr("Choosing an entry fills in its number."));
     cmdPhonebook_ = new QToolButton(frame);
     cmdPhonebook_->setObjectName("cmdPhonebook");
     cmdPhonebook_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    cmdPhonebook_->setToolTip("Read phonebook from phone");
+    cmdPhonebook_->setToolTip(tr("Read phonebook from phone"));
     cmdPhonebook_->setAccessibleName(tr("Read phonebook from phone"));
     grid->addWidget(txtDA_, 0, 0, 1, 2);
     grid->addWidget(cmbPhonebook_, 1, 0);
@@ -60,10 +61,10 @@ frmSend::frmSend(SettingsStore& settings, UserInterface& ui, PhonebookRead& phon
     layout->addWidget(lblPort_);
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    cmdSend_ = new QPushButton("&Send", this);
+    cmdSend_ = new QPushButton(tr("&Send"), this);
     cmdSend_->setObjectName("cmdSend");
     cmdSend_->setDefault(true);
-    cmdCancel_ = new QPushButton("&Cancel", this);
+    cmdCancel_ = new QPushButton(tr("&Cancel"), this);
     cmdCancel_->setObjectName("cmdCancel");
     buttons->addWidget(cmdSend_);
     buttons->addWidget(cmdCancel_);
@@ -98,7 +99,7 @@ void frmSend::Activate() {
     const PortDescription described = DescribeComPort(settings_, port);
     QString text = QString("COM%1").arg(port);
     if (described.device.empty()) {
-        text += ": no device";
+        text += tr(": no device");
     } else {
         text += ": " + QString::fromStdString(PortDeviceText(described));
         const std::string details = PortDetailsText(described);
@@ -113,7 +114,8 @@ void frmSend::FillPhonebookCombo() {
     cmbPhonebook_->clear();
     if (phonebook_.PhonebookLoaded()) {
         // The leading blank of this item sorts it before every name.
-        cmbPhonebook_->addItem(LastUsedNumberItem, LastUsedNumberData);
+        cmbPhonebook_->addItem(QString::fromStdString(TranslateText("Phone", LastUsedNumberItem)),
+                               LastUsedNumberData);
         std::vector<PhonebookComboItem> names = myPhonebook2Combo(phonebook_.Table());
         SortByLocale(names);
         for (const PhonebookComboItem& item : names) {
@@ -124,7 +126,7 @@ void frmSend::FillPhonebookCombo() {
         cmbPhonebook_->setEnabled(true);
     } else {
         cmbPhonebook_->setEnabled(false);
-        cmbPhonebook_->addItem(NoPhonebookItem);
+        cmbPhonebook_->addItem(QString::fromStdString(TranslateText("Phone", NoPhonebookItem)));
     }
     cmbPhonebook_->setCurrentIndex(0);
     cmbPhonebook_Click();
@@ -149,9 +151,10 @@ void frmSend::txtDA_LostFocus() {
 
 void frmSend::cmdPhonebook_Click() {
     if (phonebook_.PhonebookLoaded()) {
-        const int answer =
-            ui_.MessageBox("Phonebook has already been read.\r\n\r\nDo you want to read it again?",
-                           ProductName, MessageIcon::Information, MessageButtons::YesNo);
+        const int answer = ui_.MessageBox(
+            TranslateText("frmSend",
+                          "Phonebook has already been read.\r\n\r\nDo you want to read it again?"),
+            ProductName, MessageIcon::Information, MessageButtons::YesNo);
         if (answer != AnswerYes) {
             return;
         }

@@ -11,9 +11,9 @@ namespace pixora {
 
 frmSending::frmSending(QWidget* parent) : ProgressDialog(parent) {
     setObjectName("frmSending");
-    setWindowTitle("Sending ...");
+    setWindowTitle(tr("Sending ..."));
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QGroupBox("Status", this);
+    auto* frame = new QGroupBox(tr("Status"), this);
     frame->setObjectName("fraStatus");
     auto* frameLayout = new QHBoxLayout(frame);
     lblPercent_ = new QLabel("0%", frame);
@@ -27,7 +27,7 @@ frmSending::frmSending(QWidget* parent) : ProgressDialog(parent) {
     frameLayout->addWidget(lblPercent_);
     frameLayout->addWidget(prgSending_, 1);
     layout->addWidget(frame);
-    cmdCancel_ = new QPushButton("&Cancel", this);
+    cmdCancel_ = new QPushButton(tr("&Cancel"), this);
     cmdCancel_->setObjectName("cmdCancel");
     layout->addWidget(cmdCancel_, 0, Qt::AlignRight);
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { reject(); });

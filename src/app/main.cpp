@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "app/frm_edit.h"
+#include "app/translations.h"
 #include "platform/application_icon.h"
 #include "platform/desktop_services.h"
 #include "platform/image_loader.h"
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(pixora::ApplicationIcon());
     // Wayland compositors find the icon and the name in the desktop entry of this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("pixora"));
+    pixora::InstallTranslations(app, QLocale::system(),
+                                pixora::TranslationFolders(QApplication::applicationDirPath()));
 
     // The whole argument text is one path, as a file manager hands over a name with spaces.
     QStringList arguments = QApplication::arguments();

@@ -1,5 +1,6 @@
 #include "app/phone_commands.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "app/frm_reading.h"
@@ -8,6 +9,7 @@
 #include "app/frm_sending.h"
 #include "core/document.h"
 #include "core/settings_keys.h"
+#include "core/translate.h"
 #include "phone/phonebook.h"
 #include "phone/port_test.h"
 #include "phone/send.h"
@@ -114,7 +116,8 @@ frmReading& PhoneCommands::MessagesReadingForm() {
     if (messagesForm_ == nullptr) {
         messagesForm_ = new frmReading(window_);
         messagesForm_->setObjectName("frmReadingMessages");
-        messagesForm_->setWindowTitle("Reading messages ...");
+        messagesForm_->setWindowTitle(
+            QCoreApplication::translate("PhoneCommands", "Reading messages ..."));
         messagesForm_->onShown = [this] {
             ui_.SetBusyPointer(true);
             messagesRead_->ReadStoredMessages();
@@ -139,15 +142,17 @@ void PhoneCommands::mnuReadMessages_Click() {
         }
         const StoredPictures found = FindStoredPictures(listed);
         if (!found.problems.empty()) {
-            std::string text = "These picture messages on the phone cannot be opened:";
+            std::string text = TranslateText(
+                "PhoneCommands", "These picture messages on the phone cannot be opened:");
             for (const std::string& problem : found.problems) {
                 text += "\r\n" + problem;
             }
             ui_.MessageBox(text, ProductName, MessageIcon::Warning, MessageButtons::Ok);
         }
         if (found.messages.empty()) {
-            ui_.MessageBox("No picture messages were found on the phone.", ProductName,
-                           MessageIcon::Information, MessageButtons::Ok);
+            ui_.MessageBox(
+                TranslateText("PhoneCommands", "No picture messages were found on the phone."),
+                ProductName, MessageIcon::Information, MessageButtons::Ok);
         } else {
             frmReceivedMessages dialog(found.messages, window_);
             if (dialog.exec() == QDialog::Accepted && dialog.Chosen() >= 0) {

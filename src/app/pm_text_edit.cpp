@@ -180,20 +180,20 @@ QMenu* PMTextEdit::CreateContextMenu(QWidget* parent) {
         QObject::connect(action, &QAction::triggered, menu, handler);
         return action;
     };
-    add("&Undo", QKeySequence("Ctrl+Z"), editable && document()->isUndoAvailable(),
+    add(tr("&Undo"), QKeySequence("Ctrl+Z"), editable && document()->isUndoAvailable(),
         [this] { undo(); });
-    add("&Redo", QKeySequence("Ctrl+Shift+Z"), editable && document()->isRedoAvailable(),
+    add(tr("&Redo"), QKeySequence("Ctrl+Shift+Z"), editable && document()->isRedoAvailable(),
         [this] { redo(); });
     menu->addSeparator();
-    add("Cu&t", QKeySequence(), editable && selected, [this] { cut(); });
-    add("&Copy", QKeySequence(), selected, [this] { copy(); });
+    add(tr("Cu&t"), QKeySequence(), editable && selected, [this] { cut(); });
+    add(tr("&Copy"), QKeySequence(), selected, [this] { copy(); });
     // Not asking the clipboard whether it holds text: an owner that does not answer would
     // freeze the window before the menu even shows.
-    add("&Paste", QKeySequence(), editable, [this] { paste(); });
-    add("Delete", QKeySequence(), editable && selected,
+    add(tr("&Paste"), QKeySequence(), editable, [this] { paste(); });
+    add(tr("Delete"), QKeySequence(), editable && selected,
         [this] { textCursor().removeSelectedText(); });
     menu->addSeparator();
-    add("Select &All", QKeySequence("Ctrl+A"), !document()->isEmpty(), [this] { selectAll(); });
+    add(tr("Select &All"), QKeySequence("Ctrl+A"), !document()->isEmpty(), [this] { selectAll(); });
     return menu;
 }
 

@@ -10,6 +10,7 @@
 
 #include "core/document.h"
 #include "core/settings_keys.h"
+#include "core/translate.h"
 #include "formats/file_io.h"
 #include "platform/raster_image.h"
 #include "shell/branding.h"
@@ -34,7 +35,8 @@ void WebCommands::mnuInternet_Click() {
     if (host_.confirmNotEmpty() && host_.tempWriter != nullptr) {
         const std::string tempFolder = host_.tempFolder();
         if (tempFolder.empty()) {
-            ui_.MessageBox(NoTempFolderText, ProductName, MessageIcon::Warning, MessageButtons::Ok);
+            ui_.MessageBox(TranslateText("Web", NoTempFolderText), ProductName,
+                           MessageIcon::Warning, MessageButtons::Ok);
         } else {
             const std::optional<std::string> page =
                 WriteWebSendPage(webContext_, host_.picture(), host_.text(), settings_, tempFolder,
@@ -138,7 +140,8 @@ void WebCommands::ApplyBranding(const std::string& programFolder, QLabel* picBra
 
 void WebCommands::mnuHelpInformation_Click() {
     shell_.SetBusy(true);
-    ui_.MessageBox(HelpInformationText, ProductName, MessageIcon::None, MessageButtons::Ok);
+    ui_.MessageBox(TranslateText("Web", HelpInformationText), ProductName, MessageIcon::None,
+                   MessageButtons::Ok);
     shell_.SetBusy(false);
 }
 

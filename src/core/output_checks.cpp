@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/settings_keys.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -19,8 +20,10 @@ bool ConfirmNotEmpty(const PictureGrid& picture, SettingsStore& settings, UserIn
     if (sum != 0) {
         return true;
     }
-    return ui.MessageBox("The graphic is empty.\r\n\r\nDo you want to continue anyway?", "Pixora",
-                         MessageIcon::Question, MessageButtons::YesNo) != AnswerNo;
+    return ui.MessageBox(
+               TranslateText("Output",
+                             "The graphic is empty.\r\n\r\nDo you want to continue anyway?"),
+               "Pixora", MessageIcon::Question, MessageButtons::YesNo) != AnswerNo;
 }
 
 }  // namespace pixora

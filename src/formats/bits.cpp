@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/document.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -10,8 +11,8 @@ std::string dec2bits(int n, UserInterface* ui) {
     if (n >= 256) {
         n = 255;
         if (ui != nullptr) {
-            ui->MessageBox("error dec2bits overflow", ProductName, MessageIcon::None,
-                           MessageButtons::Ok);
+            ui->MessageBox(TranslateText("Bits", "error dec2bits overflow"), ProductName,
+                           MessageIcon::None, MessageButtons::Ok);
         }
     }
     std::string bits;

@@ -15,6 +15,7 @@
 #include <random>
 
 #include "core/paths.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -224,15 +225,16 @@ std::string FileStatusText(const FileStatus& status) {
         case FileError::None:
             return {};
         case FileError::NotRegularFile:
-            return NotRegularFileText;
+            return TranslateText("Files", NotRegularFileText);
         case FileError::TooLarge:
-            return "file too large";
+            return TranslateText("Files", "file too large");
         case FileError::NotFound:
         case FileError::ReadFailed:
         case FileError::WriteFailed:
             break;
     }
-    return status.errnum != 0 ? std::string(std::strerror(status.errnum)) : "unknown error";
+    return status.errnum != 0 ? std::string(std::strerror(status.errnum))
+                              : TranslateText("Files", "unknown error");
 }
 
 bool WriteAllToDescriptor(int fd, std::string_view bytes) {

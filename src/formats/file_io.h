@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -28,7 +29,8 @@ struct FileStatus {
     bool Ok() const { return error == FileError::None; }
 };
 
-inline constexpr const char* NotRegularFileText = "not a regular file";
+inline constexpr const char* NotRegularFileText =
+    PIXORA_TRANSLATE_NOOP("Files", "not a regular file");
 
 // Why a file could not be read or written, in the system's words ("No such file or
 // directory", "Permission denied") or, for what is no system error, "not a regular file" and

@@ -2,6 +2,7 @@
 
 #include "core/document.h"
 #include "core/paths.h"
+#include "core/translate.h"
 #include "formats/open_dispatch.h"
 
 namespace pixora {
@@ -14,7 +15,7 @@ std::string ProposedFileName(std::string_view documentName) {
 }
 
 std::string ImportDialogFilter(const std::vector<std::string>& extensions) {
-    std::string filter = ImportFilter;
+    std::string filter = TranslateText("Files", ImportFilter);
     const std::string fixed = std::string(ImportFilter).substr(std::string(ImportFilter).find('|'));
     std::string patterns;
     bool more = false;
@@ -27,7 +28,7 @@ std::string ImportDialogFilter(const std::vector<std::string>& extensions) {
         patterns += (patterns.empty() ? "" : ";") + pattern;
     }
     if (more) {
-        filter += "|All pictures (" + patterns + ")|" + patterns;
+        filter += TranslateText("Files", "|All pictures (") + patterns + ")|" + patterns;
     }
     return filter;
 }

@@ -4,19 +4,23 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "core/translate.h"
 
 namespace pixora {
 
-inline constexpr const char* PictureMessageFilter = "Nokia Picture Message (*.npm)|*.npm";
+inline constexpr const char* PictureMessageFilter =
+    PIXORA_TRANSLATE_NOOP("Files", "Nokia Picture Message (*.npm)|*.npm");
 inline constexpr const char* PictureMessageExtension = "npm";
-inline constexpr const char* OpenFilter =
+inline constexpr const char* OpenFilter = PIXORA_TRANSLATE_NOOP(
+    "Files",
     "Nokia Graphics|*.npm;*.ngg;*.nol;*.nlm;*.gms;*.nsl;*.otb;*.ngl;*.i61;*.wbmp;*.wbm|"
     "Nokia Picture Message (*.npm)|*.npm|Nokia Group Graphic (*.ngg)|*.ngg|"
-    "Nokia Operator Logo (*.nol)|*.nol";
+    "Nokia Operator Logo (*.nol)|*.nol");
 inline constexpr const char* ExportExtension = "bmp";
 inline constexpr const char* ImportFilter =
-    "Pictures (*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf)|"
-    "*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf";
+    PIXORA_TRANSLATE_NOOP("Files",
+                          "Pictures (*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf)|"
+                          "*.bmp;*.gif;*.jpg;*.ico;*.rle;*.wmf;*.emf");
 
 // The Import dialog's filters: ImportFilter first, then every picture the loader reads, given
 // as lower-case extensions; extensions already in ImportFilter are not repeated on their own.

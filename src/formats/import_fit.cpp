@@ -6,14 +6,15 @@
 
 #include "core/document.h"
 #include "core/settings_keys.h"
+#include "core/translate.h"
 
 namespace pixora {
 
 std::string ResizeQuestion(std::string_view displayName) {
     std::string text(displayName);
-    text += " has\r\nthe wrong size for a picture-message.\r\n\r\n";
-    text += "Select 'Yes' if you want to resize the image.\r\n";
-    text += "Select 'No' to use only top/left part of the image.";
+    text += TranslateText("Import", " has\r\nthe wrong size for a picture-message.\r\n\r\n");
+    text += TranslateText("Import", "Select 'Yes' if you want to resize the image.\r\n");
+    text += TranslateText("Import", "Select 'No' to use only top/left part of the image.");
     return text;
 }
 

@@ -12,6 +12,7 @@
 #include "core/picture.h"
 #include "core/raster.h"
 #include "core/settings.h"
+#include "core/translate.h"
 #include "core/user_interface.h"
 
 namespace pixora {
@@ -20,7 +21,8 @@ namespace pixora {
 inline constexpr Rgb OutputBackground = MakeRgb(120, 190, 110);
 
 // "The data from clipboard" for Paste; the file path for Import.
-inline constexpr const char* ClipboardDisplayName = "The data from clipboard";
+inline constexpr const char* ClipboardDisplayName =
+    PIXORA_TRANSLATE_NOOP("Import", "The data from clipboard");
 
 std::string ResizeQuestion(std::string_view displayName);
 

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <utility>
 
+#include "core/translate.h"
 #include "formats/gms_file.h"
 #include "formats/ngg_file.h"
 #include "formats/ngl_file.h"
@@ -180,23 +181,24 @@ std::string ReadErrorMessage(ReadError error, FileKind kind) {
         return {};
     }
     if (IsFileError(error)) {
-        return CantReadFileMessage;
+        return TranslateText("Open", CantReadFileMessage);
     }
     switch (kind) {
         case FileKind::Nlm:
-            return "Can't read this NLM file. Try another file.";
+            return TranslateText("Open", "Can't read this NLM file. Try another file.");
         case FileKind::Gms:
-            return "Can't read this GMS file. Try another file.";
+            return TranslateText("Open", "Can't read this GMS file. Try another file.");
         case FileKind::Nsl:
-            return "Can't read this NSL file. Try another file.";
+            return TranslateText("Open", "Can't read this NSL file. Try another file.");
         case FileKind::Ngl:
-            return "Can't read this NGL file. Try another file.";
+            return TranslateText("Open", "Can't read this NGL file. Try another file.");
         case FileKind::Otb:
-            return "Can't read this OTB file. Try another file.";
+            return TranslateText("Open", "Can't read this OTB file. Try another file.");
         case FileKind::Wbmp:
-            return "Can't read this WBMP file.\r\nMaximum supported size is 127x127 pixel.";
+            return TranslateText(
+                "Open", "Can't read this WBMP file.\r\nMaximum supported size is 127x127 pixel.");
         default:
-            return CantReadFileMessage;
+            return TranslateText("Open", CantReadFileMessage);
     }
 }
 
@@ -217,9 +219,9 @@ bool EditorStaysQuiet(ReadError error, FileKind kind) {
 std::string ImportRefusalReason(ReadError error) {
     switch (error) {
         case ReadError::NotRegularFile:
-            return NotRegularFileText;
+            return TranslateText("Files", NotRegularFileText);
         case ReadError::FileTooLarge:
-            return "too large a file";
+            return TranslateText("Files", "too large a file");
         default:
             return {};
     }

@@ -20,6 +20,7 @@
 
 #include "core/document.h"
 #include "core/picture.h"
+#include "core/translate.h"
 #include "core/user_interface.h"
 #include "formats/read_error.h"
 
@@ -76,7 +77,8 @@ struct OpenResult {
     MessageIcon icon = MessageIcon::Warning;
 };
 
-inline constexpr const char* CantReadFileMessage = "Can't read this file. Try another file.";
+inline constexpr const char* CantReadFileMessage =
+    PIXORA_TRANSLATE_NOOP("Open", "Can't read this file. Try another file.");
 
 // What the user is told when a file taken for `kind` gives `error`: the format's own message for
 // rejected contents, CantReadFileMessage for a file that could not be read (the file's name and

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 
+#include "core/translate.h"
 #include "formats/bmp_file.h"
 #include "formats/gms_file.h"
 #include "formats/ngg_file.h"
@@ -44,22 +45,31 @@ constexpr std::string_view kPngNames[] = {"png"};
 // only an option picks. The editor's Export lists the formats marked for it in this order, the
 // BMP first as its default filter.
 const std::array<SaveFormatInfo, 12> kFormats = {{
-    {SaveFormat::Bmp, "bmp", kBmpNames, "Bitmap (*.bmp)|*.bmp", false, kPicture, true},
-    {SaveFormat::Wbmp, "wbmp", kWbmpNames, "Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm", false, kPicture,
+    {SaveFormat::Bmp, "bmp", kBmpNames, PIXORA_TRANSLATE_NOOP("Files", "Bitmap (*.bmp)|*.bmp"),
+     false, kPicture, true},
+    {SaveFormat::Wbmp, "wbmp", kWbmpNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Wireless Bitmap (*.wbmp)|*.wbmp;*.wbm"), false, kPicture,
      true},
-    {SaveFormat::MonoBmp, "mono-bmp", kBmpNames, "Black-and-white Bitmap (*.bmp)|*.bmp", false,
-     kBitmap, true},
-    {SaveFormat::PictureMessage, "npm", kNpmNames, "Nokia Picture Message (*.npm)|*.npm", true,
-     kPicture, false},
-    {SaveFormat::Otb, "otb", kOtbNames, "Over-the-air Bitmap (*.otb)|*.otb", false, kOtb, true},
-    {SaveFormat::Nlm, "nlm", kNlmNames, "Nokia Logo Manager (*.nlm)|*.nlm", false, kNlm, true},
-    {SaveFormat::Ngg, "ngg", kNggNames, "Nokia Group Graphic (*.ngg)|*.ngg", false, kGroup, true},
-    {SaveFormat::Nol, "nol", kNolNames, "Nokia Operator Logo (*.nol)|*.nol", false, kGroup, true},
-    {SaveFormat::Gms, "gms", kGmsNames, "Picture Message Payload (*.gms)|*.gms", true, kPicture,
-     true},
-    {SaveFormat::Nsl, "nsl", kNslNames, "Nokia Startup Logo (*.nsl)|*.nsl", false, kNsl, true},
-    {SaveFormat::Ngl, "ngl", kNglNames, "Nokia Logo Text (*.ngl)|*.ngl", false, kNgl, true},
-    {SaveFormat::Png, "png", kPngNames, "Portable Network Graphics (*.png)|*.png", false, kBitmap,
+    {SaveFormat::MonoBmp, "mono-bmp", kBmpNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Black-and-white Bitmap (*.bmp)|*.bmp"), false, kBitmap, true},
+    {SaveFormat::PictureMessage, "npm", kNpmNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Nokia Picture Message (*.npm)|*.npm"), true, kPicture, false},
+    {SaveFormat::Otb, "otb", kOtbNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Over-the-air Bitmap (*.otb)|*.otb"), false, kOtb, true},
+    {SaveFormat::Nlm, "nlm", kNlmNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Nokia Logo Manager (*.nlm)|*.nlm"), false, kNlm, true},
+    {SaveFormat::Ngg, "ngg", kNggNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Nokia Group Graphic (*.ngg)|*.ngg"), false, kGroup, true},
+    {SaveFormat::Nol, "nol", kNolNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Nokia Operator Logo (*.nol)|*.nol"), false, kGroup, true},
+    {SaveFormat::Gms, "gms", kGmsNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Picture Message Payload (*.gms)|*.gms"), true, kPicture, true},
+    {SaveFormat::Nsl, "nsl", kNslNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Nokia Startup Logo (*.nsl)|*.nsl"), false, kNsl, true},
+    {SaveFormat::Ngl, "ngl", kNglNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Nokia Logo Text (*.ngl)|*.ngl"), false, kNgl, true},
+    {SaveFormat::Png, "png", kPngNames,
+     PIXORA_TRANSLATE_NOOP("Files", "Portable Network Graphics (*.png)|*.png"), false, kBitmap,
      true},
 }};
 
@@ -131,7 +141,8 @@ std::string ExportDialogFilter() {
     std::string filter;
     for (const SaveFormatInfo& info : kFormats) {
         if (info.exported) {
-            filter += (filter.empty() ? "" : "|") + std::string(info.filter);
+            filter += (filter.empty() ? "" : "|") +
+                      TranslateText("Files", std::string(info.filter).c_str());
         }
     }
     return filter;

@@ -1,6 +1,7 @@
 #include "phone/at_engine.h"
 
 #include "core/document.h"
+#include "core/translate.h"
 #include "phone/step_table.h"
 
 namespace pixora {
@@ -83,13 +84,14 @@ void AtEngine::WriteCommand() {
 void AtEngine::ShowLinkError(LinkError error) {
     switch (error) {
         case LinkError::UserBreak:
-            ShowError("User break.");
+            ShowError(TranslateText("Phone", "User break."));
             break;
         case LinkError::TimedOut:
-            ShowError("Error while talking to COM" + std::to_string(portNumber_) + ".");
+            ShowError(TranslateText("Phone", "Error while talking to COM") +
+                      std::to_string(portNumber_) + ".");
             break;
         case LinkError::NoPort:
-            ShowError(NoPortText);
+            ShowError(TranslateText("Phone", NoPortText));
             break;
         default:
             break;

@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/translate.h"
 #include "core/user_interface.h"
 #include "phone/reply_classifier.h"
 #include "phone/serial_link.h"
@@ -28,8 +29,8 @@ namespace pixora {
 
 // What a phone command says when no serial port is chosen: the link's own error 6, and the send
 // command's check before its dialog opens.
-inline constexpr const char* NoPortText =
-    "Please configure the Nokia GSM Serial Port\r\nin menu 'Edit/Options'";
+inline constexpr const char* NoPortText = PIXORA_TRANSLATE_NOOP(
+    "Phone", "Please configure the Nokia GSM Serial Port\r\nin menu 'Edit/Options'");
 
 // One step as it goes to the port.
 struct Step {

@@ -1,6 +1,7 @@
 #include "phone/cms_errors.h"
 
 #include "core/strings.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -11,32 +12,31 @@ struct CmsExplanation {
     std::string_view text;
 };
 
-#define PIXORA_CHECK_NUMBERS                      \
-    "Maybe wrong number or wrong SMS-Center.\r\n" \
-    "Did you enter all numbers with intl. prefix?"
-
 // The codes users of picture messages actually ran into.
 constexpr CmsExplanation kExplanations[] = {
     {"322",
-     "Phone says that memory is full (322).\r\n"
-     "Either it really is or you should try to get a firmware upgrade."},
-    {"301",
-     "Something else uses SMS in phone right now (301).\r\n"
-     "Please wait or reset phone, then try again."},
-    {"111",
-     "Phone reports unspecified protocol error (111).\r\n"
-     "Please wait a moment and try again."},
-    {"166",
-     "Phone reports unspecified command error (166).\r\n"
-     "Please wait a moment and try again."},
-    {"38", "Network out of order (38).\r\n" PIXORA_CHECK_NUMBERS},
-    {"21",
-     "Short message transfer rejected (21).\r\n"
-     "The SMS-Center does not allow sending."},
-    {"28", "Unidentified subscriber (28).\r\n" PIXORA_CHECK_NUMBERS},
+     PIXORA_TRANSLATE_NOOP("Phone",
+                           "Phone says that memory is full (322).\r\n"
+                           "Either it really is or you should try to get a firmware upgrade.")},
+    {"301", PIXORA_TRANSLATE_NOOP("Phone",
+                                  "Something else uses SMS in phone right now (301).\r\n"
+                                  "Please wait or reset phone, then try again.")},
+    {"111", PIXORA_TRANSLATE_NOOP("Phone",
+                                  "Phone reports unspecified protocol error (111).\r\n"
+                                  "Please wait a moment and try again.")},
+    {"166", PIXORA_TRANSLATE_NOOP("Phone",
+                                  "Phone reports unspecified command error (166).\r\n"
+                                  "Please wait a moment and try again.")},
+    {"38", PIXORA_TRANSLATE_NOOP("Phone",
+                                 "Network out of order (38).\r\nMaybe wrong number or wrong "
+                                 "SMS-Center.\r\nDid you enter all numbers with intl. prefix?")},
+    {"21", PIXORA_TRANSLATE_NOOP("Phone",
+                                 "Short message transfer rejected (21).\r\n"
+                                 "The SMS-Center does not allow sending.")},
+    {"28", PIXORA_TRANSLATE_NOOP("Phone",
+                                 "Unidentified subscriber (28).\r\nMaybe wrong number or wrong "
+                                 "SMS-Center.\r\nDid you enter all numbers with intl. prefix?")},
 };
-
-#undef PIXORA_CHECK_NUMBERS
 
 }  // namespace
 
@@ -57,7 +57,7 @@ std::string ExplainCmsError(std::string_view reply) {
     const std::string code = CmsErrorCode(reply);
     for (const CmsExplanation& row : kExplanations) {
         if (row.code == code) {
-            return std::string(row.text);
+            return TranslateText("Phone", std::string(row.text).c_str());
         }
     }
     // A code we have no words for is still worth reading out: it is what a search or the

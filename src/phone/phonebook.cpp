@@ -12,6 +12,7 @@
 #include "core/document.h"
 #include "core/settings_keys.h"
 #include "core/text.h"
+#include "core/translate.h"
 #include "core/utf8.h"
 #include "formats/file_io.h"
 
@@ -38,33 +39,33 @@ std::string EntryRead(const PhonebookReads& reads, int memory) {
 }
 
 constexpr StepRow<PhonebookReads> kHeadSteps[] = {
-    {.command = "AT\r", .errorText = "Can't talk to COM{port}."},
+    {.command = "AT\r", .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't talk to COM{port}.")},
 };
 
 constexpr StepRow<PhonebookReads> kSimSteps[] = {
     {.command = "AT+CPBS=\"SM\"\r",
      .marker = 5,
-     .errorText = "Can't set phonebook-read to SIM-memory."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't set phonebook-read to SIM-memory.")},
     {.command = "AT+CPBR=?\r",
      .marker = kSimSizeMarker,
-     .errorText = "Can't read phonebook-size from SIM."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't read phonebook-size from SIM.")},
     {.build = EntryRead,
      .part = 0,
      .marker = kSimEntriesMarker,
-     .errorText = "Can't read phonebook-entries from SIM."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't read phonebook-entries from SIM.")},
 };
 
 constexpr StepRow<PhonebookReads> kPhoneSteps[] = {
     {.command = "AT+CPBS=\"ME\"\r",
      .marker = 55,
-     .errorText = "Can't set phonebook-read to phone-memory."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't set phonebook-read to phone-memory.")},
     {.command = "AT+CPBR=?\r",
      .marker = kPhoneSizeMarker,
-     .errorText = "Can't read phonebook-size from phone."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't read phonebook-size from phone.")},
     {.build = EntryRead,
      .part = 1,
      .marker = kPhoneEntriesMarker,
-     .errorText = "Can't read phonebook-entries from phonebook."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't read phonebook-entries from phonebook.")},
 };
 
 bool IsDigit(char c) {
@@ -241,8 +242,8 @@ int ParsePhonebookEntries(std::string_view reply, std::string_view memory,
 }
 
 std::string PhonebookCacheErrorText(std::string_view path, std::string_view reason) {
-    return "Can't save the phonebook to\r\n" + std::string(path) + "\r\n" + std::string(reason) +
-           ".";
+    return TranslateText("Phone", "Can't save the phonebook to\r\n") + std::string(path) + "\r\n" +
+           std::string(reason) + ".";
 }
 
 PhonebookStage StageOfMarker(int marker) {
@@ -427,7 +428,8 @@ bool PhonebookRead::SavePhonebookCache() {
         if (WriteFileAtomically(cachePath_, PhonebookCacheText(table_))) {
             return true;
         }
-        reason = errno != 0 ? std::strerror(errno) : "the file could not be written";
+        reason = errno != 0 ? std::strerror(errno)
+                            : TranslateText("Phone", "the file could not be written");
     }
     engine_.ShowError(PhonebookCacheErrorText(cachePath_, reason));
     return false;
@@ -498,7 +500,7 @@ void PhonebookRead::OnStepDone(Exchange& exchange) {
 void PhonebookRead::OnFinished(Exchange& exchange) {
     phonebookLoaded_ = true;
     cacheSaved_ = SavePhonebookCache();
-    exchange.ShowInformation("Phonebook read.");
+    exchange.ShowInformation(TranslateText("Phone", "Phonebook read."));
     Finish(true);
 }
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/settings.h"
+#include "core/translate.h"
 #include "phone/at_engine.h"
 #include "phone/step_table.h"
 
@@ -56,9 +57,10 @@ inline constexpr const char* SimMemory = "A";
 inline constexpr const char* PhoneMemory = "B";
 
 // Stage labels of the reading form.
-inline constexpr const char* StageInitializing = "- Initializing";
-inline constexpr const char* StageReadingSim = "- Reading from SIM";
-inline constexpr const char* StageReadingPhone = "- Reading from Phone";
+inline constexpr const char* StageInitializing = PIXORA_TRANSLATE_NOOP("Phone", "- Initializing");
+inline constexpr const char* StageReadingSim = PIXORA_TRANSLATE_NOOP("Phone", "- Reading from SIM");
+inline constexpr const char* StageReadingPhone =
+    PIXORA_TRANSLATE_NOOP("Phone", "- Reading from Phone");
 
 // One leading and one trailing double quote removed, each only when present.
 std::string StripQuotes(std::string_view text);
@@ -108,9 +110,10 @@ struct PhonebookComboItem {
     std::string digits;  // what picking it puts into the number field
 };
 // The list's own item and its data, sorted before every name by the leading blank.
-inline constexpr const char* LastUsedNumberItem = " Last used number";
+inline constexpr const char* LastUsedNumberItem =
+    PIXORA_TRANSLATE_NOOP("Phone", " Last used number");
 inline constexpr int LastUsedNumberData = 9999;
-inline constexpr const char* NoPhonebookItem = "No phonebook";
+inline constexpr const char* NoPhonebookItem = PIXORA_TRANSLATE_NOOP("Phone", "No phonebook");
 
 // The entries that have an index, sorted by name (code points, case ignored, equal names in
 // table order). The send dialog sorts them again for the user's language.

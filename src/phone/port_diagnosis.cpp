@@ -5,20 +5,23 @@
 #include <cstring>
 #include <system_error>
 
+#include "core/translate.h"
+
 namespace pixora {
 
 namespace {
 
 std::string Process(const PortUser& user) {
-    const std::string name = user.command.empty() ? "another program" : user.command;
-    return name + " (process " + std::to_string(user.pid) + ")";
+    const std::string name =
+        user.command.empty() ? TranslateText("Phone", "another program") : user.command;
+    return WithArgs(TranslateText("Phone", "%1 (process %2)"), {name, std::to_string(user.pid)});
 }
 
 std::string Processes(const std::vector<PortUser>& users) {
     std::string text;
     for (size_t i = 0; i < users.size(); ++i) {
         if (i > 0) {
-            text += i + 1 == users.size() ? " and " : ", ";
+            text += i + 1 == users.size() ? TranslateText("Phone", " and ") : ", ";
         }
         text += Process(users[i]);
     }
@@ -36,52 +39,68 @@ std::string PermissionProblem(const PortFacts& facts) {
     const std::string& device = facts.port.device;
     const std::string& group = facts.groupName;
     if (group.empty()) {
-        return "You may not open " + device + " (permission denied).";
+        return WithArgs(TranslateText("Phone", "You may not open %1 (permission denied)."),
+                        {device});
     }
     if (facts.inGroupNow) {
-        return "You may not open " + device +
-               " (permission denied), although you are in its group " + group + ".";
+        return WithArgs(TranslateText("Phone",
+                                      "You may not open %1 (permission denied), although "
+                                      "you are in its group %2."),
+                        {device, group});
     }
     if (facts.inGroupLater) {
-        return "You may not open " + device + " yet: you are in its group " + group +
-               ", but not in this session. Log in again.";
+        return WithArgs(TranslateText("Phone",
+                                      "You may not open %1 yet: you are in its group %2, "
+                                      "but not in this session. Log in again."),
+                        {device, group});
     }
-    return "You may not open " + device + ": it belongs to the group " + group +
-           ". Add yourself to the group " + group + ": sudo usermod -aG " + group +
-           " $USER, then log in again.";
+    return WithArgs(TranslateText("Phone",
+                                  "You may not open %1: it belongs to the group %2. Add "
+                                  "yourself to the group %2: sudo usermod -aG %2 "
+                                  "$USER, then log in again."),
+                    {device, group});
 }
 
 std::string OpenProblem(const PortFacts& facts) {
     const std::string& device = facts.port.device;
     if (facts.lockOwner.pid > 0) {
-        return device + " is locked by " + Process(facts.lockOwner) + ".";
+        return WithArgs(TranslateText("Phone", "%1 is locked by %2."),
+                        {device, Process(facts.lockOwner)});
     }
     if (facts.opened) {
         return facts.users.empty() ? std::string()
-                                   : device + " is also open in " + Processes(facts.users) +
-                                         ", which may take the phone's answers.";
+                                   : WithArgs(TranslateText("Phone",
+                                                            "%1 is also open in %2, which "
+                                                            "may take the phone's answers."),
+                                              {device, Processes(facts.users)});
     }
     switch (facts.openErrno) {
         case ENOENT:
-            return device + " does not exist: is the phone or its cable plugged in?";
+            return WithArgs(
+                TranslateText("Phone", "%1 does not exist: is the phone or its cable plugged in?"),
+                {device});
         case ENODEV:
         case ENXIO:
-            return "No device answers behind " + device + ": is the phone or its cable plugged in?";
+            return WithArgs(
+                TranslateText("Phone",
+                              "No device answers behind %1: is the phone or its cable plugged in?"),
+                {device});
         case EACCES:
         case EPERM:
             return PermissionProblem(facts);
         case EBUSY:
-            return device + " is in use by " +
-                   (facts.users.empty() ? std::string("another program") : Processes(facts.users)) +
-                   ".";
+            return WithArgs(TranslateText("Phone", "%1 is in use by %2."),
+                            {device, facts.users.empty() ? TranslateText("Phone", "another program")
+                                                         : Processes(facts.users)});
         case 0:
             if (!facts.users.empty()) {
-                return device + " is in use by " + Processes(facts.users) + ".";
+                return WithArgs(TranslateText("Phone", "%1 is in use by %2."),
+                                {device, Processes(facts.users)});
             }
-            return device + " cannot be opened.";
+            return WithArgs(TranslateText("Phone", "%1 cannot be opened."), {device});
         default:
-            return device +
-                   " cannot be opened: " + std::generic_category().message(facts.openErrno) + ".";
+            return WithArgs(TranslateText("Phone", "%1 cannot be opened: %2."),
+                            {device, std::generic_category().message(facts.openErrno)});
     }
 }
 
@@ -111,17 +130,23 @@ std::string PortProblem(const PortFacts& facts) {
     const std::string com = "COM" + std::to_string(facts.portNumber);
     if (facts.port.device.empty()) {
         if (facts.systemPortCount == 0) {
-            return com +
-                   " has no device: the system reports no serial port. Is the phone or its "
-                   "cable plugged in?";
+            return WithArgs(TranslateText("Phone",
+                                          "%1 has no device: the system reports no serial "
+                                          "port. Is the phone or its cable plugged in?"),
+                            {com});
         }
-        return com + " has no device: the system reports " + std::to_string(facts.systemPortCount) +
-               (facts.systemPortCount == 1 ? " serial port." : " serial ports.");
+        return WithArgs(
+            facts.systemPortCount == 1
+                ? TranslateText("Phone", "%1 has no device: the system reports %2 serial port.")
+                : TranslateText("Phone", "%1 has no device: the system reports %2 serial ports."),
+            {com, std::to_string(facts.systemPortCount)});
     }
     std::string text = OpenProblem(facts);
     if (facts.modemManager) {
-        text = Append(text, "ModemManager manages " + facts.port.device +
-                                " and may be talking to the phone itself.");
+        text = Append(text, WithArgs(TranslateText("Phone",
+                                                   "ModemManager manages %1 and may be "
+                                                   "talking to the phone itself."),
+                                     {facts.port.device}));
     }
     return text;
 }

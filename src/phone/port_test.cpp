@@ -2,6 +2,7 @@
 
 #include "core/settings_keys.h"
 #include "core/strings.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -121,16 +122,21 @@ CscaReply ParseCscaReply(std::string_view reply) {
 }
 
 std::string TestDoneText(int code, int port) {
-    const std::string com = "COM" + std::to_string(port);
+    const std::string number = std::to_string(port);
     switch (code) {
         case test_result::NoValidReply:
-            return com + " does not return valid data at the moment.";
+            return WithArgs(
+                TranslateText("Phone", "COM%1 does not return valid data at the moment."),
+                {number});
         case test_result::Nokia:
-            return com + " is \"Data Suite compatible\".";
+            return WithArgs(TranslateText("Phone", "COM%1 is \"Data Suite compatible\"."),
+                            {number});
         case test_result::OtherPhone:
-            return com + " is probably not \"Data Suite compatible\".";
+            return WithArgs(
+                TranslateText("Phone", "COM%1 is probably not \"Data Suite compatible\"."),
+                {number});
         case test_result::NotAvailable:
-            return com + " is not available or in use.";
+            return WithArgs(TranslateText("Phone", "COM%1 is not available or in use."), {number});
         default:
             return "";
     }
@@ -139,12 +145,12 @@ std::string TestDoneText(int code, int port) {
 std::string ReadSmscDoneText(int code) {
     switch (code) {
         case smsc_result::NotRead:
-            return "Could not read Number.";
+            return TranslateText("Phone", "Could not read Number.");
         case smsc_result::International:
         case smsc_result::NoCountryCode:
-            return "Number has been read.";
+            return TranslateText("Phone", "Number has been read.");
         case smsc_result::NoNumber:
-            return "Could not find Number.";
+            return TranslateText("Phone", "Could not find Number.");
         default:
             return "";
     }
@@ -153,12 +159,15 @@ std::string ReadSmscDoneText(int code) {
 std::string ReadSmscDoneMessage(int code) {
     switch (code) {
         case smsc_result::NoCountryCode:
-            return "Please add the international country-code\r\nto your Message Center Number";
+            return TranslateText(
+                "Phone",
+                "Please add the international country-code\r\nto your Message Center Number");
         case smsc_result::NoNumber:
-            return "Could not find the Message Center Number.\r\n\r\n"
-                   "Please go to Message settings in your phone,\r\n"
-                   "read your Message Center Number there and\r\n"
-                   "enter it here with the international country-code.";
+            return TranslateText("Phone",
+                                 "Could not find the Message Center Number.\r\n\r\n"
+                                 "Please go to Message settings in your phone,\r\n"
+                                 "read your Message Center Number there and\r\n"
+                                 "enter it here with the international country-code.");
         default:
             return "";
     }

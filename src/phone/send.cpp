@@ -1,6 +1,7 @@
 #include "phone/send.h"
 
 #include "core/settings_keys.h"
+#include "core/translate.h"
 #include "phone/cms_errors.h"
 
 namespace pixora {
@@ -24,37 +25,52 @@ std::string MessageLine(const PictureMessagePdus& pdus, int segment) {
 static_assert(SegmentCount == 3, "the send table has three segments");
 
 constexpr StepRow<PictureMessagePdus> kSendSteps[] = {
-    {.command = "AT\r", .marker = 0, .errorText = "Can't talk to COM{port}."},
-    {.command = "ATZ\r", .marker = 5, .errorText = "Can't talk to COM{port} driver."},
-    {.command = "AT+CMGF=0\r", .marker = 20, .errorText = "Can't set params."},
+    {.command = "AT\r",
+     .marker = 0,
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't talk to COM{port}.")},
+    {.command = "ATZ\r",
+     .marker = 5,
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't talk to COM{port} driver.")},
+    {.command = "AT+CMGF=0\r",
+     .marker = 20,
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't set params.")},
     {.build = Announcement,
      .part = 0,
      .expected = Reply::Prompt,
      .marker = kSegmentMarkers[0],
-     .errorText = "Can't initiate sending (1/3)."},
-    {.build = MessageLine, .part = 0, .marker = 50, .errorText = "Can't send SMS (1/3)."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't initiate sending (1/3).")},
+    {.build = MessageLine,
+     .part = 0,
+     .marker = 50,
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't send SMS (1/3).")},
     {.build = Announcement,
      .part = 1,
      .expected = Reply::Prompt,
      .marker = kSegmentMarkers[1],
-     .errorText = "Can't initiate sending (2/3)."},
-    {.build = MessageLine, .part = 1, .marker = 70, .errorText = "Can't send SMS (2/3)."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't initiate sending (2/3).")},
+    {.build = MessageLine,
+     .part = 1,
+     .marker = 70,
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't send SMS (2/3).")},
     {.build = Announcement,
      .part = 2,
      .expected = Reply::Prompt,
      .marker = kSegmentMarkers[2],
-     .errorText = "Can't initiate sending (3/3)."},
-    {.build = MessageLine, .part = 2, .marker = 90, .errorText = "Can't send SMS (3/3)."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't initiate sending (3/3).")},
+    {.build = MessageLine,
+     .part = 2,
+     .marker = 90,
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't send SMS (3/3).")},
 };
 
 }  // namespace
 
 std::string SendSetupProblem(std::string_view smscNumber, int portNumber) {
     if (smscNumber.empty()) {
-        return NoSmscText;
+        return TranslateText("Phone", NoSmscText);
     }
     if (portNumber == 0) {
-        return NoPortText;
+        return TranslateText("Phone", NoPortText);
     }
     return {};
 }
@@ -64,23 +80,26 @@ bool ValidDestination(std::string_view digits) {
 }
 
 std::string InvalidDestinationText(std::string_view example) {
-    return "Please enter a valid number with\r\nthe international country-code\r\n\r\n"
-           "It could look like " +
+    return TranslateText(
+               "Phone",
+               "Please enter a valid number with\r\nthe international country-code\r\n\r\n"
+               "It could look like ") +
            std::string(example);
 }
 
 std::string SendingSegmentTitle(int marker) {
     for (int n = 0; n < SegmentCount; ++n) {
         if (kSegmentMarkers[n] == marker) {
-            return "Sending (" + std::to_string(n + 1) + "/" + std::to_string(SegmentCount) +
-                   ") ...";
+            return TranslateText("Phone", "Sending (") + std::to_string(n + 1) + "/" +
+                   std::to_string(SegmentCount) + TranslateText("Phone", ") ...");
         }
     }
     return {};
 }
 
 std::string CmsErrorMessage(std::string_view stepErrorText, std::string_view reply) {
-    return std::string(stepErrorText) + "\r\nError: " + ExplainCmsError(reply);
+    return std::string(stepErrorText) + TranslateText("Phone", "\r\nError: ") +
+           ExplainCmsError(reply);
 }
 
 PictureSend::PictureSend(AtEngine& engine, SettingsStore& settings, Callbacks callbacks)
@@ -89,7 +108,7 @@ PictureSend::PictureSend(AtEngine& engine, SettingsStore& settings, Callbacks ca
 void PictureSend::mySendSMS(const PictureGrid& picture, std::u32string_view text,
                             std::string_view smscNumber) {
     if (callbacks_.setTitle) {
-        callbacks_.setTitle(SendingTitle);
+        callbacks_.setTitle(TranslateText("Phone", SendingTitle));
     }
     const int port = ReadInt(settings_, keys::COMPort);
     Run(port, BuildSend(settings_, picture, text, smscNumber));
@@ -99,7 +118,7 @@ void PictureSend::mySendSMSTo(int portNumber, std::string_view destination,
                               const PictureGrid& picture, std::u32string_view text,
                               std::string_view smscNumber) {
     if (callbacks_.setTitle) {
-        callbacks_.setTitle(SendingTitle);
+        callbacks_.setTitle(TranslateText("Phone", SendingTitle));
     }
     Run(portNumber, BuildSendTo(settings_, destination, picture, text, smscNumber));
 }
@@ -141,7 +160,7 @@ void PictureSend::OnFinished(Exchange& exchange) {
     if (callbacks_.countUsage) {
         callbacks_.countUsage(kUsageSms);
     }
-    exchange.ShowInformation(DataSentText);
+    exchange.ShowInformation(TranslateText("Phone", DataSentText));
     Finish(true);
 }
 

@@ -19,16 +19,17 @@
 
 #include "core/picture.h"
 #include "core/settings.h"
+#include "core/translate.h"
 #include "phone/at_engine.h"
 #include "phone/step_table.h"
 #include "sms/submit_pdu.h"
 
 namespace pixora {
 
-inline constexpr const char* DataSentText = "Data sent.";
-inline constexpr const char* SendingTitle = "Sending ...";
-inline constexpr const char* NoSmscText =
-    "Please configure your Message Center Number\r\nin menu 'Edit/Options'";
+inline constexpr const char* DataSentText = PIXORA_TRANSLATE_NOOP("Phone", "Data sent.");
+inline constexpr const char* SendingTitle = PIXORA_TRANSLATE_NOOP("Phone", "Sending ...");
+inline constexpr const char* NoSmscText = PIXORA_TRANSLATE_NOOP(
+    "Phone", "Please configure your Message Center Number\r\nin menu 'Edit/Options'");
 
 // The send command's checks before the send dialog opens: the text of the error box, or empty
 // when the send may go on. The message centre is checked first.

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/translate.h"
 #include "phone/at_engine.h"
 
 namespace pixora {
@@ -32,7 +33,8 @@ struct StepRow {
 template <class Context>
 Step BuildRow(const StepRow<Context>& row, const Context& context, int port) {
     return {row.build != nullptr ? row.build(context, row.part) : std::string(row.command),
-            row.expected, row.marker, WithPortNumber(row.errorText, port)};
+            row.expected, row.marker,
+            WithPortNumber(TranslateText("Phone", std::string(row.errorText).c_str()), port)};
 }
 
 // Step `index` of a single table; an empty step past its end.

@@ -4,6 +4,7 @@
 
 #include "core/settings_keys.h"
 #include "core/strings.h"
+#include "core/translate.h"
 #include "phone/cms_errors.h"
 #include "phone/phonebook.h"
 
@@ -22,26 +23,27 @@ constexpr int kPhoneListMarker = 60;
 using Row = StepRow<StoredMessagesRead::Context>;
 
 constexpr Row kHeadSteps[] = {
-    {.command = "AT\r", .errorText = "Can't talk to COM{port}."},
-    {.command = "AT+CMGF=0\r", .errorText = "Can't set the phone to PDU mode."},
+    {.command = "AT\r", .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't talk to COM{port}.")},
+    {.command = "AT+CMGF=0\r",
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't set the phone to PDU mode.")},
 };
 
 constexpr Row kSimSteps[] = {
     {.command = "AT+CPMS=\"SM\"\r",
      .marker = kSimSelectMarker,
-     .errorText = "Can't set message-read to SIM-memory."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't set message-read to SIM-memory.")},
     {.command = "AT+CMGL=4\r",
      .marker = kSimListMarker,
-     .errorText = "Can't read messages from SIM."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't read messages from SIM.")},
 };
 
 constexpr Row kPhoneSteps[] = {
     {.command = "AT+CPMS=\"ME\"\r",
      .marker = kPhoneSelectMarker,
-     .errorText = "Can't set message-read to phone-memory."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't set message-read to phone-memory.")},
     {.command = "AT+CMGL=4\r",
      .marker = kPhoneListMarker,
-     .errorText = "Can't read messages from phone."},
+     .errorText = PIXORA_TRANSLATE_NOOP("Phone", "Can't read messages from phone.")},
 };
 
 bool IsDigit(char c) {

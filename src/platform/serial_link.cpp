@@ -9,6 +9,7 @@
 
 #include "core/document.h"
 #include "core/settings_keys.h"
+#include "core/translate.h"
 #include "phone/port_diagnosis.h"
 #include "platform/dbus_modem_manager.h"
 #include "platform/port_probe.h"
@@ -233,8 +234,10 @@ void QtSerialLink::LetModemManagerGo(const QString& device) {
         return;
     }
     const int answer = ui_.MessageBox(
-        "ModemManager manages " + path + " and talks to the phone there itself.\r\n\r\n" + "Let " +
-            ProductName + " have the port while it talks to the phone?",
+        TranslateText("SerialLink", "ModemManager manages ") + path +
+            TranslateText("SerialLink", " and talks to the phone there itself.\r\n\r\n") +
+            TranslateText("SerialLink", "Let ") + ProductName +
+            TranslateText("SerialLink", " have the port while it talks to the phone?"),
         ProductName, MessageIcon::Question, MessageButtons::YesNo);
     if (answer == AnswerYes && modemManager_->Inhibit(*uid)) {
         inhibitedUid_ = *uid;

@@ -4,6 +4,7 @@
 
 #include "core/document.h"
 #include "core/settings_keys.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -122,8 +123,8 @@ void RegisterFileTypesAtStartup(FileTypeRegistry& registry, SettingsStore& store
     }
     host.SetBusy(true);
     host.FocusMainWindow();
-    const int answer =
-        ui.MessageBox(FileTypeQuestion, ProductName, MessageIcon::Question, MessageButtons::YesNo);
+    const int answer = ui.MessageBox(TranslateText("Shell", FileTypeQuestion), ProductName,
+                                     MessageIcon::Question, MessageButtons::YesNo);
     if (answer == AnswerYes) {
         WriteInt(store, keys::FileTypeWarn, 0);
         RegisterOtherTypes(registry, ui);

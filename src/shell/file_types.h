@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/settings.h"
+#include "core/translate.h"
 #include "core/user_interface.h"
 #include "shell/shell_host.h"
 
@@ -35,9 +36,10 @@ inline constexpr const char* PictureMessageType = "NokiaPictureMessage";
 inline constexpr const char* GroupGraphicType = "NokiaGroupGraphic";
 inline constexpr const char* OperatorLogoType = "NokiaOperatorLogo";
 
-inline constexpr const char* FileTypeQuestion =
+inline constexpr const char* FileTypeQuestion = PIXORA_TRANSLATE_NOOP(
+    "Shell",
     "Some Nokia logo filetypes are not associated with the correct application.\r\n\r\n"
-    "Would you like to associate them now?";
+    "Would you like to associate them now?");
 
 // Points extension at typeName. With withCommand, typeName also opens with program: a command
 // that names the same program in other letter case is left alone, the icon is always rewritten.

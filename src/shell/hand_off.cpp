@@ -1,6 +1,7 @@
 #include "shell/hand_off.h"
 
 #include "core/settings_keys.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -90,13 +91,16 @@ std::string CommandLinePath(int argc, const char* const* argv) {
 
 std::string InstanceLockProblemText(std::string_view lockPath) {
     const std::string consequence =
-        ",\r\nso Pixora can't tell whether it is running already.\r\n\r\n";
+        TranslateText("Shell", ",\r\nso Pixora can't tell whether it is running already.\r\n\r\n");
     if (lockPath.empty()) {
-        return "Can't find a folder for the lock file that only you can use" + consequence +
-               "Every start opens a window of its own.";
+        return TranslateText("Shell",
+                             "Can't find a folder for the lock file that only you can use") +
+               consequence + TranslateText("Shell", "Every start opens a window of its own.");
     }
-    return "Can't use the lock file " + std::string(lockPath) + consequence +
-           "Please remove it; until then every start opens a window of its own.";
+    return TranslateText("Shell", "Can't use the lock file ") + std::string(lockPath) +
+           consequence +
+           TranslateText("Shell",
+                         "Please remove it; until then every start opens a window of its own.");
 }
 
 std::string AbsoluteCommandLinePath(std::string_view path, std::string_view workingFolder) {

@@ -1,4 +1,5 @@
 #include "shell/phone_numbers.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -20,8 +21,10 @@ std::optional<std::string> SmscNumberProblem(std::string_view number,
     if (number.empty() || number.front() != '0') {
         return std::nullopt;
     }
-    return "Please enter the Message Center Number\r\nwith the international country-code\r\n\r\n"
-           "It could look like " +
+    return TranslateText("Shell",
+                         "Please enter the Message Center Number\r\nwith the international "
+                         "country-code\r\n\r\n"
+                         "It could look like ") +
            ExampleNumber(number, countryCode);
 }
 

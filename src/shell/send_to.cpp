@@ -2,6 +2,7 @@
 
 #include "core/document.h"
 #include "core/settings_keys.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -21,7 +22,7 @@ SendToEntry ParseSendToEntry(std::string_view value) {
         return entry;
     }
     entry.usable = true;
-    entry.caption = "Send to &" + std::string(value.substr(0, semicolon));
+    entry.caption = TranslateText("Shell", "Send to &") + std::string(value.substr(0, semicolon));
     entry.tag = std::string(value);
     return entry;
 }
@@ -52,13 +53,14 @@ void SendToSibling(SettingsStore& store, UserInterface& ui, ShellHost& host,
     const BoolKey busyKey{section.c_str(), "CurrentBusy", false};
     const std::string program = ReadText(store, applicationKey);
     if (program.empty() || !host.FileExists(program)) {
-        ui.MessageBox(WithName(SiblingMissingText, displayName), ProductName, MessageIcon::Warning,
-                      MessageButtons::Ok);
+        ui.MessageBox(WithName(TranslateText("Shell", SiblingMissingText), displayName),
+                      ProductName, MessageIcon::Warning, MessageButtons::Ok);
     } else if (ReadBool(store, busyKey)) {
-        ui.MessageBox(WithName(SiblingBusyText, displayName), ProductName, MessageIcon::Warning,
-                      MessageButtons::Ok);
+        ui.MessageBox(WithName(TranslateText("Shell", SiblingBusyText), displayName), ProductName,
+                      MessageIcon::Warning, MessageButtons::Ok);
     } else if (tempFolder.empty()) {
-        ui.MessageBox(NoTempFolderText, ProductName, MessageIcon::Warning, MessageButtons::Ok);
+        ui.MessageBox(TranslateText("Web", NoTempFolderText), ProductName, MessageIcon::Warning,
+                      MessageButtons::Ok);
     } else {
         const std::string path = NextTempPictureFile(tempFolder, counter);
         if (host.WritePictureMessageFile(path)) {

@@ -7,6 +7,7 @@
 
 #include "core/strings.h"
 #include "core/text.h"
+#include "core/translate.h"
 #include "formats/bits.h"
 #include "sms/submit_pdu.h"
 
@@ -370,14 +371,17 @@ std::optional<ReceivedPart> BackupPart(const BackupSection& section, std::string
     const auto data = HexToBytes(text);
     const auto header = HexToBytes(value("udh"));
     if (!data || !header) {
-        error = "section [" + section.name + "]: UDH and Text must be hex";
+        error = WithArgs(TranslateText("ReceivedMessage", "section [%1]: UDH and Text must be hex"),
+                         {section.name});
         return std::nullopt;
     }
     part.data = *data;
     if (!header->empty()) {
         const std::vector<uint8_t> elements(header->begin() + 1, header->end());
         if ((*header)[0] + 1u != header->size() || !ReadUserDataHeader(elements, part)) {
-            error = "section [" + section.name + "]: the UDH does not hold together";
+            error = WithArgs(
+                TranslateText("ReceivedMessage", "section [%1]: the UDH does not hold together"),
+                {section.name});
             return std::nullopt;
         }
     }
@@ -467,17 +471,19 @@ std::u32string Ucs2Text(const std::vector<uint8_t>& bytes) {
 
 bool ReadOtaBitmap(const std::vector<uint8_t>& item, PictureGrid& picture, std::string& error) {
     if (item.size() < 4) {
-        error = "the picture's header is cut short";
+        error = TranslateText("ReceivedMessage", "the picture's header is cut short");
         return false;
     }
     const size_t width = item[1];
     const size_t height = item[2];
     if (item[3] != 1) {
-        error = "the picture is not black and white (depth " + std::to_string(item[3]) + ")";
+        error = WithArgs(
+            TranslateText("ReceivedMessage", "the picture is not black and white (depth %1)"),
+            {std::to_string(item[3])});
         return false;
     }
     if (item.size() - 4 < (width * height + 7) / 8) {
-        error = "the picture is cut short";
+        error = TranslateText("ReceivedMessage", "the picture is cut short");
         return false;
     }
     for (size_t y = 0; y < std::min<size_t>(height, PictureHeight); ++y) {
@@ -495,7 +501,7 @@ bool ReadOtaBitmap(const std::vector<uint8_t>& item, PictureGrid& picture, std::
 std::optional<ReceivedPart> ParseReceivedPdu(std::string_view hex, std::string& error) {
     const auto bytes = HexToBytes(hex);
     if (!bytes || bytes->empty()) {
-        error = "not a PDU in hex";
+        error = TranslateText("ReceivedMessage", "not a PDU in hex");
         return std::nullopt;
     }
     // A PDU read as if it had the field, when it has none, skips its first octets as the field
@@ -507,7 +513,8 @@ std::optional<ReceivedPart> ParseReceivedPdu(std::string_view hex, std::string& 
     if (auto part = ParseTpdu(in)) {
         return part;
     }
-    error = "not an SMS-DELIVER or SMS-SUBMIT PDU (it does not hold together)";
+    error = TranslateText("ReceivedMessage",
+                          "not an SMS-DELIVER or SMS-SUBMIT PDU (it does not hold together)");
     return std::nullopt;
 }
 
@@ -530,7 +537,8 @@ std::optional<std::vector<ReceivedPart>> CollectReceivedParts(std::string_view i
         std::string reason;
         auto part = ParseReceivedPdu(line, reason);
         if (!part) {
-            error = "line " + std::to_string(lineNumber) + ": " + reason;
+            error = WithArgs(TranslateText("ReceivedMessage", "line %1: %2"),
+                             {std::to_string(lineNumber), reason});
             return std::nullopt;
         }
         parts.push_back(std::move(*part));
@@ -541,8 +549,11 @@ std::optional<std::vector<ReceivedPart>> CollectReceivedParts(std::string_view i
 std::optional<DecodedPayload> DecodePictureMessagePayload(const std::vector<uint8_t>& payload,
                                                           std::string& error) {
     if (payload.empty() || payload[0] != 0x30) {
-        error = payload.empty() ? "the message is empty"
-                                : "unknown picture-message version " + Hex2(payload[0]);
+        error =
+            payload.empty()
+                ? TranslateText("ReceivedMessage", "the message is empty")
+                : WithArgs(TranslateText("ReceivedMessage", "unknown picture-message version %1"),
+                           {Hex2(payload[0])});
         return std::nullopt;
     }
     DecodedPayload result;
@@ -551,14 +562,16 @@ std::optional<DecodedPayload> DecodePictureMessagePayload(const std::vector<uint
     size_t at = 1;
     while (at < payload.size()) {
         if (payload.size() - at < 3) {
-            error = "the message ends inside an item's header";
+            error = TranslateText("ReceivedMessage", "the message ends inside an item's header");
             return std::nullopt;
         }
         const int type = payload[at];
         const size_t length = static_cast<size_t>(payload[at + 1] << 8 | payload[at + 2]);
         at += 3;
         if (payload.size() - at < length) {
-            error = "the message ends inside an item (type " + Hex2(type) + ")";
+            error = WithArgs(
+                TranslateText("ReceivedMessage", "the message ends inside an item (type %1)"),
+                {Hex2(type)});
             return std::nullopt;
         }
         const std::vector<uint8_t> item(payload.begin() + static_cast<std::ptrdiff_t>(at),
@@ -576,7 +589,7 @@ std::optional<DecodedPayload> DecodePictureMessagePayload(const std::vector<uint
         }
     }
     if (!havePicture) {
-        error = "the message carries no picture";
+        error = TranslateText("ReceivedMessage", "the message carries no picture");
         return std::nullopt;
     }
     return result;
@@ -585,7 +598,7 @@ std::optional<DecodedPayload> DecodePictureMessagePayload(const std::vector<uint
 std::optional<ReceivedMessage> JoinReceivedParts(const std::vector<ReceivedPart>& parts,
                                                  std::string& error) {
     if (parts.empty()) {
-        error = "no message found";
+        error = TranslateText("ReceivedMessage", "no message found");
         return std::nullopt;
     }
     // Messages by sender, reference and part count; a part without a reference is a message alone.
@@ -603,38 +616,44 @@ std::optional<ReceivedMessage> JoinReceivedParts(const std::vector<ReceivedPart>
         }
     }
     if (pictures.size() > 1) {
-        error = "the input holds " + std::to_string(pictures.size()) +
-                " picture messages; give one at a time";
+        error = WithArgs(TranslateText("ReceivedMessage",
+                                       "the input holds %1 picture messages; give one at a time"),
+                         {std::to_string(pictures.size())});
         return std::nullopt;
     }
     const std::vector<const ReceivedPart*>& message =
         pictures.empty() ? messages.begin()->second : *pictures.front();
     const ReceivedPart& first = *message.front();
     if (messages.size() > 1 && pictures.empty()) {
-        error = "the input holds " + std::to_string(messages.size()) +
-                " messages and none is a picture message";
+        error = WithArgs(TranslateText("ReceivedMessage",
+                                       "the input holds %1 messages and none is a picture message"),
+                         {std::to_string(messages.size())});
         return std::nullopt;
     }
     if (first.port != PictureMessagePort) {
-        error = first.port < 0 ? "not a picture message (no application port)"
-                               : "not a picture message (port " + Hex2(first.port >> 8) +
-                                     Hex2(first.port & 0xFF).substr(2) + ")";
+        error =
+            first.port < 0
+                ? TranslateText("ReceivedMessage", "not a picture message (no application port)")
+                : WithArgs(TranslateText("ReceivedMessage", "not a picture message (port %1)"),
+                           {Hex2(first.port >> 8) + Hex2(first.port & 0xFF).substr(2)});
         return std::nullopt;
     }
     if (first.total < 1) {
-        error = "the message announces no parts";
+        error = TranslateText("ReceivedMessage", "the message announces no parts");
         return std::nullopt;
     }
     std::vector<const ReceivedPart*> ordered(static_cast<size_t>(first.total), nullptr);
     for (const ReceivedPart* part : message) {
         if (!part->eightBit) {
-            error = "not a picture message (text coding " + Hex2(part->dataCoding) +
-                    ", not 8-bit data)";
+            error =
+                WithArgs(TranslateText("ReceivedMessage",
+                                       "not a picture message (text coding %1, not 8-bit data)"),
+                         {Hex2(part->dataCoding)});
             return std::nullopt;
         }
         if (part->sequence < 1 || part->sequence > first.total) {
-            error = "part " + std::to_string(part->sequence) + " of " +
-                    std::to_string(first.total) + " cannot be";
+            error = WithArgs(TranslateText("ReceivedMessage", "part %1 of %2 cannot be"),
+                             {std::to_string(part->sequence), std::to_string(first.total)});
             return std::nullopt;
         }
         // A part given twice (a transcript listing it again) counts once.
@@ -652,8 +671,10 @@ std::optional<ReceivedMessage> JoinReceivedParts(const std::vector<ReceivedPart>
         }
     }
     if (!missing.empty()) {
-        error = (missing.size() == 1 ? "part " : "parts ") + PartsList(missing) + " of " +
-                std::to_string(first.total) + (missing.size() == 1 ? " is" : " are") + " missing";
+        error = WithArgs(missing.size() == 1
+                             ? TranslateText("ReceivedMessage", "part %1 of %2 is missing")
+                             : TranslateText("ReceivedMessage", "parts %1 of %2 are missing"),
+                         {PartsList(missing), std::to_string(first.total)});
         return std::nullopt;
     }
     auto decoded = DecodePictureMessagePayload(payload, error);

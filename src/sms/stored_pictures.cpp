@@ -4,6 +4,7 @@
 #include <map>
 #include <tuple>
 
+#include "core/translate.h"
 #include "sms/submit_pdu.h"
 
 namespace pixora {
@@ -46,9 +47,12 @@ StoredPictures FindStoredPictures(const std::vector<ListedPdu>& listed) {
         std::optional<ReceivedMessage> message = JoinReceivedParts(group.parts, error);
         if (!message) {
             const ReceivedPart& first = group.parts.front();
-            std::string who = first.address.empty() ? "unknown sender" : first.address;
+            std::string who = first.address.empty()
+                                  ? TranslateText("ReceivedMessage", "unknown sender")
+                                  : first.address;
             if (first.reference >= 0) {
-                who += ", reference " + std::to_string(first.reference);
+                who += TranslateText("ReceivedMessage", ", reference ") +
+                       std::to_string(first.reference);
             }
             result.problems.push_back(who + ": " + error);
             continue;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -37,9 +38,10 @@ bool IsTempFileName(std::string_view fileName);
 
 // Told instead of writing when there is no private temporary folder: a temporary file never goes
 // to the current folder.
-inline constexpr const char* NoTempFolderText =
+inline constexpr const char* NoTempFolderText = PIXORA_TRANSLATE_NOOP(
+    "Web",
     "Can't find a temporary folder that only you can use.\r\n\r\n"
-    "Please check that the temporary folder (TMPDIR) exists and can be written, then try again.";
+    "Please check that the temporary folder (TMPDIR) exists and can be written, then try again.");
 
 // Writing a temporary file. The folder is private to the user, and the write must create the
 // file afresh: something planted at the name (a symbolic link above all) is removed or refused,

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/picture.h"
+#include "core/translate.h"
 
 namespace pixora {
 
@@ -69,8 +70,9 @@ std::string RedirectPage(std::string_view address, std::string_view host = WebSe
 
 // The text of "Help > Information".
 inline constexpr const char* HelpInformationText =
-    "All important objects of this program support 'ToolTips'.\r\n\r\n"
-    "Move your mouse over an object and wait a while, then\r\n"
-    "a small yellow box with a short explanation will appear.";
+    PIXORA_TRANSLATE_NOOP("Web",
+                          "All important objects of this program support 'ToolTips'.\r\n\r\n"
+                          "Move your mouse over an object and wait a while, then\r\n"
+                          "a small yellow box with a short explanation will appear.");
 
 }  // namespace pixora
