@@ -433,11 +433,15 @@ QString RemoveAssociations(const QString& text,
                            QStringList& removed) {
     static const QStringList groups{"Default Applications", "Added Associations"};
     QStringList kept;
+    // Kept lines that head a group we took lines out of.
+    std::vector<qsizetype> touchedHeaders;
     QString current;
+    qsizetype header = -1;
     for (const QString& rawLine : text.split('\n')) {
         const QString line = rawLine.trimmed();
         if (line.startsWith('[') && line.endsWith(']')) {
             current = line.mid(1, line.size() - 2);
+            header = kept.size();
         }
         const qsizetype equals = line.indexOf('=');
         if (!groups.contains(current) || line.startsWith('#') || equals <= 0) {
@@ -446,20 +450,38 @@ QString RemoveAssociations(const QString& text,
         }
         const QString key = line.left(equals).trimmed();
         const QString value = line.mid(equals + 1).trimmed();
+        const QStringList ids = SplitList(value);
         QStringList left;
-        for (const QString& id : SplitList(value)) {
+        for (const QString& id : ids) {
             if (isOurs(key, id)) {
                 removed << "[" + current + "] " + key + "=" + id;
             } else {
                 left << id;
             }
         }
-        if (left.size() == SplitList(value).size()) {
+        if (left.size() == ids.size()) {
             kept << rawLine;
-        } else if (!left.isEmpty()) {
+            continue;
+        }
+        if (!left.isEmpty()) {
             kept << key + "=" + left.join(';') + (value.endsWith(';') ? ";" : "") +
                         (rawLine.endsWith('\r') ? "\r" : "");
         }
+        if (header >= 0 && (touchedHeaders.empty() || touchedHeaders.back() != header)) {
+            touchedHeaders.push_back(header);
+        }
+    }
+    // A group that only held our lines goes with them, and the blank line written before it.
+    for (auto it = touchedHeaders.rbegin(); it != touchedHeaders.rend(); ++it) {
+        qsizetype next = *it + 1;
+        while (next < kept.size() && kept[next].trimmed().isEmpty()) {
+            ++next;
+        }
+        if (next < kept.size() && !kept[next].trimmed().startsWith('[')) {
+            continue;
+        }
+        const qsizetype first = (*it > 0 && kept[*it - 1].trimmed().isEmpty()) ? *it - 1 : *it;
+        kept.remove(first, *it + 1 - first);
     }
     return kept.join('\n');
 }
@@ -807,6 +829,10 @@ bool XdgFileTypeRegistry::TakeBackAssociations(
     const QString list = RemoveAssociations(QString::fromUtf8(*bytes), isOurs, items);
     for (const QString& item : items) {
         removed.push_back((MimeAppsFile() + ": " + item).toStdString());
+    }
+    if (list.trimmed().isEmpty() && !items.isEmpty()) {
+        // Nothing but what we wrote was in it.
+        return QFile::remove(MimeAppsFile());
     }
     bool changed = false;
     return WriteIfDifferent(MimeAppsFile(), list.toUtf8(), changed);
