@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 
 #include "app/frm_edit.h"
 #include "app/translations.h"
@@ -63,9 +65,29 @@ void WatchTerminate(pixora::frmEdit& window) {
     sigaction(SIGTERM, &action, nullptr);
 }
 
+// Takes back every association the editor wrote, without a window, the single-instance lock or
+// the settings file: it must work for a user who only wants the editor gone.
+int Unregister(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    pixora::XdgFileTypeRegistry registry;
+    const std::vector<std::string> removed = registry.Unregister();
+    for (const std::string& item : removed) {
+        std::printf("removed %s\n", item.c_str());
+    }
+    if (removed.empty()) {
+        std::printf(
+            "%s\n",
+            QCoreApplication::translate("main", "Nothing to remove.").toLocal8Bit().constData());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--unregister") == 0) {
+        return Unregister(argc, argv);
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Brellow");
     QApplication::setApplicationName("Pixora");

@@ -21,6 +21,8 @@ inline constexpr IntKey WarnIfEmpty{General, "WarnIfEmpty", 1};
 inline constexpr IntKey WarnIfResize{General, "WarnIfResize", 0};
 inline constexpr IntKey WarnIfNotSaved{General, "WarnIfNotSaved", 1};
 inline constexpr IntKey FileTypeWarn{General, "FileTypeWarn", 1};
+// Program paths already asked whether to open ".npm" files, as hashes (see file_types.cpp).
+inline constexpr TextKey FileTypeAsked{General, "FileTypeAsked", ""};
 inline constexpr TextKey ImportLevel{General, "ImportLevel", "4210752"};
 inline constexpr TextKey SendToAdd1{General, "SendToAdd1", ""};
 inline constexpr TextKey SendToAdd2{General, "SendToAdd2", ""};

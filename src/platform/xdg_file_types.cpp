@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <algorithm>
 
 #include "formats/file_io.h"
 
@@ -137,6 +138,60 @@ bool RunTool(const char* name, const QString& folder) {
         return false;
     }
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// A path as the file system knows it, so that a symlink and its target compare equal; a path
+// that does not exist compares as written.
+QString Canonical(const QString& path) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+
+// The program an entry's Exec starts, as written there.
+std::optional<QString> EntryProgram(const QString& entry) {
+    const auto exec = KeyFileValue(entry, "Desktop Entry", "Exec");
+    const auto arguments = exec ? SplitExec(UnescapeDesktopValue(*exec)) : std::nullopt;
+    if (!arguments || arguments->isEmpty()) {
+        return std::nullopt;
+    }
+    return arguments->first();
+}
+
+constexpr const char* PrivateEntryPattern = "pixora-open-*.desktop";
+constexpr const char* PrivateEntryPrefix = "pixora-open-";
+
+QStringList EnvironmentList(const char* name, const QString& fallback) {
+    QString value = qEnvironmentVariable(name);
+    if (value.isEmpty()) {
+        value = fallback;
+    }
+    QStringList items = value.split(':', Qt::SkipEmptyParts);
+    for (QString& item : items) {
+        item = QDir::cleanPath(item);
+    }
+    return items;
+}
+
+// The manifest: one "MIME-type id" line per default written for an installed entry.
+using Manifest = std::vector<std::pair<QString, QString>>;
+
+Manifest ParseManifest(const QByteArray& bytes) {
+    Manifest records;
+    for (const QString& line : QString::fromUtf8(bytes).split('\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(' ', Qt::SkipEmptyParts);
+        if (fields.size() == 2) {
+            records.emplace_back(fields[0], fields[1]);
+        }
+    }
+    return records;
+}
+
+QByteArray FormatManifest(const Manifest& records) {
+    QString text;
+    for (const auto& [mime, id] : records) {
+        text += mime + " " + id + "\n";
+    }
+    return text.toUtf8();
 }
 
 QStringList SplitList(const QString& value) {
@@ -373,13 +428,80 @@ QString SetKeyFileValue(const QString& text, const QString& group, const QString
     return lines.join('\n') + "\n";
 }
 
-XdgFileTypeRegistry::XdgFileTypeRegistry()
-    : XdgFileTypeRegistry(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) {
+QString RemoveAssociations(const QString& text,
+                           const std::function<bool(const QString&, const QString&)>& isOurs,
+                           QStringList& removed) {
+    static const QStringList groups{"Default Applications", "Added Associations"};
+    QStringList kept;
+    // Kept lines that head a group we took lines out of.
+    std::vector<qsizetype> touchedHeaders;
+    QString current;
+    qsizetype header = -1;
+    for (const QString& rawLine : text.split('\n')) {
+        const QString line = rawLine.trimmed();
+        if (line.startsWith('[') && line.endsWith(']')) {
+            current = line.mid(1, line.size() - 2);
+            header = kept.size();
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (!groups.contains(current) || line.startsWith('#') || equals <= 0) {
+            kept << rawLine;
+            continue;
+        }
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        const QStringList ids = SplitList(value);
+        QStringList left;
+        for (const QString& id : ids) {
+            if (isOurs(key, id)) {
+                removed << "[" + current + "] " + key + "=" + id;
+            } else {
+                left << id;
+            }
+        }
+        if (left.size() == ids.size()) {
+            kept << rawLine;
+            continue;
+        }
+        if (!left.isEmpty()) {
+            kept << key + "=" + left.join(';') + (value.endsWith(';') ? ";" : "") +
+                        (rawLine.endsWith('\r') ? "\r" : "");
+        }
+        if (header >= 0 && (touchedHeaders.empty() || touchedHeaders.back() != header)) {
+            touchedHeaders.push_back(header);
+        }
+    }
+    // A group that only held our lines goes with them, and the blank line written before it.
+    for (auto it = touchedHeaders.rbegin(); it != touchedHeaders.rend(); ++it) {
+        qsizetype next = *it + 1;
+        while (next < kept.size() && kept[next].trimmed().isEmpty()) {
+            ++next;
+        }
+        if (next < kept.size() && !kept[next].trimmed().startsWith('[')) {
+            continue;
+        }
+        const qsizetype first = (*it > 0 && kept[*it - 1].trimmed().isEmpty()) ? *it - 1 : *it;
+        kept.remove(first, *it + 1 - first);
+    }
+    return kept.join('\n');
 }
 
+XdgFileTypeRegistry::XdgFileTypeRegistry()
+    : XdgFileTypeRegistry(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                          EnvironmentList("XDG_DATA_DIRS", "/usr/local/share:/usr/share"),
+                          EnvironmentList("PATH", "")) {}
+
 XdgFileTypeRegistry::XdgFileTypeRegistry(QString dataHome, QString configHome)
-    : dataHome_(std::move(dataHome)), configHome_(std::move(configHome)) {}
+    : XdgFileTypeRegistry(std::move(dataHome), std::move(configHome), {},
+                          EnvironmentList("PATH", "")) {}
+
+XdgFileTypeRegistry::XdgFileTypeRegistry(QString dataHome, QString configHome, QStringList dataDirs,
+                                         QStringList searchPath)
+    : dataHome_(std::move(dataHome)),
+      configHome_(std::move(configHome)),
+      dataDirs_(std::move(dataDirs)),
+      searchPath_(std::move(searchPath)) {}
 
 XdgFileTypeRegistry::~XdgFileTypeRegistry() {
     Refresh();
@@ -540,9 +662,7 @@ RegistryRead XdgFileTypeRegistry::ReadOpenCommand(std::string_view typeName, std
         return RegistryRead::Unreadable;
     }
     std::optional<QByteArray> entry;
-    QStringList folders{dataHome_};
-    folders << QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    for (const QString& folder : folders) {
+    for (const QString& folder : QStringList{dataHome_} + dataDirs_) {
         if ((entry = ReadWhole(folder + "/applications/" + id))) {
             break;
         }
@@ -558,8 +678,11 @@ RegistryRead XdgFileTypeRegistry::ReadOpenCommand(std::string_view typeName, std
     // The desktop's field codes for "a file" all mean what %1 means to the logic.
     static const QStringList fileCodes{"%f", "%F", "%u", "%U"};
     const QStringList rest = arguments->mid(1);
+    // "pixora %f" of an installed entry names the same program as "/usr/bin/pixora %1".
+    const QString resolved = ResolveProgram(arguments->first());
+    const QString program = resolved.isEmpty() ? arguments->first() : Canonical(resolved);
     if (rest.size() == 1 && fileCodes.contains(rest.first())) {
-        command = (arguments->first() + " %1").toStdString();
+        command = (program + " %1").toStdString();
     } else {
         command = (QStringList{arguments->first()} + rest).join(' ').toStdString();
     }
@@ -572,8 +695,30 @@ bool XdgFileTypeRegistry::WriteOpenCommand(std::string_view typeName, std::strin
     if (mime.isEmpty() || !program) {
         return false;
     }
-    const QString id = DesktopIdForProgram(*program);
     const QString file = DesktopFile(*program);
+    if (const QString installed = InstalledEntryFor(*program); !installed.isEmpty()) {
+        // The package's entry carries the association; one of ours from before it was
+        // installed would only be a second menu-less copy.
+        if (QFile::exists(file)) {
+            std::vector<std::string> removed;
+            const QString id = DesktopIdForProgram(*program);
+            if (!QFile::remove(file) ||
+                !TakeBackAssociations(
+                    [&id](const QString&, const QString& listed) { return listed == id; },
+                    removed)) {
+                return false;
+            }
+            desktopChanged_ = true;
+        }
+        Manifest records = ParseManifest(ReadWhole(ManifestFile()).value_or(QByteArray()));
+        const std::pair<QString, QString> record{mime, installed};
+        if (std::find(records.begin(), records.end(), record) == records.end()) {
+            records.push_back(record);
+        }
+        bool changed = false;
+        return WriteIfDifferent(ManifestFile(), FormatManifest(records), changed) &&
+               MakeDefault(mime, installed);
+    }
 
     QStringList mimeTypes;
     if (const auto existing = ReadWhole(file)) {
@@ -602,7 +747,11 @@ bool XdgFileTypeRegistry::WriteOpenCommand(std::string_view typeName, std::strin
         return false;
     }
     desktopChanged_ = desktopChanged_ || changed;
+    return MakeDefault(mime, DesktopIdForProgram(*program));
+}
 
+bool XdgFileTypeRegistry::MakeDefault(const QString& mime, const QString& id) {
+    bool changed = false;
     QString list = QString::fromUtf8(ReadWhole(MimeAppsFile()).value_or(QByteArray()));
     list = SetKeyFileValue(list, "Default Applications", mime, id);
     QStringList added = SplitList(KeyFileValue(list, "Added Associations", mime).value_or(""));
@@ -620,6 +769,154 @@ bool XdgFileTypeRegistry::WriteIcon(std::string_view typeName, std::string_view 
     Package package = LoadPackage(PackageFile(typeName)).value_or(Package{});
     package.icon = IconNameForProgram(*program);
     return SavePackage(typeName, package);
+}
+
+QString XdgFileTypeRegistry::ResolveProgram(const QString& program) const {
+    if (program.contains('/')) {
+        return program;
+    }
+    if (program.isEmpty() || searchPath_.isEmpty()) {
+        return QString();
+    }
+    return QStandardPaths::findExecutable(program, searchPath_);
+}
+
+QString XdgFileTypeRegistry::InstalledEntryFor(const QString& program) const {
+    const QString wanted = Canonical(program);
+    QStringList seen;
+    for (const QString& folder : QStringList{dataHome_} + dataDirs_) {
+        const QDir applications(folder + "/applications");
+        for (const QString& name : applications.entryList({"*.desktop"}, QDir::Files)) {
+            // The first folder that has an id decides for it, as the desktop reads them.
+            if (seen.contains(name)) {
+                continue;
+            }
+            seen << name;
+            if (name.startsWith(PrivateEntryPrefix)) {
+                continue;
+            }
+            const auto bytes = ReadWhole(applications.filePath(name));
+            if (!bytes) {
+                continue;
+            }
+            const QString entry = QString::fromUtf8(*bytes);
+            if (KeyFileValue(entry, "Desktop Entry", "Type") != QString("Application") ||
+                KeyFileValue(entry, "Desktop Entry", "Hidden") == QString("true")) {
+                continue;
+            }
+            const auto starts = EntryProgram(entry);
+            const QString resolved = starts ? ResolveProgram(*starts) : QString();
+            if (!resolved.isEmpty() && Canonical(resolved) == wanted) {
+                return name;
+            }
+        }
+    }
+    return QString();
+}
+
+bool XdgFileTypeRegistry::HasInstalledEntry(const std::string& program) {
+    return !InstalledEntryFor(QString::fromStdString(program)).isEmpty();
+}
+
+bool XdgFileTypeRegistry::TakeBackAssociations(
+    const std::function<bool(const QString&, const QString&)>& isOurs,
+    std::vector<std::string>& removed) {
+    const auto bytes = ReadWhole(MimeAppsFile());
+    if (!bytes) {
+        return true;
+    }
+    QStringList items;
+    const QString list = RemoveAssociations(QString::fromUtf8(*bytes), isOurs, items);
+    for (const QString& item : items) {
+        removed.push_back((MimeAppsFile() + ": " + item).toStdString());
+    }
+    if (list.trimmed().isEmpty() && !items.isEmpty()) {
+        // Nothing but what we wrote was in it.
+        return QFile::remove(MimeAppsFile());
+    }
+    bool changed = false;
+    return WriteIfDifferent(MimeAppsFile(), list.toUtf8(), changed);
+}
+
+std::vector<std::string> XdgFileTypeRegistry::RemoveStaleEntries() {
+    std::vector<std::string> removed;
+    QStringList gone;
+    const QDir applications(dataHome_ + "/applications");
+    for (const QString& name : applications.entryList({PrivateEntryPattern}, QDir::Files)) {
+        const QString file = applications.filePath(name);
+        const auto bytes = ReadWhole(file);
+        const auto program = bytes ? EntryProgram(QString::fromUtf8(*bytes)) : std::nullopt;
+        // Only a program we can name for certain counts as gone; anything unreadable stays.
+        if (!program || !program->startsWith('/') || QFileInfo::exists(*program) ||
+            !QFile::remove(file)) {
+            continue;
+        }
+        removed.push_back(file.toStdString());
+        gone << name;
+        desktopChanged_ = true;
+    }
+    // Defaults written for an installed entry that has since been uninstalled.
+    Manifest records = ParseManifest(ReadWhole(ManifestFile()).value_or(QByteArray()));
+    Manifest goneRecords;
+    std::erase_if(records, [&](const std::pair<QString, QString>& record) {
+        for (const QString& folder : QStringList{dataHome_} + dataDirs_) {
+            if (QFile::exists(folder + "/applications/" + record.second)) {
+                return false;
+            }
+        }
+        goneRecords.push_back(record);
+        return true;
+    });
+    if (gone.isEmpty() && goneRecords.empty()) {
+        return removed;
+    }
+    TakeBackAssociations(
+        [&](const QString& mime, const QString& id) {
+            return gone.contains(id) || std::find(goneRecords.begin(), goneRecords.end(),
+                                                  std::pair{mime, id}) != goneRecords.end();
+        },
+        removed);
+    if (!goneRecords.empty()) {
+        bool changed = false;
+        WriteIfDifferent(ManifestFile(), FormatManifest(records), changed);
+    }
+    return removed;
+}
+
+std::vector<std::string> XdgFileTypeRegistry::Unregister() {
+    std::vector<std::string> removed;
+    const auto take = [&removed](const QString& file) {
+        if (QFile::remove(file)) {
+            removed.push_back(file.toStdString());
+            return true;
+        }
+        return false;
+    };
+    QStringList ids;
+    const QDir applications(dataHome_ + "/applications");
+    for (const QString& name : applications.entryList({PrivateEntryPattern}, QDir::Files)) {
+        if (take(applications.filePath(name))) {
+            ids << name;
+            desktopChanged_ = true;
+        }
+    }
+    const QDir packages(dataHome_ + "/mime/packages");
+    for (const QString& name : packages.entryList({"pixora-*.xml"}, QDir::Files)) {
+        mimeChanged_ = take(packages.filePath(name)) || mimeChanged_;
+    }
+    const Manifest records = ParseManifest(ReadWhole(ManifestFile()).value_or(QByteArray()));
+    TakeBackAssociations(
+        [&](const QString& mime, const QString& id) {
+            return ids.contains(id) ||
+                   std::find(records.begin(), records.end(), std::pair{mime, id}) != records.end();
+        },
+        removed);
+    if (QFile::exists(ManifestFile()) && take(ManifestFile())) {
+        // The folder only when nothing else of ours lives there.
+        QDir().rmdir(QFileInfo(ManifestFile()).absolutePath());
+    }
+    Refresh();
+    return removed;
 }
 
 bool XdgFileTypeRegistry::Refresh() {

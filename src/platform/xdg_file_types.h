@@ -14,13 +14,22 @@
 // Which type an extension points to is asked of the MIME database (QMimeDatabase), so a package
 // of another program that claims the extension counts as another type; what this object wrote
 // itself counts at once, before the database has been rebuilt.
+//
+// A program that has a desktop entry of its own (one a package installed, in $XDG_DATA_HOME or
+// $XDG_DATA_DIRS, whose Exec starts this very file) gets no private entry: the defaults name
+// the installed one, and $XDG_DATA_HOME/pixora/associations records which lines those were, so
+// that they can be taken back. Everything else written is known by its name (pixora-open-*,
+// pixora-*.xml). The files are edited line by line rather than through a key-file library,
+// because the user's comments and layout in mimeapps.list must survive untouched.
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/file_types.h"
 
@@ -31,6 +40,10 @@ public:
     // The user's folders: $XDG_DATA_HOME and $XDG_CONFIG_HOME as QStandardPaths sees them.
     XdgFileTypeRegistry();
     XdgFileTypeRegistry(QString dataHome, QString configHome);
+    // dataDirs: where installed entries are looked for (as $XDG_DATA_DIRS); searchPath: where a
+    // bare Exec program is looked for (as $PATH).
+    XdgFileTypeRegistry(QString dataHome, QString configHome, QStringList dataDirs,
+                        QStringList searchPath);
     // Refreshes the databases for what was written.
     ~XdgFileTypeRegistry() override;
 
@@ -40,6 +53,17 @@ public:
     RegistryRead ReadOpenCommand(std::string_view typeName, std::string& command) override;
     bool WriteOpenCommand(std::string_view typeName, std::string_view command) override;
     bool WriteIcon(std::string_view typeName, std::string_view icon) override;
+    bool HasInstalledEntry(const std::string& program) override;
+    // Private entries whose program is gone, and recorded defaults for an installed entry that
+    // is gone, with their mimeapps.list lines.
+    std::vector<std::string> RemoveStaleEntries() override;
+
+    // Takes back everything this program ever wrote below the user's folders, and only that;
+    // one line per item removed. Refreshes the databases.
+    std::vector<std::string> Unregister();
+
+    // The installed entry's identifier for program ("pixora.desktop"), or empty.
+    QString InstalledEntryFor(const QString& program) const;
 
     // Runs update-mime-database and update-desktop-database on the user's folders when something
     // changed there and the tools are installed. False when a tool was needed but missing or
@@ -49,6 +73,7 @@ public:
     QString PackageFile(std::string_view typeName) const;
     QString DesktopFile(const QString& program) const;
     QString MimeAppsFile() const { return configHome_ + "/mimeapps.list"; }
+    QString ManifestFile() const { return dataHome_ + "/pixora/associations"; }
 
 private:
     struct Package {
@@ -58,9 +83,17 @@ private:
     };
     std::optional<Package> LoadPackage(const QString& file) const;
     bool SavePackage(std::string_view typeName, const Package& package);
+    bool MakeDefault(const QString& mime, const QString& id);
+    QString ResolveProgram(const QString& program) const;
+    // Drops the mimeapps.list list items isOurs accepts; false when the file could not be
+    // written.
+    bool TakeBackAssociations(const std::function<bool(const QString&, const QString&)>& isOurs,
+                              std::vector<std::string>& removed);
 
     QString dataHome_;
     QString configHome_;
+    QStringList dataDirs_;
+    QStringList searchPath_;
     // Extensions (lower case) written in this run, before the database knows them.
     std::map<QString, std::string> written_;
     bool mimeChanged_ = false;
@@ -89,5 +122,11 @@ QString UnescapeDesktopValue(const QString& text);
 std::optional<QString> KeyFileValue(const QString& text, const QString& group, const QString& key);
 QString SetKeyFileValue(const QString& text, const QString& group, const QString& key,
                         const QString& value);
+// Takes the desktop ids isOurs(key, id) accepts out of the lists in [Default Applications] and
+// [Added Associations]; a line whose list becomes empty goes, every other byte stays. removed
+// gets one "group key=id" item per id taken.
+QString RemoveAssociations(const QString& text,
+                           const std::function<bool(const QString&, const QString&)>& isOurs,
+                           QStringList& removed);
 
 }  // namespace pixora

@@ -1,6 +1,10 @@
 #include "shell/file_types.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <sstream>
 
 #include "core/document.h"
 #include "core/settings_keys.h"
@@ -16,6 +20,47 @@ std::string Lower(std::string_view text) {
         ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     }
     return out;
+}
+
+// "FileTypeAsked" holds one tag per program path: a hash, so that any path (spaces, line breaks)
+// fits in one settings value, and a bounded number of them, so that many scratch build folders
+// do not make the value grow without end.
+constexpr size_t AskedPathsKept = 32;
+
+std::string PathTag(const std::string& path) {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a, 64 bits
+    for (unsigned char ch : path) {
+        hash = (hash ^ ch) * 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::vector<std::string> AskedTags(SettingsStore& store) {
+    std::istringstream in(ReadText(store, keys::FileTypeAsked));
+    std::vector<std::string> tags;
+    for (std::string tag; in >> tag;) {
+        tags.push_back(tag);
+    }
+    return tags;
+}
+
+void RememberAsked(SettingsStore& store, std::vector<std::string> tags, const std::string& tag) {
+    tags.push_back(tag);
+    if (tags.size() > AskedPathsKept) {
+        tags.erase(tags.begin(), tags.end() - AskedPathsKept);
+    }
+    std::string value;
+    for (const std::string& item : tags) {
+        value += (value.empty() ? "" : " ") + item;
+    }
+    WriteText(store, keys::FileTypeAsked, value);
+}
+
+void RegisterOwnType(FileTypeRegistry& registry, UserInterface& ui, const std::string& program) {
+    RegisterFileType(registry, ui, ".npm", PictureMessageType, true, "Nokia Picture Message",
+                     program);
 }
 
 struct Sibling {
@@ -91,8 +136,17 @@ void RegisterOtherTypes(FileTypeRegistry& registry, UserInterface& ui) {
 
 void RegisterFileTypesAtStartup(FileTypeRegistry& registry, SettingsStore& store, UserInterface& ui,
                                 ShellHost& host, const std::string& ownProgram) {
-    RegisterFileType(registry, ui, ".npm", PictureMessageType, true, "Nokia Picture Message",
-                     ownProgram);
+    registry.RemoveStaleEntries();
+
+    // Only an installed program may make itself the default unasked; a copy started from a build
+    // folder would otherwise take the user's files away from the installed one at every run.
+    const bool installed = registry.HasInstalledEntry(ownProgram);
+    const std::string tag = PathTag(ownProgram);
+    const std::vector<std::string> asked = AskedTags(store);
+    const bool offerOwn = !installed && std::find(asked.begin(), asked.end(), tag) == asked.end();
+    if (installed) {
+        RegisterOwnType(registry, ui, ownProgram);
+    }
 
     const Sibling siblings[] = {
         {keys::TamselApplication, ".ngg", GroupGraphicType, "Nokia Group Graphic"},
@@ -100,36 +154,48 @@ void RegisterFileTypesAtStartup(FileTypeRegistry& registry, SettingsStore& store
     };
     for (const auto& sibling : siblings) {
         const std::string program = ReadText(store, sibling.application);
-        const bool installed = !program.empty() && host.FileExists(program);
-        RegisterFileType(registry, ui, sibling.extension, sibling.typeName, installed,
+        const bool siblingInstalled = !program.empty() && host.FileExists(program);
+        RegisterFileType(registry, ui, sibling.extension, sibling.typeName, siblingInstalled,
                          sibling.description, program);
     }
 
+    bool othersTaken = false;
     if (ReadInt(store, keys::FileTypeWarn) != 1) {
         RegisterOtherTypes(registry, ui);
-        return;
+    } else {
+        // ".ngl" is mapped with the others but never made a reason to ask.
+        const std::pair<const char*, const char*> tested[] = {
+            {".nlm", GroupGraphicType}, {".nsl", GroupGraphicType},   {".otb", GroupGraphicType},
+            {".i61", GroupGraphicType}, {".gms", PictureMessageType},
+        };
+        for (const auto& [extension, typeName] : tested) {
+            othersTaken = !IsFileTypeFree(registry, extension, typeName) || othersTaken;
+        }
     }
-    // ".ngl" is mapped with the others but never made a reason to ask.
-    const std::pair<const char*, const char*> tested[] = {
-        {".nlm", GroupGraphicType}, {".nsl", GroupGraphicType},   {".otb", GroupGraphicType},
-        {".i61", GroupGraphicType}, {".gms", PictureMessageType},
-    };
-    bool allFree = true;
-    for (const auto& [extension, typeName] : tested) {
-        allFree = IsFileTypeFree(registry, extension, typeName) && allFree;
-    }
-    if (allFree) {
+    if (!othersTaken && !offerOwn) {
         return;
     }
     host.SetBusy(true);
     host.FocusMainWindow();
-    const int answer = ui.MessageBox(TranslateText("Shell", FileTypeQuestion), ProductName,
-                                     MessageIcon::Question, MessageButtons::YesNo);
+    // The path tells which copy of the program would take the files.
+    const std::string question =
+        offerOwn ? std::string(TranslateText("Shell", FileTypeQuestion)) + "\r\n" + ownProgram
+                 : std::string(TranslateText("Shell", FileTypeQuestion));
+    const int answer =
+        ui.MessageBox(question, ProductName, MessageIcon::Question, MessageButtons::YesNo);
     if (answer == AnswerYes) {
-        WriteInt(store, keys::FileTypeWarn, 0);
-        RegisterOtherTypes(registry, ui);
-    } else {
+        if (offerOwn) {
+            RegisterOwnType(registry, ui, ownProgram);
+        }
+        if (othersTaken) {
+            WriteInt(store, keys::FileTypeWarn, 0);
+            RegisterOtherTypes(registry, ui);
+        }
+    } else if (othersTaken) {
         WriteInt(store, keys::FileTypeWarn, 1);
+    }
+    if (offerOwn) {
+        RememberAsked(store, asked, tag);
     }
     host.SetBusy(false);
 }

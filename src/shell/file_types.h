@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/settings.h"
 #include "core/translate.h"
@@ -30,6 +31,12 @@ public:
     virtual RegistryRead ReadOpenCommand(std::string_view typeName, std::string& command) = 0;
     virtual bool WriteOpenCommand(std::string_view typeName, std::string_view command) = 0;
     virtual bool WriteIcon(std::string_view typeName, std::string_view icon) = 0;
+    // True when the desktop has an entry of its own that starts program (what a package
+    // installs): associations for it may then be made at every start, naming that entry.
+    virtual bool HasInstalledEntry(const std::string& program) = 0;
+    // Takes back what was written earlier for programs that no longer exist; one line per item
+    // removed.
+    virtual std::vector<std::string> RemoveStaleEntries() = 0;
 };
 
 inline constexpr const char* PictureMessageType = "NokiaPictureMessage";
@@ -58,6 +65,9 @@ void RegisterOtherTypes(FileTypeRegistry& registry, UserInterface& ui);
 
 // The check at every start. ownProgram is this program's executable; "FileTypeWarn" = 1 (the
 // default) asks before repairing the other formats, anything else repairs them silently.
+// An installed program takes ".npm" at every start. A program run from anywhere else (a build
+// folder, an unpacked archive) never takes it silently: the question offers it, naming the
+// program, once per program path ("FileTypeAsked" remembers the paths asked about).
 void RegisterFileTypesAtStartup(FileTypeRegistry& registry, SettingsStore& store, UserInterface& ui,
                                 ShellHost& host, const std::string& ownProgram);
 

@@ -30,6 +30,13 @@ protected:
         store.Write("Settings", "UserName", "Tester");
         // Associations are repaired silently, so no question holds the start.
         store.Write("Settings", "FileTypeWarn", "0");
+        // The editor under test is "installed", so it takes its file types without asking.
+        ASSERT_TRUE(QDir(dir.path()).mkpath("system/applications"));
+        QFile entry(dir.filePath("system/applications/pixora.desktop"));
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nName=Pixora\nExec=" PIXORA_EDITOR_PATH
+                    " %F\n");
+        entry.close();
         picture = dir.filePath("hand over.npm");
         PictureGrid grid;
         grid.Set(1, 1, 1);
@@ -51,6 +58,7 @@ protected:
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
         env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        env.insert("XDG_DATA_DIRS", dir.filePath("system"));
         env.insert("XDG_RUNTIME_DIR", dir.filePath("run"));
         env.insert("TMPDIR", dir.filePath("tmp"));
         return env;
@@ -196,6 +204,43 @@ TEST_F(TwoEditors, TerminationKeepsTheSettingsAndFreesTheInstance) {
     first.start(PIXORA_EDITOR_PATH, {picture});
     ASSERT_TRUE(first.waitForStarted(10000));
     EXPECT_TRUE(WaitForTitle(TitleFor(picture.toStdString(), true))) << Title();
+}
+
+TEST_F(TwoEditors, UnregisterTakesBackOnlyOursWithoutAWindowOrSettings) {
+    StartFirst();
+    // The caption comes before the associations in the start-up.
+    QFile list(dir.filePath("config/mimeapps.list"));
+    QElapsedTimer clock;
+    clock.start();
+    while (!list.exists() && clock.elapsed() < 15000) {
+        QTest::qWait(50);
+    }
+    ASSERT_TRUE(list.open(QIODevice::ReadWrite));
+    const QByteArray withOurs = list.readAll();
+    ASSERT_TRUE(withOurs.contains("=pixora.desktop"));
+    // Another program's line, written while the editor's are in place.
+    list.write("[Removed Associations]\nimage/png=gimp.desktop;\n");
+    list.close();
+    QFile settings(ini);
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray settingsBefore = settings.readAll();
+    settings.close();
+
+    // While the first instance still runs: no hand-over, no lock taken.
+    QProcess unregister;
+    unregister.setProcessEnvironment(Environment());
+    unregister.start(PIXORA_EDITOR_PATH, {"--unregister"});
+    ASSERT_TRUE(unregister.waitForFinished(20000));
+    EXPECT_EQ(unregister.exitCode(), 0);
+    const QString printed = QString::fromUtf8(unregister.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("pixora-nokia-picture-message.xml")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("application/x-nokia-picture-message=pixora.desktop"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_EQ(list.readAll(), "[Removed Associations]\nimage/png=gimp.desktop;\n");
+    EXPECT_TRUE(QDir(dir.filePath("data/mime/packages")).isEmpty());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_EQ(settings.readAll(), settingsBefore);
+    EXPECT_EQ(first.state(), QProcess::Running);
 }
 
 }  // namespace

@@ -106,6 +106,87 @@ TEST(XdgKeyFileTest, OneValueChangesEverythingElseStays) {
     EXPECT_EQ(KeyFileValue("[G]\n#k=v\n", "G", "k"), std::nullopt);
 }
 
+TEST(XdgKeyFileTest, OnlyOurAssociationsAreTakenOut) {
+    const auto ours = [](const QString& key, const QString& id) {
+        return id.startsWith("pixora-open-") || (key == "image/x-a" && id == "pixora.desktop");
+    };
+    const struct {
+        const char* before;
+        const char* after;
+        int removed;
+    } cases[] = {
+        // Comments, other programs and other groups stay; a list keeps its other ids.
+        {"# mine\n[Default Applications]\ntext/plain=gedit.desktop\nimage/x-a=pixora.desktop\n"
+         "\n[Added Associations]\nimage/x-a=pixora-open-p-1.desktop;gimp.desktop;\n",
+         "# mine\n[Default Applications]\ntext/plain=gedit.desktop\n"
+         "\n[Added Associations]\nimage/x-a=gimp.desktop;\n",
+         2},
+        // The same id for another type, or in a group we never write, is not ours.
+        {"[Default Applications]\nimage/x-b=pixora.desktop\n[Removed Associations]\n"
+         "image/x-a=pixora-open-p-1.desktop;\n",
+         "[Default Applications]\nimage/x-b=pixora.desktop\n[Removed Associations]\n"
+         "image/x-a=pixora-open-p-1.desktop;\n",
+         0},
+        // A group we added goes whole; one with a comment of the user's stays.
+        {"[X]\nk=v\n\n[Added Associations]\nimage/x-a=pixora.desktop;\n", "[X]\nk=v\n", 1},
+        {"[Added Associations]\n# keep\nimage/x-a=pixora.desktop;\r\n",
+         "[Added Associations]\n# keep\n", 1},
+        {"[Added Associations]\r\nimage/x-a=pixora.desktop;gimp.desktop;\r\n",
+         "[Added Associations]\r\nimage/x-a=gimp.desktop;\r\n", 1},
+    };
+    for (const auto& c : cases) {
+        QStringList removed;
+        EXPECT_EQ(RemoveAssociations(c.before, ours, removed), c.after) << c.before;
+        EXPECT_EQ(removed.size(), c.removed) << c.before;
+    }
+}
+
+// Which desktop entries count as this program's installed one.
+TEST(XdgRegistryTest, InstalledEntryIsFoundByWhatItsExecStarts) {
+    EnsureTestApplication();
+    QTemporaryDir dir;
+    const QString bin = dir.filePath("bin");
+    QDir().mkpath(bin);
+    const QString program = bin + "/pixora";
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n");
+    file.close();
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(QFile::link(program, bin + "/pixora-link"));
+    const struct {
+        const char* entry;
+        bool inDataHome;
+        bool found;
+    } cases[] = {
+        {"Exec=pixora %F", false, true},  // bare, found through the search path
+        {"Exec=pixora-link %f", false, true},
+        {"Exec=BIN/pixora-link", true, true},
+        {"Exec=\"BIN/../bin/pixora\" %U", false, true},
+        {"Exec=other %F", false, false},
+        {"Exec=pixora %F\nHidden=true", false, false},
+        {"Exec=pixora\nType=Link", false, false},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir folders;
+        const QString home = folders.filePath("home");
+        const QString system = folders.filePath("system");
+        QString entry = QString("[Desktop Entry]\nName=P\n") + c.entry + "\n";
+        entry.replace("BIN", bin);
+        if (!entry.contains("Type=")) {
+            entry += "Type=Application\n";
+        }
+        const QString folder = (c.inDataHome ? home : system) + "/applications";
+        QDir().mkpath(folder);
+        QFile desktop(folder + "/pixora.desktop");
+        ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
+        desktop.write(entry.toUtf8());
+        desktop.close();
+        XdgFileTypeRegistry registry(home, folders.filePath("config"), {system}, {bin});
+        EXPECT_EQ(registry.InstalledEntryFor(program), c.found ? "pixora.desktop" : "") << c.entry;
+    }
+}
+
 TEST(XdgRegistryTest, ANonWritableFolderFailsCleanly) {
     EnsureTestApplication();
     QTemporaryDir dir;
@@ -201,7 +282,30 @@ protected:
         }
         ini_ = home_.filePath("Brellow.ini");
         environment_ = {"XDG_DATA_HOME=" + home_.filePath("data"),
-                        "XDG_CONFIG_HOME=" + home_.filePath("config")};
+                        "XDG_CONFIG_HOME=" + home_.filePath("config"),
+                        "XDG_DATA_DIRS=" + home_.filePath("system")};
+    }
+    // What a package would install for own_.
+    void InstallEntry() {
+        QDir().mkpath(home_.filePath("system/applications"));
+        QFile entry(home_.filePath("system/applications/pixora.desktop"));
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nName=Pixora\nExec=" +
+                    QuoteExecArgument(QString::fromStdString(own_)).toUtf8() +
+                    " %F\nMimeType=application/x-nokia-picture-message;\n");
+    }
+    QByteArray MimeApps() {
+        QFile file(home_.filePath("config/mimeapps.list"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+    void SeedMimeApps(const QByteArray& bytes) {
+        QDir().mkpath(home_.filePath("config"));
+        QFile file(home_.filePath("config/mimeapps.list"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QStringList PrivateEntries() {
+        return QDir(home_.filePath("data/applications")).entryList({"pixora-open-*"});
     }
     QStringList Start(const QStringList& answers = {}) {
         Helper helper(home_.path(),
@@ -232,6 +336,7 @@ protected:
 };
 
 TEST_F(XdgStartupTest, CleanSystemGetsOurTypeAndDefaultWithoutAQuestion) {
+    InstallEntry();
     EXPECT_EQ(Start(), QStringList{"BEEPS 0"});
     EXPECT_EQ(MimeTypeOf("picture.npm"), "application/x-nokia-picture-message");
     EXPECT_EQ(MimeTypeOf("PICTURE.NPM"), "application/x-nokia-picture-message");
@@ -239,27 +344,82 @@ TEST_F(XdgStartupTest, CleanSystemGetsOurTypeAndDefaultWithoutAQuestion) {
     EXPECT_EQ(MimeTypeOf("logo.nol"), "application/x-nokia-operator-logo");
     // Nothing was asked, so the secondary formats are not ours yet.
     EXPECT_NE(MimeTypeOf("message.gms"), "application/x-nokia-picture-message");
-    EXPECT_EQ(DefaultFor("application/x-nokia-picture-message"),
-              DesktopIdForProgram(QString::fromStdString(own_)));
+    // The installed entry carries the association; no private one is made.
+    EXPECT_EQ(DefaultFor("application/x-nokia-picture-message"), "pixora.desktop");
+    EXPECT_EQ(PrivateEntries(), QStringList());
     // Without Tamsel Editor installed, group graphics get no program.
     EXPECT_EQ(DefaultFor("application/x-nokia-group-graphic"), QString());
     EXPECT_FALSE(QtSettingsStore(ini_).Read("Settings", "FileTypeWarn").has_value());
+}
+
+TEST_F(XdgStartupTest, InstalledSiblingGetsGroupGraphics) {
+    tamsel_ = "/opt/Tamsel/tamsel";
+    InstallEntry();
+    EXPECT_EQ(Start(), QStringList{"BEEPS 0"});
+    EXPECT_EQ(DefaultFor("application/x-nokia-group-graphic"),
+              DesktopIdForProgram(QString::fromStdString(tamsel_)));
+    EXPECT_EQ(DefaultFor("application/x-nokia-picture-message"), "pixora.desktop");
+}
+
+// Another program's lines and the user's comments, which nothing of ours may change.
+const QByteArray ForeignMimeApps =
+    "# chosen by hand\n[Default Applications]\ntext/plain=gedit.desktop\n\n"
+    "[Added Associations]\napplication/x-nokia-picture-message=gimp.desktop;\n";
+
+TEST_F(XdgStartupTest, BuildFolderCopyAsksOncePerPathAndLeavesDefaultsAlone) {
+    SeedMimeApps(ForeignMimeApps);
+    const QString question =
+        "QUESTION Some Nokia logo filetypes are not associated with the correct application.";
+    EXPECT_EQ(Start({"7"}), (QStringList{question, "BEEPS 0"}));
+    EXPECT_EQ(Start(), QStringList{"BEEPS 0"});
+    EXPECT_EQ(MimeApps(), ForeignMimeApps);
+    EXPECT_EQ(PrivateEntries(), QStringList());
+
+    // Another copy is asked again; Yes makes it the default through an entry of its own.
+    own_ = "/home/u/src/pixora/build/pixora";
+    EXPECT_EQ(Start({"6"}), (QStringList{question, "BEEPS 0"}));
+    const QString id = DesktopIdForProgram(QString::fromStdString(own_));
+    EXPECT_EQ(DefaultFor("application/x-nokia-picture-message"), id);
+    EXPECT_EQ(PrivateEntries(), QStringList{id});
     // The desktop's own cache of entries by type was rebuilt where the tool exists.
     if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty()) {
         EXPECT_TRUE(QFile::exists(home_.filePath("data/applications/mimeinfo.cache")));
     }
 }
 
-TEST_F(XdgStartupTest, InstalledSiblingGetsGroupGraphics) {
-    tamsel_ = "/opt/Tamsel/tamsel";
+TEST_F(XdgStartupTest, EntriesOfVanishedProgramsAndUnregisterTakeBackOnlyOurs) {
+    SeedMimeApps(ForeignMimeApps);
+    QDir().mkpath(home_.filePath("old build"));
+    const QString vanishing = home_.filePath("old build/pixora");
+    QFile program(vanishing);
+    ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+    program.close();
+    own_ = vanishing.toStdString();
+    Start({"6"});
+    ASSERT_EQ(PrivateEntries().size(), 1);
+    ASSERT_TRUE(QFile::remove(vanishing));
+
+    own_ = "/opt/Pixora Apps/pixora";
+    InstallEntry();
     EXPECT_EQ(Start(), QStringList{"BEEPS 0"});
-    EXPECT_EQ(DefaultFor("application/x-nokia-group-graphic"),
-              DesktopIdForProgram(QString::fromStdString(tamsel_)));
-    EXPECT_EQ(DefaultFor("application/x-nokia-picture-message"),
-              DesktopIdForProgram(QString::fromStdString(own_)));
+    EXPECT_EQ(PrivateEntries(), QStringList());
+    EXPECT_EQ(DefaultFor("application/x-nokia-picture-message"), "pixora.desktop");
+    EXPECT_FALSE(MimeApps().contains("pixora-open-"));
+
+    XdgFileTypeRegistry registry(home_.filePath("data"), home_.filePath("config"),
+                                 {home_.filePath("system")}, {});
+    const std::vector<std::string> removed = registry.Unregister();
+    EXPECT_EQ(MimeApps(), ForeignMimeApps);
+    EXPECT_EQ(QDir(home_.filePath("data/mime/packages")).entryList({"*.xml"}), QStringList());
+    EXPECT_FALSE(QFile::exists(home_.filePath("data/pixora")));
+    // Three packages, two lines naming the installed entry, the record of them.
+    EXPECT_EQ(removed.size(), 6u);
+    EXPECT_TRUE(QFile::exists(home_.filePath("system/applications/pixora.desktop")));
+    EXPECT_TRUE(registry.Unregister().empty());
 }
 
 TEST_F(XdgStartupTest, ForeignGmsAsksNoKeepsItYesTakesAllSix) {
+    InstallEntry();
     // Another program's package claims ".gms".
     QDir().mkpath(home_.filePath("data/mime/packages"));
     QFile foreign(home_.filePath("data/mime/packages/other.xml"));

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/settings_keys.h"
 #include "shell/fake_shell_host.h"
@@ -13,6 +14,8 @@
 
 namespace pixora {
 namespace {
+
+const std::string Own = "/usr/bin/pixora";
 
 // The registry as four maps, like the keys of the classes root; a value of "\x01" marks one that
 // exists but cannot be read.
@@ -48,7 +51,17 @@ public:
         return true;
     }
 
+    bool HasInstalledEntry(const std::string& program) override {
+        return installed.count(program) != 0;
+    }
+    std::vector<std::string> RemoveStaleEntries() override {
+        ++staleChecks;
+        return {};
+    }
+
     std::map<std::string, std::string> extensions, descriptions, commands, icons;
+    std::set<std::string> installed{Own};
+    int staleChecks = 0;
     std::set<std::string> readOnly;
     int writes = 0;
     int commandWrites = 0;
@@ -65,8 +78,6 @@ private:
         return RegistryRead::Found;
     }
 };
-
-const std::string Own = "/usr/bin/pixora";
 
 class FileTypesTest : public ::testing::Test {
 protected:
@@ -93,6 +104,63 @@ TEST_F(FileTypesTest, CleanSystemAsksNothing) {
     EXPECT_EQ(registry.icons,
               (std::map<std::string, std::string>{{"NokiaPictureMessage", Own + ",0"}}));
     EXPECT_TRUE(host.busyMarks.empty());
+}
+
+TEST_F(FileTypesTest, CopyWithoutInstalledEntryIsOfferedOncePerPath) {
+    const std::string build = "/home/u/src/build/pixora";
+    const std::string other = "/tmp/unpacked/pixora";
+    const struct {
+        const std::string& program;
+        int answer;  // 0: no question may come
+        const char* commandAfter;
+    } starts[] = {
+        {build, AnswerNo, ""},
+        {build, 0, ""},
+        {other, AnswerYes, "/tmp/unpacked/pixora %1"},
+        {other, 0, "/tmp/unpacked/pixora %1"},
+        {build, 0, "/tmp/unpacked/pixora %1"},
+        {Own, 0, "/usr/bin/pixora %1"},
+    };
+    size_t questions = 0;
+    for (const auto& start : starts) {
+        if (start.answer != 0) {
+            ui.answers = {start.answer};
+        }
+        RegisterFileTypesAtStartup(registry, store, ui, host, start.program);
+        ASSERT_EQ(ui.messages.size(), questions + (start.answer != 0)) << start.program;
+        if (start.answer != 0) {
+            EXPECT_EQ(ui.messages.back().text,
+                      std::string(FileTypeQuestion) + "\r\n" + start.program);
+            ++questions;
+        }
+        EXPECT_EQ(registry.commands["NokiaPictureMessage"], start.commandAfter);
+    }
+    EXPECT_EQ(registry.staleChecks, 6);
+    // The secondary formats were never part of it.
+    EXPECT_FALSE(store.Has(keys::General, "FileTypeWarn"));
+}
+
+TEST_F(FileTypesTest, OneQuestionCoversCopyAndSecondaryFormats) {
+    registry.installed.clear();
+    registry.extensions[".gms"] = "OtherApp.Document";
+    ui.answers = {AnswerYes};
+    Start();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(registry.commands["NokiaPictureMessage"], Own + " %1");
+    EXPECT_EQ(registry.extensions[".gms"], "NokiaPictureMessage");
+    EXPECT_EQ(store.Read(keys::General, "FileTypeWarn"), "0");
+}
+
+TEST_F(FileTypesTest, RememberedPathsAreBounded) {
+    for (int i = 0; i <= 32; ++i) {
+        ui.answers = {AnswerNo};
+        RegisterFileTypesAtStartup(registry, store, ui, host, "/build" + std::to_string(i));
+    }
+    // The oldest path has dropped out and is asked again; the newest is not.
+    ui.answers = {AnswerNo};
+    RegisterFileTypesAtStartup(registry, store, ui, host, "/build0");
+    RegisterFileTypesAtStartup(registry, store, ui, host, "/build32");
+    EXPECT_EQ(ui.messages.size(), 34u);
 }
 
 TEST_F(FileTypesTest, InstalledSiblingsGetTheirCommands) {
