@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Renders the application icon's SVG to a square PNG at build time, so the PNG sizes can never
 // drift from the drawing.
 #include <QGuiApplication>

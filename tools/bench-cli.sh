@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Whole-process speed of pixora-cli next to independent tools doing a comparable job:
 #   pixora-cli convert small.nol out.wbmp     (operator logo to wireless bitmap)
 #   gammu copybitmap small.nol out.wbmp       (the same conversion by gammu)

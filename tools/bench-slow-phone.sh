@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Times pixora-cli send and pixora-cli phonebook against a phone whose network is slow
 # (tools/slow-phone.py on a pseudo-terminal) and shows how often each command reached the phone.
 #   tools/bench-slow-phone.sh [ACK_SECONDS [LISTING_SECONDS]]     defaults: 30 and 5

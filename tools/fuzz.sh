@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the libFuzzer targets of tests/fuzz with clang (ASan and UBSan on) and runs each for a
 # bounded time, starting from its stored seed corpus. New inputs go to a scratch copy, never into
 # the repository; any crash, leak, sanitizer report or timeout fails the script, and the input

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the Debian 12 packages Pixora builds and tests with. Runs as root or through sudo.
 # --no-install-recommends drops what Debian only recommends, so everything needed at run time is
 # named here: libwmf renders text with the URW fonts, its link flags name expat and libjpeg, and

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Screenshots of the Import with Preview dialog, one per dither method, on a photo-like picture
 # drawn by tools/make-photo.py (or on the picture given as $1).
 #   tools/screenshot-import-preview.sh [PICTURE] [OUTDIR]     (OUTDIR defaults to build/shots)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what Pixora needs, builds it and starts the editor.
 set -euo pipefail
 cd "$(dirname "$0")/.."

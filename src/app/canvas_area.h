@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The room the canvas takes in the window. While the canvas follows the window, its cells are the
 // largest whole number of device pixels (up to 32) that lets the whole picture fit the room, so

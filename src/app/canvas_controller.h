@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Input on the canvas: the mouse drives the current drawing tool (the pencil by default: left
 // button sets cells, right button clears them), the position read-out follows the pointer, and

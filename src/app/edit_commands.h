@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The Edit menu: undo and redo, the moves, invert and the flips, copy and paste, and the
 // clipboard monitor that pastes each new bitmap by itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Every menu item and toolbar button of the main window, made once and handed to the commands,
 // so nothing looks an item up by its name. Each action's objectName is its name here.

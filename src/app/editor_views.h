@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The main window's client area: the canvas, the preview with its arrow buttons and the web
 // label beside it, and the text row below (text box, read-out, branding picture).

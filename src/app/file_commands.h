@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The File menu: New, Open, Import, Save, Save As, Export, the recent files, and files dropped
 // on the window or handed over by another process. The questions and messages go through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A thin frame around one widget that shows while that widget has the keyboard focus. The frame
 // lies in a margin of its own, so the framed widget keeps its size and its pixels, and mouse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The main window, the editor's composition root: it builds the views, the actions and the
 // command objects (file, edit, canvas, phone, web), hands each the document and the services it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Import with Preview: the source picture on the left, on the right the 72 x 28 result in the
 // phone display's colours, rendered again from the reduced working copy whenever a control

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // File > Open Received Message: a box to paste a received picture message into (PDU lines, an
 // AT+CMGL / AT+CMGR transcript, a gammu SMS backup), or to fill from a file.

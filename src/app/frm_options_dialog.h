@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The options dialog: serial port, message-centre number, status report, warnings, file-type
 // check and phonebook sources. It is created once and reloads the stored values every time it

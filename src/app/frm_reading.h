@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The modal progress form of a phonebook read, with its three stage labels.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The picture messages read from the phone: sender, time and a small preview of each, one to
 // open into the editor.

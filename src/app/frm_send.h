@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The send dialog: the destination number, typed or picked from the phone's phonebook.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The modal progress form of a send through the phone. Showing it starts the send; its Cancel
 // button and its close box only ask the conversation to stop, which hides the form when it has.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Pixora: the editor for Smart Messaging picture messages.
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The editor's commands that talk to the phone: Send via SMS with its send dialog and progress
 // form, the phonebook read the send dialog starts, Read Messages from Phone, and the port test and

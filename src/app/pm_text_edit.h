@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The picture-message text box: at most 121 characters from the phone's character set, no line
 // breaks. The main window's shortcuts keep acting on the picture while the box has the focus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A modal progress form of a phone conversation. Showing it starts the conversation; Cancel and
 // the close box only ask the conversation to stop, and the conversation hides the form when it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shows one retained image (canvas or phone preview) at its own size, pixel for pixel: no
 // smoothing when a high-DPI screen scales it, so the cells stay crisp. Files dropped on it are

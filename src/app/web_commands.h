@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The editor's commands that go through the web and the sibling programs: Send via Internet, the
 // other send modes, the help and newsletter pages, the link label, the "Send to" entries, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where the main window goes: its position is kept in the settings in twips and pulled back
 // onto the screen, frame included.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The user interface of a program that never waits for a person: every question is answered Yes
 // (so an oversized picture is shrunk and an empty one written), every input box keeps its default

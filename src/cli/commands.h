@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // pixora-cli's command table and its runner. A command is one row: its name, its operands, a line
 // of help and the function that does it, so a new command is a new function and a new row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // "pixora-cli convert": the options that choose how an ordinary picture becomes the 72 x 28
 // picture, the choices the editor's Import with Preview offers. Without them a conversion is

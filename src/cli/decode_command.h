@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // "pixora-cli decode": a received picture message (PDU lines, an AT+CMGL / AT+CMGR transcript
 // or a gammu SMS backup) shown like "show" or written as a picture-message file.

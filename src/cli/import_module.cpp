@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The import module: the editor's picture loader, with a GUI application only for the one kind of
 // file that needs one.
 #include <QFile>

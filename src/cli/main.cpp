@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli: the editor's readers and writers for scripts and batch work.
 #include <iostream>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // "pixora-cli pdu": the three SMS-SUBMIT lines the editor would hand the phone for a picture, for
 // checking them with other tools. Reads and writes no setting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What pixora-cli send and pixora-cli phonebook share on the way to the phone, inside the phone
 // module: the settings a script's conversation sees, the choice of port and device, the serial

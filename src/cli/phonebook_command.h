@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // pixora-cli phonebook: the editor's phonebook read from a script. Options here; the read runs in
 // the phone module beside the send.

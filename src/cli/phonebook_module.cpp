@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli phonebook: the editor's phonebook read, in the phone module beside the send, on the
 // same serial link, timer and port choice. The entries go to standard output as the lines of the
 // cache file; the cache itself is written only when asked for.

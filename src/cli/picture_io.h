@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Opening and writing pictures for pixora-cli through the editor's own open, import, save and
 // export, with what the editor would show turned into text for a script.

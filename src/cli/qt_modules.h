@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // pixora-cli keeps Qt out of its own executable: reading a logo and writing a WBMP, NPM or BMP is
 // plain C++, and a process that links Qt Gui spends most of its short life loading it. The two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The editor's settings as pixora-cli sees them: read, never written. A batch run must not move
 // the editor's window, recent files or counters, and the store is opened only when a command

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/receive_command.h"
 
 #include "cli/send_command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // pixora-cli receive: the picture messages stored on the phone, listed or written as .npm files.
 // Options and the naming of the files here; the read runs in the phone module beside the send.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli receive: the editor's read of the stored messages, in the phone module beside the
 // send, on the same serial link, timer and port choice. The listed entries go back to the
 // program, which finds the picture messages among them; nothing here writes a file or a setting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The region module: the keyboard region with its dialling code from libphonenumber, handed out to
 // pixora-cli. It needs no Qt library at all, so loading it costs only libphonenumber.
 #include "cli/qt_modules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // pixora-cli send: the editor's picture-message send through a phone on a serial port, from a
 // script. The conversation itself runs in the send module (Qt Core and Qt SerialPort), loaded

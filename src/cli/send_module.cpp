@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The send module: pixora-cli send runs the editor's send conversation here, on the serial link
 // and timer the editor uses, in an event loop without any window; pixora-cli ports lists the
 // ports as the editor numbers them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // "-" as a file name: standard input read whole, standard output written in one piece, and the
 // type a name would otherwise give (--from, --to, or the bytes' own signature). Also the form

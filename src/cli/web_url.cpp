@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/web_url.h"
 
 #include "cli/qt_modules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What pixora-cli needs to print the web-send address the editor would build: the same web
 // context the editor sets up at start-up, from this program's folder and the user's locale.

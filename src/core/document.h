@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Document state and the texts derived from it: the window title and the read-outs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Whole-picture edits. Moves rotate by one pixel: what leaves one edge comes back at the other,
 // so nothing is lost. Moves and flips fill a work grid that the editor commits back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The questions asked before the picture leaves the editor (copy, save, export, send).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Path helpers on the native "/" separator. Paths are UTF-8 bytes.
 

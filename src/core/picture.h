@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The picture of a picture message: 72 x 28 cells, 1 = set (black), anything else = clear.
 

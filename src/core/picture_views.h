@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The three retained images that show the picture: the enlarged canvas with its grid, the phone
 // preview at true size inside a phone front, and the hidden 72 x 28 output bitmap that copy and

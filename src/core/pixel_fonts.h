@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Three bitmap fonts for writing text into the picture: a tiny 4 x 6, a plain 5 x 7 and a bold
 // one 8 rows high. Each covers every printable Windows-1252 character, so every character a

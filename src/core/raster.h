@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A plain RGB image in memory: the retained drawing surface behind each view, and the form in
 // which imported pictures reach the fit and threshold steps. Pixels are 0xAARRGGBB words, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The shapes of the drawing tools, as the cells they cover: lines, rectangles, ellipses, flood
 // fill, and the Shift constraint of a drag. Each shape is produced through a cell callback, so

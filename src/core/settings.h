@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The per-user settings store shared with the sibling tools: sections of text values under the
 // application "Brellow". Each value is read with its default at the point of use; a missing key

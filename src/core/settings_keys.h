@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Every key the program reads or writes, with the default most readers assume. Readers that
 // assume another default pass it explicitly where they read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The picture-message text: Windows-1252 conversion, the characters a user may type, the
 // characters-left read-out, and the phone code page table for phonebook names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Everything the program says to or asks of the user goes through this one interface: message
 // boxes, questions, the input box, the beep, the busy pointer and the file dialogs. The program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // UTF-8 <-> UTF-32 for paths and captions. Invalid bytes decode to U+FFFD instead of failing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The document being edited: the picture, its text, its name, whether it is saved, and the
 // picture's undo history. Every change goes through it, and the views and the title follow it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Open, import, save and export, written once for the editor and pixora-cli. They return what
 // happened and never show anything: the callers tell the user in their own way.

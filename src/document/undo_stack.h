@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The picture's undo history: each step keeps the whole 72 x 28 picture before and after it. A
 // picture is small enough that snapshots are simpler and safer than recording each operation's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Bit strings and byte sequences, the two forms every reader and writer in this folder goes
 // through. A bit string is text of '0' and '1', most significant bit of each group of eight

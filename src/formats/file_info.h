@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a graphic file says about itself beyond the 72 x 28 picture the readers return: its
 // format, the size of the graphic it stores and the fields of its header and trailer (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Whole-file reads and writes. Every format here is read and written in one piece.
 

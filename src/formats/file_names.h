@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Name rules and dialog filters of Save, Save As, Export and Open.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Picture-message payload stored as a file (.gms): version, text item, bitmap item.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The adjustable conversion of an ordinary picture into the 72 x 28 black-and-white picture:
 // grey by luminance, brightness and contrast, one of four ways to fit it in, a threshold or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Turning an ordinary colour image into the 72 x 28 black-and-white picture: first fit (shrink
 // to at most 72 x 28, or keep only the top-left part when the user says so), then threshold

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Group graphic (.ngg) and operator logo (.nol) files; "NCG" is a third spelling of the magic.
 // All numbers are 16-bit little-endian signed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The choice of reader when a file is opened, and what the editor does with the outcome.
 //

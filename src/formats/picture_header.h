@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a picture file's first bytes tell before anything is decoded: which kind of file it is,
 // how large a picture it declares, and for an uncompressed bitmap where each row lies. A decoder

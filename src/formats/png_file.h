@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A 1-bit greyscale PNG of the picture, black cells on white, each cell a square of scale x scale
 // pixels. The image data goes into stored (uncompressed) deflate blocks: a 1-bit picture is small

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Why a file gave no picture: one code per distinct failure, from the file itself (missing, no
 // regular file, too large, unreadable) to its contents (cut short, wrong tag, a header field or

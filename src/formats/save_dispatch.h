@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The formats a picture can be written in, one table for pixora-cli and the editor's Export:
 // which name picks which writer, the sizes each format takes and how the picture is encoded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The AT command engine: one conversation at a time, one reply buffer, and a periodic tick that
 // judges each step. It owns no timer and never waits: the platform feeds it Received() for every

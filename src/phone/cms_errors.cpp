@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "phone/cms_errors.h"
 
 #include "core/strings.h"

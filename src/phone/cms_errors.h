@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a message centre's refusal means, for the error box after a failed send. The phone
 // reports it as "+CMS ERROR: <code>" (3GPP TS 27.005 3.2.5); the codes below 128 are the

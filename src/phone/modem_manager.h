@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // ModemManager, the desktop's modem service, opens every serial port that looks like a modem and
 // talks to it; a phone on such a port then answers ModemManager as well as us. It can be asked to

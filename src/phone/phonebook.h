@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's phonebook: read from the SIM and the phone memory over the AT engine, kept in a
 // table, written to a cache file so later runs can offer the names without the phone, and turned

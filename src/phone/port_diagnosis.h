@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Why a serial port would not open, in words a Linux user can act on. The platform gathers the
 // facts (which device stands behind COMn, the errno of opening it, who owns it, who holds it);

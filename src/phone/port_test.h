@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The two short conversations of the options dialog: "does a phone answer on this port, and is
 // it a Nokia?" and "what message-centre number does the phone hold?". Each reports a result code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // How the engine reads a phone's reply: the whole of what arrived since the command was written
 // is searched for the few tokens the conversations care about. Later tokens in the list win, so

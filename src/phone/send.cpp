@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "phone/send.h"
 
 #include "core/settings_keys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Sending a picture message through the phone: the three PDUs of the SMS layer written after
 // "AT", "ATZ" and "AT+CMGF=0", each announced with "AT+CMGS=<length>" and sent after the "> "

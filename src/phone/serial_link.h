@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The one thing the AT engine needs from a serial port. The desktop build implements it with
 // QSerialPort; tests use a pseudo-terminal behind the same implementation or a scripted fake.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A conversation's steps written down as constant tables, one row per step: the command (fixed
 // text, or a builder for the commands that carry a length or an index range), the reply that

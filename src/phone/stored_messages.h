@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The messages stored on the phone, read over the AT engine from the SIM and the phone memory
 // and handed on as the phone lists them: which memory, the index, the status, the length and

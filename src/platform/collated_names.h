@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Lists of names in the order the user's language puts them: "Älice" beside "Alice" in German,
 // after "Zed" in Swedish. A comparison of code points would put every accented letter after "z".

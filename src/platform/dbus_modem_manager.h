@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // ModemManager over D-Bus (QtDBus): which modem holds a serial device, and InhibitDevice on the
 // service's main object. Nothing is asked of a bus that is not there or of a service that is not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/desktop_services.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The desktop services the shell logic asks of the main window that are plain platform calls:
 // whether a program file is there, and starting a program with one argument. The main window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Decodes the picture files the Import command accepts (BMP with or without RLE compression,
 // GIF, JPEG, icon, Windows metafile and enhanced metafile, and whatever else Qt's image plugins

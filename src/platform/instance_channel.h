@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The channel a second start uses to hand its file to the running editor: a local socket in the
 // user's private runtime folder, carrying the file-hand-over message of shell/hand_off.h. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The running-instance test: a lock file in the user's private runtime folder. The first process
 // holds it until it ends; a second start finds it held and hands its file over instead of opening

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Windows metafiles (WMF through libwmf's gd device) and enhanced metafiles (EMF through the
 // separate pixora-emf2svg program, then drawn with QtSvg), rendered onto white. Both check the

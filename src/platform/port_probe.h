@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Gathers what the system knows about the device behind COMn, for the port list and for the
 // reason a port would not open (phone/port_diagnosis.h turns the facts into words): the device

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The settings store on disk: an INI file shared by every program of the family run by this
 // user ($XDG_CONFIG_HOME/Brellow/Brellow.ini). The siblings read and write it too, so the file is

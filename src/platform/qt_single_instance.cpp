@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/qt_single_instance.h"
 
 #include "platform/instance_channel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The single-instance service on the desktop: the lock file in the runtime folder and the local
 // socket of the message hook.

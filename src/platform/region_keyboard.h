@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The keyboard's region on Linux. A Linux desktop has no per-keyboard-layout locale like the one
 // the web commands were designed around, so the input method's locale stands in for it, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The phone's serial port on the desktop: QSerialPort behind the engine's SerialLink, the rule
 // that turns the user's COM number into a device, and the timer that ticks the engine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The private temporary folder for web pages and pictures handed to the siblings: one folder per
 // user in the system's temporary location, readable by that user only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/web_desktop_opener.h"
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Handing a file or a web address to the desktop's default handler: the redirect page of the web
 // send goes to the browser as a file, the web links as addresses. Neither waits for the handler,

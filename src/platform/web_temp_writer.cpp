@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/web_temp_writer.h"
 
 #include "formats/file_io.h"

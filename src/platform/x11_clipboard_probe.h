@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Whether the owner of the X11 clipboard answers at all, asked on a connection of our own with a
 // deadline. Qt's own clipboard waits five seconds for an owner that does not answer, once for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The file-type registry on a freedesktop desktop, written only below the user's own folders:
 //

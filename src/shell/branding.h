@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The branding file "KALDRIX.INI" beside the program: a reseller switches the send commands, adds a
 // picture to the main window and tags the web requests, without a different build.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Which program the desktop starts for the phone-graphic file types: picture messages with this
 // editor, group graphics and operator logos with the siblings when they are installed, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The file-hand-over message a second start sends to the running instance, and what the second
 // start does. Byte layout, all integers 32-bit little-endian:

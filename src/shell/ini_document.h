@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // An INI file that other programs write too, held so that it can be changed without disturbing
 // them: every line is kept as its bytes, and only the lines of the keys set or removed change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Phone numbers as the editor keeps them: decimal digits in international form, without "+" or
 // a leading "0".

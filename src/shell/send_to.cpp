@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "shell/send_to.h"
 
 #include "core/document.h"

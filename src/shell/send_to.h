@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Handing the current picture to another application: the siblings Tamsel Editor and Vornik
 // Uploader, and up to two "Send to" targets that other applications register in the settings.

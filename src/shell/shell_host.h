@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the shell logic needs from the running program besides the settings store and the user
 // interface: file checks, the busy mark, writing the current picture and starting other programs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One editor per user: the lock that says whether another editor runs, the hand-over of a
 // second start's file to it, and the receiver of files handed over later. The program passes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "sms/ota_payload.h"
 
 #include "core/text.h"

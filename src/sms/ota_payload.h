@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The picture message as it travels over the air: the OTA bitmap of the picture and the
 // Smart Messaging payload around it (version, text item, bitmap item), as bytes and as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A picture message as it arrives: the PDUs of its parts (SMS-DELIVER as the phone stores what it
 // received, or SMS-SUBMIT as this program and other tools send), read from the forms people have

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The picture messages among the messages a phone lists from its memories. A phone keeps every
 // part of a long message as an entry of its own, in whatever order they arrived, so the parts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The three SMS-SUBMIT PDUs that carry one picture message, with the message-centre field
 // written in front of each and the length announced with "AT+CMGS=".

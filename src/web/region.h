@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where the web commands are offered: the gateway only delivers in the German-speaking countries,
 // so the commands show for German of Germany, Switzerland or Austria, or for a keyboard locale in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Names of the temporary files the editor leaves for the browser (redirect pages) and for other
 // applications (picture messages). Both kinds draw their numbers from one counter per run, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // How often this user has sent picture messages, by phone and by web. The counts travel with the
 // web requests and the update check so the vendor can see how the program is used.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The addresses the editor hands to the browser for the vendor's web service, and the small page
 // that sends the browser on to the gateway. Nothing here talks to the network: every address is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The body of "Send via Internet" between the empty-picture check and opening the page: build the
 // request, write the redirect page, count the send. The main window brackets it with SetBusy, asks

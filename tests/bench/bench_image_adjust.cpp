@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One update of the import preview: fit, brightness and contrast, dither and invert of the
 // working copy of a 4000 x 3000 photo into the 72 x 28 picture, once per dither and fit. The
 // reduction of the photo into the working copy happens once, before the measurement, as it does

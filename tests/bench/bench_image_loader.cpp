@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Importing a photo only ever needs 72 x 28 pixels. A JPEG of more pixels than one decode may
 // hold (12 million here) is read at a DCT scale and shrunk row by row, without a full-size copy.
 // This compares that import with a plain full-size decode of the same 4000 x 3000 file. The

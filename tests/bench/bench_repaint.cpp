@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How long a whole-picture edit takes: the picture operation plus the repaint of all three views,
 // first in the drawing layer alone, then through the main window's Invert command.
 

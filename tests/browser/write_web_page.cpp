@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The web send of the editor without its window, for the browser test: opens a picture-message
 // file and does what "Send via Internet" does after the empty-picture question, with the real
 // settings store, region check, private temporary folder and page writer. Prints the page's path.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli as a script sees it: the built program run as a child process, with its own settings
 // folder, on files made here.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli decode as a whole process: what pdu prints comes back as the picture it was made of.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli pdu as a whole process: the worked example of a picture message sent by phone.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli phonebook as a script runs it: the built program against the simulated phone, with
 // settings and data folders of the test's own.
 #include <gtest/gtest.h>

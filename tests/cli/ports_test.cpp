@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli ports as a whole process: the COM numbers of the editor, with a pseudo-terminal
 // standing in for a phone and a device that is not there.
 #include <gtest/gtest.h>

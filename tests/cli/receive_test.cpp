@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli receive against the simulated phone on a pseudo-terminal.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli send as a script runs it: the built program as a child process with a settings
 // folder of its own, talking to the simulated phone on a pseudo-terminal. The 2-second ticks are
 // divided through PIXORA_TICK_DIVISOR so that a silent phone gives up in well under a second.

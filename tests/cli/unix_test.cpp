@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pixora-cli in a pipeline: "-" for standard input and output, many files in one run, messages
 // that name the file, per-command help and the info command's fields.
 #include <gtest/gtest.h>

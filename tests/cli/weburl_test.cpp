@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "pixora-cli weburl" run as a child process: a copy of the program in a folder of its own (so a
 // branding file can lie beside it), its own settings folder and locale, and its own temporary
 // folder to show that nothing is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/picture_views.h"
 
 #include <gtest/gtest.h>

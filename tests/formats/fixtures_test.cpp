@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Files made by netpbm (see tests/fixtures/formats/README.md) against the WBMP reader and writer.
 #include <cctype>
 #include <fstream>

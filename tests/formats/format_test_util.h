@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Builders shared by the format tests: pictures from a few pixels or a seed, byte strings from
 // lists of values.

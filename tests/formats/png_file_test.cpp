@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The thumbnail PNG as an independent decoder (netpbm's pngtopnm) reads it.
 #include <cstdio>
 #include <cstdlib>

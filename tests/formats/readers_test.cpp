@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Accept and reject cases of the phone-graphic readers, and where each puts the graphic.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every writer against its own reader over the phone sizes, and against independent tools that
 // read the same files (gammu, ImageMagick, netpbm), skipped where a tool is missing.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The adjustable import of a small picture with any settings: every cell 0 or 1, nothing set
 // where the fit leaves the picture free, the same settings always give the same picture.
 #include <cmath>

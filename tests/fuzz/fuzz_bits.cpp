@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The bit and hex primitives on any text: fixed result sizes and the packing round trip.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Branding files come from whoever installed the program; any bytes must read as values or as
 // nothing. The values read must keep the reader's promises.
 #include <cstddef>

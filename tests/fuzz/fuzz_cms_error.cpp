@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Message-centre error replies of any bytes: the code is digits only, the explanation one of the
 // table's texts, the bare code or nothing, and the error box starts with the step's own text.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as every kind of file: never a read out of range, and the text form stays one line
 // per field.
 #include <cstddef>

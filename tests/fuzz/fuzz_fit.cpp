@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fit and threshold of an image of any small size and content: always a 72 x 28 result or the
 // untouched image, never a pixel read out of range.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a GMS file: never a read out of range; a taken text fits a picture message.
 #include <cstddef>
 #include <cstdint>

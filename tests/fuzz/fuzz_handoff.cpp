@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hand-over messages arrive from another process; whatever arrives must be decoded or dropped, and
 // anything accepted must be exactly what a well-behaved sender would have sent for that path.
 #include <algorithm>

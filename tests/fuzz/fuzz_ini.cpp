@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The settings file is written by other programs too; any bytes must come back exactly when
 // nothing was changed, and a change must touch only its own key.
 #include <cstddef>

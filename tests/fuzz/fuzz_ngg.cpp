@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a group graphic: never a read out of range; an unsupported size leaves the picture
 // empty.
 #include <cstddef>

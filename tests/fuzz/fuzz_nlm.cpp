@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as an NLM file: never a read out of range, every cell 0 or 1.
 #include <cstddef>
 #include <cstdint>

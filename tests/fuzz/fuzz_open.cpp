@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The open dispatcher: the first byte picks a file name, the rest is the file.
 #include <cstddef>
 #include <cstdint>

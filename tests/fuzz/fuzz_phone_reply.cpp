@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Phone replies of any bytes, split at any points and interleaved with ticks: the classifier,
 // the reply buffer, the "+CSCA: " parser and the engine must neither crash nor grow without
 // bound. The first byte of each record chooses what happens next.

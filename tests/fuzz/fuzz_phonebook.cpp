@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Phonebook replies and cache files of any bytes: the range and entry parsers, the cache reader
 // and writer, and the whole read conversation fed the bytes as the phone's answers. Nothing may
 // crash, loop for ever or grow past the table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as the start of a picture file: the sniffed kind, the declared size, the bitmap rows
 // and the RLE decoder never read out of range; the rows found lie inside the bytes, and a
 // decoded RLE bitmap hands over each of its rows once.

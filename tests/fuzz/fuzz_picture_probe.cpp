@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a picture file to import: the structure walks of every kind never read out of
 // range; a walk that finds the whole picture only does so behind that kind's magic, and the
 // name decides the kind only for content without a magic.

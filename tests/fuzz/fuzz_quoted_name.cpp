@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // File names quoted for the terminal, on any bytes: nothing that steers a terminal comes out,
 // the result is UTF-8, and the name can be read back from it exactly.
 #include <cstddef>

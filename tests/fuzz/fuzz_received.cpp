@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any text as a received picture message (PDU lines, a terminal transcript, a gammu backup):
 // never a read out of range, every cell 0 or 1, and a refusal always says why.
 #include <cstddef>

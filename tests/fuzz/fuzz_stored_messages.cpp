@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // AT+CMGL listings of any bytes: the parser alone, and the whole read conversation fed the bytes
 // as the phone's answers. Nothing may crash, loop for ever or grow past the capacity, and every
 // entry handed on is whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Listed PDUs of any bytes, one a line, as the phone's memories hand them on: grouping, joining
 // and decoding. Nothing may crash; every message found and every problem comes from the entries.
 #include <cstddef>

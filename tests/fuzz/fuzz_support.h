@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the fuzz targets share: an abort that the fuzzer reports as a finding, the picture check
 // every reader must pass, and a silent user interface and serial link for the conversations.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Lock files in /var/lock are written by any program: whatever is in one, the pid read from it is
 // a positive number written in it, or 0.
 #include <cstddef>

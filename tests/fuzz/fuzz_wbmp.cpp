@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a WBMP file; whatever is accepted survives a write and a read unchanged.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Runs a fuzz target over files and folders of files, so the stored corpus and every past
 // finding are replayed as an ordinary test without libFuzzer.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The clipboard monitor never pastes in the middle of a command or under a modal dialog: it waits,
 // and looks once more when they have ended.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A main window on Qt's offscreen platform with an in-memory settings store and a scripted user
 // interface, for tests that drive it with real mouse and key events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Import with Preview dialog driven through its own controls on the offscreen platform.
 
 #include <gtest/gtest.h>

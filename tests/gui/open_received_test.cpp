@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // File > Open Received Message: a pasted or loaded message becomes a new, untitled document.
 #include <gtest/gtest.h>
 

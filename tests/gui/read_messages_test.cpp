@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // File > Read Messages from Phone against the simulated phone: the read, the list, Open.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real save dialog: a name typed without an extension takes the one of the filter the user
 // picked, so Export's "Wireless Bitmap" gives a .wbmp file.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Handing the picture to the sibling tools and to configured "Send to" targets.
 
 #include <gtest/gtest.h>

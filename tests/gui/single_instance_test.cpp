@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Two real editor processes: the second start hands its file to the first and ends.
 
 #include <gtest/gtest.h>

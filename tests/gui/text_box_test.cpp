@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture-message text box: text from an input method obeys the rules of typed text, and its
 // undo keys and context menu act on the text, while the picture keeps its own keys.
 

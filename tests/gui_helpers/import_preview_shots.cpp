@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // import_preview_shots PICTURE OUTDIR: opens the Import with Preview dialog on PICTURE and saves
 // the dialog as OUTDIR/import-preview-<method>.png for each dither method (fill and crop,
 // threshold at mid grey), plus import-preview-first.png as it opens. It also says how many of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Its own program: the scale factor must be set before the application object exists.
 #include <gtest/gtest.h>
 

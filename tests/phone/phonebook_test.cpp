@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The phonebook: reply parsers and the cache from tables of odd inputs, and the read tick by
 // tick against a scripted phone with a SIM and a phone memory.
 #include "phone/phonebook.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A serial link for engine tests: records what the engine writes and holds the phone's answers
 // until the test delivers them, as a real port delivers them some time after the write.

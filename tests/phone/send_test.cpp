@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture-message send, tick by tick against a scripted phone: every way it can end, the
 // progress the form sees, and the message-centre error texts.
 #include "phone/send.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Stored messages: the AT+CMGL=4 reply parser from a table of odd listings, and the read tick by
 // tick against a scripted phone holding messages in its SIM and phone memory.
 #include "phone/stored_messages.h"

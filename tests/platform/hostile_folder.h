@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Things another local user (or an accident) can leave where the editor wants a private folder,
 // and a description of what is there so that a test can show it was left alone.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the build into a scratch prefix and checks what the desktop will read from it: the
 # desktop entry and the MIME package pass the freedesktop checkers, the MIME database built from
 # the package knows our types, and programs, icons, metainfo and manual pages are where they belong.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shared by the single-instance and file-type tests: the application object, a scratch runtime
 // folder for the helper processes and line-by-line reading of what a helper prints.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // ModemManager over D-Bus, against a stand-in service on a private bus that the test starts.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The phonebook read through the real serial link and timer, against the simulated phone: both
 // memories into the cache, a memory bigger than one ordinary reply, and both memories off.
 #include <gtest/gtest.h>

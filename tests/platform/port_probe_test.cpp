@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The facts behind a port that will not open, gathered from a real pseudo-terminal, a child
 // process holding it and lock files in a folder of the test's own.
 #include "platform/port_probe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The region of the web commands from real locale names, with the dialling codes looked up in
 // libphonenumber.
 #include "platform/region_keyboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A picture-message send through the real serial link and its timer, against the simulated phone
 // on a pseudo-terminal: the whole road to "Data sent.", what the phone received (read back by
 // libGammu where its Python binding is installed), and every way the send can fail.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The engine through the real QSerialPort link, against a simulated phone on a pseudo-terminal.
 #include "platform/serial_link.h"
 #include "platform/test_application.h"

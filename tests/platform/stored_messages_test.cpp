@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The stored-message read through the real serial link and timer, against the simulated phone:
 // both memories listed with echo on, the phone memory's listing refused once.
 #include "phone/stored_messages.h"

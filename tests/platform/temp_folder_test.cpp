@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The private temporary folder when its usual name in the shared temporary location is taken.
 #include "platform/temp_folder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The platform tests have no main() of their own (gtest_main runs them), so the application
 // object comes on first use: one QGuiApplication on the offscreen platform for the whole program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The desktop opener with QDesktopServices' own hook standing in for the desktop: every URL the
 // real implementation hands to Qt is recorded instead of starting a browser.
 #include "platform/web_desktop_opener.h"

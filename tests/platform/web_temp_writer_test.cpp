@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The temporary-page writer against names planted in its folder, and the web send writing real
 // pages into the private temporary folder.
 #include "platform/web_temp_writer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The X11 clipboard probe against a real X server (Xvfb) and a real clipboard owner (xclip),
 // which is stopped with SIGSTOP to play a program that hangs after copying.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How long asking the desktop clipboard for a bitmap takes, the way the editor asks (Ctrl+V,
 // opening the Edit menu, a tick of the clipboard monitor) and, with "qt", the way Qt alone asks.
 // Run under X11 with a clipboard owner that does not answer to see the wait:

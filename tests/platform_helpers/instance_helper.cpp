@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A stand-in for the editor's processes in the single-instance tests: the running instance with
 // its receiver, a second start, a lock holder that the test kills, and a fresh process asking the
 // MIME database. Each mode prints what happened on standard output, one line per event.

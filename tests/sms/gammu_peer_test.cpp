@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Our PDUs decoded by libGammu (through its Python binding), a decoder we did not write: the
 // three segments must read back as one three-part message to the picture-message port carrying
 // exactly our payload. Skipped where the binding is not installed (Debian: python3-gammu).

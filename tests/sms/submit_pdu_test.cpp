@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "sms/submit_pdu.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A clipboard in memory that can also refuse to be read or written, as a clipboard held open by
 // another program does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A GSM phone on a pseudo-terminal, for tests that talk through a real serial port object.
 // The slave side's path is what the program opens; the phone answers the commands the editor

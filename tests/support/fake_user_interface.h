@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A user interface for tests: records everything shown and hands out planned answers. A question,
 // input box or file dialog that the test did not plan for fails the test.

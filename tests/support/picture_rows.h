@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A box of a picture as text a failed comparison shows at a glance.
 

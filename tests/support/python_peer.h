@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Running an independent Python tool (python3-gammu) over lines our code produced, for tests that
 // let a decoder that is not ours check our output.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Flood fill: a click fills the 4-connected area under the pointer, set with the left button,
 // clear with the right; one undo step.

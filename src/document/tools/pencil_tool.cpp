@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "document/tools/pencil_tool.h"
 
 #include "document/document.h"

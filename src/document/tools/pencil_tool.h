@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Freehand painting: every cell under the pointer while a button is held, the cells between two
 // pointer positions joined by a line so that a fast drag leaves no gap. The whole drag is one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "document/tools/shape_tools.h"
 
 #include "document/document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The tools that draw one shape from where a drag starts to where it is released: lines,
 // rectangles and ellipses, outlined or filled. While dragging they preview the shape; Shift

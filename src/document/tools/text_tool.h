@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Writing text into the picture: a press puts the insertion point at a cell (the left button
 // writes set pixels, the right button clear ones), typed characters gather there and show in

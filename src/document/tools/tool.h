@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A drawing tool on the canvas. The canvas hands it the press, the moves and the release of a
 // drag as picture cells, with the mouse buttons and whether Shift is held; the tool changes the
