@@ -63,6 +63,11 @@ if [ "${PIXORA_PACKAGE_INSTALL_TEST:-1}" = 0 ]; then
     echo "package.sh: install test skipped (PIXORA_PACKAGE_INSTALL_TEST=0)"
     exit 0
 fi
+# A chroot inside a chroot (a build machine's own jail) has no /proc of its own to mount.
+if command -v ischroot >/dev/null 2>&1 && ischroot; then
+    echo "package.sh: install test skipped: already inside a chroot, no nested one is made"
+    exit 0
+fi
 if [ "$(id -u)" -ne 0 ] || ! command -v mmdebstrap >/dev/null 2>&1; then
     echo "package.sh: install test skipped: making a Debian 12 chroot needs root and mmdebstrap"
     exit 0

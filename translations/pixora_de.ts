@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>EditorActions</name>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Weitere Schaltflächen der Symbolleiste</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Can&apos;t save this file.</source>
@@ -1109,6 +1116,42 @@ Der Editor für Bildnachrichten (Smart Messaging).</translation>
         <source>About </source>
         <translation>Über </translation>
     </message>
+    <message>
+        <source>Left button sets a cell, right button clears it; the arrow keys move the picture. K switches the keyboard cursor on and off: the arrow keys then move it, Space sets the cell under it, Backspace clears it and Esc switches it off.</source>
+        <translation>Die linke Maustaste setzt ein Feld, die rechte löscht es; die Pfeiltasten verschieben das Bild. K schaltet den Tastaturcursor ein und aus: Die Pfeiltasten bewegen ihn dann, die Leertaste setzt das Feld darunter, die Rücktaste löscht es und Esc schaltet ihn aus.</translation>
+    </message>
+    <message>
+        <source>The picture at its true size, as a phone shows it. Drop a file here to open it.</source>
+        <translation>Das Bild in Originalgröße, wie ein Telefon es zeigt. Ziehen Sie eine Datei hierher, um sie zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Opens the web site in the browser.</source>
+        <translation>Öffnet die Website im Browser.</translation>
+    </message>
+    <message>
+        <source>Picture message text</source>
+        <translation>Text der Bildnachricht</translation>
+    </message>
+    <message>
+        <source>Up to 121 characters sent with the picture.</source>
+        <translation>Bis zu 121 Zeichen, die mit dem Bild gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Cell position or characters left</source>
+        <translation>Feldposition oder verbleibende Zeichen</translation>
+    </message>
+    <message>
+        <source>Branding picture</source>
+        <translation>Markenbild</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Cursor</source>
+        <translation>&amp;Tastaturcursor</translation>
+    </message>
 </context>
 <context>
     <name>frmOpenReceived</name>
@@ -1130,6 +1173,13 @@ Do you want to read it again?</source>
         <translation>Das Telefonbuch wurde bereits gelesen.<byte value="xd"/>
 <byte value="xd"/>
 Möchten Sie es erneut lesen?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Nothing to remove.</source>
+        <translation>Nichts zu entfernen.</translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1342,10 @@ Möchten Sie es erneut lesen?</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Received message</source>
+        <translation>Empfangene Nachricht</translation>
+    </message>
 </context>
 <context>
     <name>pixora::frmOptionsDialog</name>
@@ -1415,6 +1469,50 @@ Möchten Sie es erneut lesen?</translation>
         <source>Checking...</source>
         <translation>Wird geprüft...</translation>
     </message>
+    <message>
+        <source>Option pages</source>
+        <translation>Einstellungsseiten</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>The port of the cable or infrared link to the phone.</source>
+        <translation>Die Schnittstelle des Kabels oder der Infrarotverbindung zum Telefon.</translation>
+    </message>
+    <message>
+        <source>Asks the phone on the selected port to answer.</source>
+        <translation>Fordert das Telefon an der gewählten Schnittstelle auf zu antworten.</translation>
+    </message>
+    <message>
+        <source>Port test picture</source>
+        <translation>Bild des Schnittstellentests</translation>
+    </message>
+    <message>
+        <source>Port test result</source>
+        <translation>Ergebnis des Schnittstellentests</translation>
+    </message>
+    <message>
+        <source>Port details</source>
+        <translation>Angaben zur Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Message center number</source>
+        <translation>Nummer der SMS-Zentrale</translation>
+    </message>
+    <message>
+        <source>In international form, without the plus sign or a leading zero.</source>
+        <translation>In internationaler Form, ohne Pluszeichen oder führende Null.</translation>
+    </message>
+    <message>
+        <source>Read message center number from phone</source>
+        <translation>Nummer der SMS-Zentrale aus dem Telefon lesen</translation>
+    </message>
+    <message>
+        <source>Message center read result</source>
+        <translation>Ergebnis des Lesens der SMS-Zentrale</translation>
+    </message>
 </context>
 <context>
     <name>pixora::frmReading</name>
@@ -1444,6 +1542,14 @@ Möchten Sie es erneut lesen?</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Picture messages on the phone</source>
+        <translation>Bildnachrichten auf dem Telefon</translation>
+    </message>
+    <message>
+        <source>Sender, time and text of each message.</source>
+        <translation>Absender, Zeit und Text jeder Nachricht.</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1582,22 @@ Möchten Sie es erneut lesen?</translation>
         <source>: no device</source>
         <translation>: kein Gerät</translation>
     </message>
+    <message>
+        <source>In international form, without the plus sign or a leading zero.</source>
+        <translation>In internationaler Form, ohne Pluszeichen oder führende Null.</translation>
+    </message>
+    <message>
+        <source>Phonebook</source>
+        <translation>Telefonbuch</translation>
+    </message>
+    <message>
+        <source>Choosing an entry fills in its number.</source>
+        <translation>Die Wahl eines Eintrags setzt seine Nummer ein.</translation>
+    </message>
+    <message>
+        <source>Phone port</source>
+        <translation>Schnittstelle des Telefons</translation>
+    </message>
 </context>
 <context>
     <name>pixora::frmSending</name>
@@ -1490,6 +1612,10 @@ Möchten Sie es erneut lesen?</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sending progress</source>
+        <translation>Fortschritt des Sendens</translation>
     </message>
 </context>
 </TS>

@@ -141,7 +141,8 @@ void BuildMenus(QMenuBar* bar, EditorActions& a) {
     a.mnuGrid = AddItem(view, "mnuGrid", QCoreApplication::translate("frmEdit", "&Grid"));
     a.mnuGrid->setCheckable(true);
     a.mnuGrid->setChecked(true);
-    a.mnuKeyboardCursor = AddItem(view, "mnuKeyboardCursor", "&Keyboard Cursor");
+    a.mnuKeyboardCursor = AddItem(view, "mnuKeyboardCursor",
+                                  QCoreApplication::translate("frmEdit", "&Keyboard Cursor"));
     a.mnuKeyboardCursor->setCheckable(true);
     // A plain letter: only on the canvas, so K still types into the text box.
     a.mnuKeyboardCursor->setShortcut(QKeySequence(Qt::Key_K));
