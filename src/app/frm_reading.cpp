@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,8 +23,10 @@ frmReading::frmReading(QWidget* parent) : ProgressDialog(parent) {
     frame->setObjectName("fraStatus");
     auto* frameLayout = new QVBoxLayout(frame);
     auto label = [frame, frameLayout](const char* name, const char* text) {
-        auto* l = new QLabel(text, frame);
+        // The conversation names its stage by the source text; the label shows it translated.
+        auto* l = new QLabel(QCoreApplication::translate("Phone", text), frame);
         l->setObjectName(name);
+        l->setProperty("stage", QByteArray(text));
         // Room for the text in bold from the start, so the form keeps its size as the bold
         // stage moves down.
         QFont bold = l->font();
@@ -48,7 +51,7 @@ frmReading::frmReading(QWidget* parent) : ProgressDialog(parent) {
 void frmReading::myShowLabel(const std::string& label) {
     for (QLabel* l : {lblStatus1_, lblStatusSM_, lblStatusME_}) {
         QFont font = l->font();
-        font.setBold(l->text().toStdString() == label);
+        font.setBold(l->property("stage").toByteArray().toStdString() == label);
         l->setFont(font);
     }
     repaint();
