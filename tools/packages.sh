@@ -10,7 +10,7 @@
 set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
-packages=(cmake g++ make pkg-config clang-format
+packages=(cmake g++ make build-essential pkg-config clang-format
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev qt6-tools-dev qt6-l10n-tools
           qt6-image-formats-plugins libqt6svg6
           libgtest-dev libgmock-dev
